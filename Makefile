@@ -1,0 +1,32 @@
+# Two commands for a fresh Debian 12 machine: `make run` and `make test`.
+BUILD ?= build
+JOBS ?= $(shell nproc)
+PACKAGES = build-essential cmake libdxflib-dev libcurl4-openssl-dev libgtest-dev \
+           qt6-base-dev python3-ezdxf python3-matplotlib xvfb xauth
+SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+
+.PHONY: run test build deps clean
+
+deps:
+	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null \
+	  | grep -q "install ok installed" || echo $$p; done); \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:" $$missing; \
+	  $(SUDO) apt-get update -qq && \
+	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq $$missing; \
+	fi
+
+build: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release >/dev/null
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	@mkdir -p out
+	$(BUILD)/bin/vextora-convert -o out/ examples/*.svg; \
+	status=$$?; ls -l out/; exit $$status
+
+test: build
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+clean:
+	rm -rf $(BUILD) out

@@ -1,0 +1,90 @@
+// The conversion job: one SVG file into one DXF file, in fixed phases with
+// fixed progress steps.
+#include <cerrno>
+#include <cstdio>
+#include <exception>
+
+#include "convert/svg_converter.h"
+#include "platform/progress_sink.h"
+#include "xml/xml_parser.h"
+
+namespace {
+
+// The whole file in memory; false when it cannot be opened or read.
+bool ReadWholeFile(const std::string& path, std::string& content) {
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file) return false;
+    content.clear();
+    char block[1 << 16];
+    size_t got = 0;
+    while ((got = std::fread(block, 1, sizeof block, file)) > 0) content.append(block, got);
+    const bool ok = !std::ferror(file);
+    std::fclose(file);
+    return ok;
+}
+
+}  // namespace
+
+void CSvgConverter::ReportProgress(int percent) {
+    if (m_pProgress) m_pProgress->SetPos(percent);
+}
+
+bool CSvgConverter::ConvertFile(std::string inputPath, std::string& outName) {
+    m_strOutputPath = m_strOutputFolder;
+    outName = DeriveOutputName(inputPath);
+    m_strOutputPath += outName;
+
+    // Per-file reset. The walker's flags and remembered texts and the current
+    // line type start afresh too, so a file converts the same alone or in a batch.
+    m_bInDefs = 0;
+    m_strDefsTag.clear();
+    m_bFill = m_bStroke = m_bGroupFill = 0;
+    m_strGroupStyle.clear();
+    m_strTextTransform.clear();
+    m_strTextFontFamily.clear();
+    m_strTextFontSize.clear();
+    m_nGroupDepth = 0;
+    m_strLineType.clear();
+    m_strRootName.clear();
+    m_dashes.clear();
+    m_fonts.clear();
+    m_imageDefs.clear();
+    m_strImageFolder = m_strOutputFolder;
+    m_strInputPath = inputPath;
+    m_xmlRoot.Clear();
+
+    try {
+        std::string content;
+        if (!ReadWholeFile(inputPath, content)) return false;
+        if (m_pProgress) m_pProgress->Show(inputPath);
+        ReportProgress(0);
+
+        ScanRawText(content);
+        ReportProgress(5);
+
+        // A document that stops parsing part way is converted as far as it was built.
+        LoadXml(m_xmlRoot, content, m_strRootName, m_pMessages);
+        content = std::string();
+        ReportProgress(12);
+
+        m_arrLayerNames.clear();
+        m_strLayerName = "0";
+        CollectLayerNames(&m_xmlRoot);
+        ReportProgress(15);
+
+        if (BeginDocument(m_strOutputPath) == -1) return false;
+        WalkElement(&m_xmlRoot, std::string(), int(m_xmlRoot.GetChildCount()));
+        m_xmlRoot.Clear();
+        if (!EndDocument()) return false;
+    } catch (const std::exception&) {
+        // Out of memory or another failure while reading: this file fails, the batch goes on.
+        m_pWriter.reset();
+        m_pSink.reset();
+        m_xmlRoot.Clear();
+        return false;
+    }
+
+    ReportProgress(100);
+    if (m_pProgress) m_pProgress->Hide();
+    return true;
+}

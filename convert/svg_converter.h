@@ -1,0 +1,249 @@
+#pragma once
+// CSvgConverter: the conversion engine. One object converts every file of a
+// batch; it holds the element tree, the tables, the DXF writer and the drawing
+// state that the walker and the emitters share. Its members are defined in the
+// folder of the subsystem that owns them (convert/, xml/, svg/, geometry/, dxf/).
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include <dl_attributes.h>
+#include <dl_dxf.h>
+
+#include "convert/records.h"
+#include "dxf/dxf_sink.h"
+#include "dxf/dxf_writer.h"
+#include "xml/xml_node.h"
+
+class IProgressSink;
+class IMessageSink;
+class IProfile;
+
+// How image references that name network addresses are fetched.
+struct CImageFetchOptions {
+    bool allowNetwork = true;   // false: http and https images are dropped
+    long timeoutSeconds = 30;
+    long long maxBytes = 64LL * 1024 * 1024;
+    long maxRedirects = 5;
+};
+
+constexpr int kTransformStackSize = 50;
+
+class CSvgConverter {
+public:
+    // Reads the fill option from the profile (section "Vextora", entry
+    // "FillOption", default 1) when one is given; writes it back on destruction.
+    explicit CSvgConverter(IProfile* profile = nullptr);
+    ~CSvgConverter();
+    CSvgConverter(const CSvgConverter&) = delete;
+    CSvgConverter& operator=(const CSvgConverter&) = delete;
+
+    // ---- Conversion job (convert/) -------------------------------------
+    // Converts one SVG file into m_strOutputFolder + outName. outName is set
+    // before the input is opened. False when the input cannot be read or the
+    // DXF cannot be written completely.
+    bool ConvertFile(std::string inputPath, std::string& outName);
+    // "plan.dxf" for ".../plan.svg"; both '/' and '\' separate folders.
+    static std::string DeriveOutputName(std::string_view inputPath);
+    void SetProgressSink(IProgressSink* sink) { m_pProgress = sink; }
+    void SetMessageSink(IMessageSink* sink) { m_pMessages = sink; }
+    void ReportProgress(int percent);
+
+    // ---- Element walker (svg/walker*.cpp, svg/layer_names.cpp) ----------
+    void WalkElement(CXML* element, std::string parentName, int topCount);
+    void CollectLayerNames(CXML* element);
+    // The DXF layer name for a group id: trimmed, the characters that DXF
+    // table names forbid turned into '_'. Empty when the id is blank.
+    static std::string LayerNameFromId(std::string_view id);
+    void StrokeUpdate(std::string_view color);
+    void FillUpdate(std::string_view color);
+
+    // ---- Colours and styles (svg/colors.cpp, svg/dxf_palette.cpp, svg/text_style.cpp)
+    // Packed RGB, red in the low byte. Texts of no known form leave *known false.
+    static uint32_t ParseColor(std::string_view text, bool* known = nullptr);
+    static int NearestDxfColor(uint32_t rgb);
+    void ParseTextStyle(std::string_view style, std::string& fontSize, std::string& fontFamily);
+
+    // ---- Transforms and viewBox (svg/transforms.cpp, svg/viewbox.cpp) ---
+    void ResetTransforms();
+    void PushTransform();
+    void PopTransform();
+    void ParseGroupTransform(std::string_view text);
+    static bool ParseTransform(std::string_view text, CMatrix& matrix);
+    static void ApplyMatrix(const CMatrix& m, double& x, double& y);
+    void ApplyGroupTransforms(double& x, double& y) const;
+    // Element matrix (when hasTransform), then the group matrices; no y flip.
+    void MapPoint(bool hasTransform, const CMatrix& m, double& x, double& y) const;
+    void ParseViewBox(std::string_view text);
+
+    // ---- Marker and symbol definitions (svg/definitions.cpp) ------------
+    void CollectDefinition(CXML* element);
+    const CMarkdata* FindMarker(std::string_view reference) const;
+    const CSymble* FindSymbol(std::string_view name) const;
+
+    // ---- Path data parser (geometry/path_parser.cpp) --------------------
+    void ParsePathData(const std::string& transform, std::string_view data,
+                       std::vector<CPointData>& points, int& drawn, int collect,
+                       std::vector<CPolylinedata>* fills);
+
+    // ---- Path outline emission (geometry/path_outline.cpp, geometry/markers.cpp)
+    int ConvertPath(const std::string& transform, const std::string& data,
+                    const std::string& dashArray, const std::string& markerStart,
+                    const std::string& markerEnd);
+    void WritePathOutline(std::vector<CPointData>& points, const std::string& transform);
+    void CollectFillSubpath(std::vector<CPointData>& points, const std::string& transform,
+                            std::vector<CPolylinedata>& fills);
+    void DrawPathMarker(const std::string& reference, bool start, const CPointData& first,
+                        const CPointData& second);
+    void WriteMarkerOutline(const CMarkdata& marker, const CPointData& first,
+                            const CPointData& second, bool start);
+    double ScaledStrokeWidth(const CMatrix& m, double width) const;
+
+    // ---- Symbol instances (geometry/symbol_use.cpp) ---------------------
+    void ConvertUse(const std::string& transform, const std::string& x, const std::string& y,
+                    const std::string& reference);
+
+    // ---- DXF document frame (dxf/document_frame.cpp) --------------------
+    // 0 on success, -1 when the output cannot be created.
+    int BeginDocument(const std::string& outputPath);
+    // Opens the document on a given sink (tests capture DXF in memory).
+    int BeginDocumentOn(std::unique_ptr<CDxfSink> sink);
+    // False when any write failed; the output then does not appear.
+    bool EndDocument();
+    void ResetDocumentState();
+    int CountLayerEntries() const;
+    // An LWPOLYLINE vertex with start and end widths (groups 10 20 30 40 41 [42]).
+    void WriteVertex(double x, double y, double z, double bulge, double startWidth,
+                     double endWidth);
+
+    // ---- Line types and text styles (dxf/line_types.cpp, dxf/text_styles.cpp, dxf/raw_scan.cpp)
+    void ScanRawText(std::string_view buffer);
+    bool AddDashPattern(std::string_view pattern);
+    bool AddFontFamily(std::string_view family);
+    std::string LookupDashName(std::string_view pattern) const;
+    std::string LookupStyleName(std::string_view family) const;
+    static std::vector<double> ParseDashPattern(const CDashData& record, double& sum);
+
+    // ---- Entity attributes (dxf/shapes/attributes.cpp) ------------------
+    void SetEntityLayer(DL_Attributes& attributes) const;
+    // An attribute record of the shared shape: layer set by SetEntityLayer.
+    DL_Attributes EntityAttributes(int color, int width, const std::string& lineType) const;
+    // Line type of an element with its own dash array: lookup, else "BYLAYER".
+    std::string DashLineType(std::string_view dashArray) const;
+
+    // ---- Lines, polylines, polygons (dxf/shapes/lines.cpp, dxf/shapes/polylines.cpp)
+    void ConvertPolyline(const std::string& transform, const std::string& points,
+                         const std::string& dashArray, bool closed = false);
+    void ConvertLine(const std::string& transform, const std::string& x1,
+                     const std::string& y1, const std::string& x2, const std::string& y2);
+    void WriteLineEntity(double x1, double y1, double x2, double y2);
+
+    // ---- Circles and ellipses (dxf/shapes/circles.cpp, dxf/shapes/ellipses.cpp)
+    void ConvertCircle(int fill, const std::string& transform, const std::string& cx,
+                       const std::string& cy, const std::string& r,
+                       const std::string& dashArray, int stroke);
+    void ConvertEllipse(int fill, const std::string& transform, const std::string& cx,
+                        const std::string& cy, const std::string& rx, const std::string& ry,
+                        const std::string& dashArray, int stroke);
+    void WriteEllipseEntity(double cx, double cy, double ex, double ey, double ratio,
+                            double startAngle, double endAngle);
+
+    // ---- Rectangles (dxf/shapes/rects.cpp, dxf/shapes/round_rects.cpp) --
+    void ConvertRect(const std::string& transform, const std::string& x, const std::string& y,
+                     const std::string& width, const std::string& height, int filled,
+                     const std::string& rx, const std::string& ry);
+    void ConvertRoundRect(const std::string& transform, const std::string& x,
+                          const std::string& y, const std::string& width,
+                          const std::string& height, int filled, double rx, double ry);
+
+    // ---- Hatch fills (dxf/shapes/hatch.cpp, dxf/shapes/fill_path.cpp, dxf/shapes/fill_use.cpp)
+    void BeginHatch(const DL_HatchData& data, const DL_Attributes& attributes);
+    void EndHatch(const DL_HatchData& data, const DL_Attributes& attributes);
+    void WriteFillLoop(const std::vector<CPointData>& points);
+    void FillPath(const std::string& transform, const std::string& data);
+    void FillUse(const std::string& transform, const std::string& x, const std::string& y,
+                 const std::string& href);
+    static void SplitSubpaths(const std::vector<CPointData>& points,
+                              std::vector<CPolylinedata>& subpaths);
+
+    // ---- Text (dxf/shapes/text.cpp) -------------------------------------
+    void ConvertText(const std::string& transform, const std::string& fontFamily,
+                     const std::string& fontSize, const std::string& content,
+                     const std::string& x, const std::string& y);
+
+    // ---- Images (dxf/shapes/images.cpp) ---------------------------------
+    void ConvertImage(const std::string& x, const std::string& y, const std::string& width,
+                      const std::string& height, const std::string& href);
+
+    // ==== State =========================================================
+    // Paths and files.
+    std::string m_strOutputFolder;
+    std::string m_strOutputPath;
+    std::string m_strRootName;
+    std::string m_strImageFolder;
+    std::string m_strInputPath;  // the SVG being converted (local image references)
+
+    CXML m_xmlRoot;
+
+    // Walker state.
+    int m_bInDefs = 0;
+    std::string m_strDefsTag;
+    int m_bFill = 0;
+    int m_bStroke = 0;
+    int m_bGroupFill = 0;
+    std::string m_strGroupStyle;
+    std::string m_strTextTransform;
+    std::string m_strTextFontFamily;
+    std::string m_strTextFontSize;
+    int m_nGroupDepth = 0;  // open elements named exactly "g", stored or not
+
+    // Group transform stack.
+    CMatrix m_transforms[kTransformStackSize];
+    int m_nTransformDepth = 0;
+    int m_bGroupTransforms = 0;
+
+    // Drawing size, colours, stroke widths.
+    double m_dWidth = 0;
+    double m_dHeight = 0;
+    int m_nColor = 0;
+    uint32_t m_crStroke = 0;
+    uint32_t m_crFill = 0;
+    double m_dStrokeWidth = 0;
+    double m_dGroupStrokeWidth = 0;
+
+    // Path parser state.
+    std::string m_strPrevCommand;
+    int m_bClosePending = 0;
+    double m_dLastCtrlX = 0;
+    double m_dLastCtrlY = 0;
+
+    std::string m_strMarkerStart;
+    std::string m_strMarkerEnd;
+    std::string m_strFontSize;
+    std::string m_strFontFamily;
+    std::string m_strLineType;
+    std::string m_strLayerName = "0";
+    std::vector<std::string> m_arrLayerNames;
+
+    // Tables.
+    std::vector<CDashData> m_dashes;
+    std::vector<CFontData> m_fonts;
+    std::vector<CMarkdata> m_markers;
+    std::vector<CSymble> m_symbols;
+    std::vector<CImageDefData> m_imageDefs;
+
+    // DXF output: the dxflib writer object and, while a document is open, our stream.
+    DL_Dxf m_dxf;
+    std::unique_ptr<CDxfSink> m_pSink;
+    std::unique_ptr<CDxfWriter> m_pWriter;
+
+    int m_bFillOption = 1;
+
+    // Platform services.
+    CImageFetchOptions m_imageFetch;
+    IProgressSink* m_pProgress = nullptr;
+    IMessageSink* m_pMessages = nullptr;
+    IProfile* m_pProfile = nullptr;
+};

@@ -1,0 +1,106 @@
+#include "convert/text.h"
+
+#include <charconv>
+#include <climits>
+#include <cmath>
+
+namespace vx {
+
+std::string_view TrimLeftView(std::string_view s) {
+    size_t i = 0;
+    while (i < s.size() && IsSpace(s[i])) ++i;
+    return s.substr(i);
+}
+
+std::string_view TrimRightView(std::string_view s) {
+    size_t n = s.size();
+    while (n > 0 && IsSpace(s[n - 1])) --n;
+    return s.substr(0, n);
+}
+
+std::string_view TrimView(std::string_view s) { return TrimRightView(TrimLeftView(s)); }
+
+static char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
+
+bool EqualsNoCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
+    return true;
+}
+
+std::string ToLower(std::string_view s) {
+    std::string out(s);
+    for (char& c : out) c = LowerAscii(c);
+    return out;
+}
+
+static bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+double ReadNumber(std::string_view s, size_t& used) {
+    used = 0;
+    size_t i = 0;
+    bool negative = false;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) negative = s[i++] == '-';
+    const size_t mantissaStart = i;
+    size_t digits = 0;
+    while (i < s.size() && IsDigit(s[i])) ++i, ++digits;
+    if (i < s.size() && s[i] == '.') {
+        ++i;
+        while (i < s.size() && IsDigit(s[i])) ++i, ++digits;
+    }
+    if (digits == 0) return 0;
+    size_t end = i;
+    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+        size_t j = i + 1;
+        if (j < s.size() && (s[j] == '+' || s[j] == '-')) ++j;
+        if (j < s.size() && IsDigit(s[j])) {
+            while (j < s.size() && IsDigit(s[j])) ++j;
+            end = j;
+        }
+    }
+    used = end;
+    double value = 0;
+    const char* first = s.data() + mantissaStart;
+    auto result = std::from_chars(first, s.data() + end, value, std::chars_format::general);
+    if (result.ec == std::errc::result_out_of_range) {
+        // A negative exponent underflows towards 0; anything else is too large.
+        const std::string_view number(first, size_t(s.data() + end - first));
+        const size_t e = number.find_first_of("eE");
+        const bool tiny = e != std::string_view::npos && number[e + 1] == '-';
+        value = tiny ? 0.0 : 1e300;
+    }
+    if (value > 1e300) value = 1e300;
+    return negative ? -value : value;
+}
+
+double LeadingNumber(std::string_view s) {
+    size_t used = 0;
+    return ReadNumber(TrimLeftView(s), used);
+}
+
+int LeadingInt(std::string_view s) {
+    s = TrimLeftView(s);
+    size_t i = 0;
+    bool negative = false;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) negative = s[i++] == '-';
+    long long value = 0;
+    while (i < s.size() && IsDigit(s[i])) {
+        value = value * 10 + (s[i++] - '0');
+        if (value > INT_MAX) value = INT_MAX + 1LL;
+    }
+    if (negative) value = -value;
+    if (value > INT_MAX) return INT_MAX;
+    if (value < INT_MIN) return INT_MIN;
+    return int(value);
+}
+
+bool ValueAfter(std::string_view text, std::string_view key, std::string_view& value) {
+    const size_t at = text.find(key);
+    if (at == std::string_view::npos) return false;
+    value = text.substr(at + key.size());
+    value = value.substr(0, value.find(';'));
+    return true;
+}
+
+}  // namespace vx

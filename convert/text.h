@@ -1,0 +1,38 @@
+#pragma once
+// Text helpers shared by every subsystem: trimming, case-insensitive matching,
+// the leading-number conversion that every numeric attribute goes through.
+#include <string>
+#include <string_view>
+
+namespace vx {
+
+// White space as the C library sees it: space, \t, \n, \v, \f, \r.
+inline bool IsSpace(char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
+
+std::string_view TrimView(std::string_view s);
+std::string_view TrimLeftView(std::string_view s);
+std::string_view TrimRightView(std::string_view s);
+inline std::string Trim(std::string_view s) { return std::string(TrimView(s)); }
+
+bool EqualsNoCase(std::string_view a, std::string_view b);
+std::string ToLower(std::string_view s);
+inline bool Contains(std::string_view s, std::string_view part) {
+    return s.find(part) != std::string_view::npos;
+}
+
+// The decimal number at the start of the text (leading white space skipped,
+// optional sign, digits, optional fraction and exponent). A text without one
+// reads as 0. The result is always finite: magnitudes are bounded to 1e300.
+double LeadingNumber(std::string_view s);
+// Same, but the number must start at s[0]; `used` receives its length (0 if none).
+double ReadNumber(std::string_view s, size_t& used);
+// atoi-like whole number at the start of the text; bounded to the int range.
+int LeadingInt(std::string_view s);
+
+// The text after the first occurrence of key up to the next ';' (or the end);
+// false when key does not occur.
+bool ValueAfter(std::string_view text, std::string_view key, std::string_view& value);
+
+}  // namespace vx

@@ -1,0 +1,44 @@
+#pragma once
+// Where the DXF text goes: a file that only appears under its name once it is
+// complete, or a string (tests capture documents in memory this way).
+#include <cstdio>
+#include <string>
+
+class CDxfSink {
+public:
+    virtual ~CDxfSink() = default;
+    // False when the bytes could not all be written.
+    virtual bool Write(const char* data, size_t size) = 0;
+    // Called once after the last write; false when the output is not complete.
+    virtual bool Commit() = 0;
+};
+
+// Writes to a temporary file in the target's folder and renames it onto the
+// target only on Commit; a sink destroyed without a successful Commit removes
+// its temporary file and leaves an earlier file of the target name untouched.
+class CFileSink : public CDxfSink {
+public:
+    ~CFileSink() override;
+    // Creates the temporary file; false when the folder cannot take it.
+    bool Open(const std::string& targetPath);
+    bool Write(const char* data, size_t size) override;
+    bool Commit() override;
+
+private:
+    std::FILE* m_file = nullptr;
+    std::string m_strTarget;
+    std::string m_strTemp;
+};
+
+class CStringSink : public CDxfSink {
+public:
+    bool Write(const char* data, size_t size) override {
+        m_strData.append(data, size);
+        return true;
+    }
+    bool Commit() override { return true; }
+    const std::string& Data() const { return m_strData; }
+
+private:
+    std::string m_strData;
+};

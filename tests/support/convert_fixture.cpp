@@ -1,0 +1,61 @@
+#include "tests/support/convert_fixture.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace fs = std::filesystem;
+
+namespace vxtest {
+
+static std::string TestSlug() {
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    if (!info) return "no-test";
+    std::string slug = std::string(info->test_suite_name()) + "." + info->name();
+    for (char& c : slug)
+        if (c == '/') c = '_';
+    return slug;
+}
+
+static std::string MakeFolder(const fs::path& path) {
+    fs::create_directories(path);
+    return path.string() + "/";
+}
+
+std::string TestOutputFolder() { return MakeFolder(fs::path(VX_TEST_DXF_DIR) / TestSlug()); }
+
+std::string TestInputFolder() {
+    return MakeFolder(fs::path(VX_BINARY_DIR) / "test-input" / TestSlug());
+}
+
+void WriteFile(const std::string& path, const std::string& content) {
+    std::ofstream out(path, std::ios::binary);
+    out << content;
+    ASSERT_TRUE(out.good()) << "cannot write " << path;
+}
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream buffer;
+    buffer << in.rdbuf();
+    return buffer.str();
+}
+
+std::string ConvertSvg(CSvgConverter& converter, const std::string& svg, const std::string& name) {
+    const std::string input = TestInputFolder() + name + ".svg";
+    WriteFile(input, svg);
+    converter.m_strOutputFolder = TestOutputFolder();
+    std::string outName;
+    if (!converter.ConvertFile(input, outName)) return "";
+    return ReadFile(converter.m_strOutputFolder + outName);
+}
+
+std::string ConvertSvg(const std::string& svg, bool fillOption, const std::string& name) {
+    CSvgConverter converter;
+    converter.m_bFillOption = fillOption ? 1 : 0;
+    return ConvertSvg(converter, svg, name);
+}
+
+}  // namespace vxtest

@@ -1,0 +1,26 @@
+#pragma once
+// Converting SVG text end to end in tests. Files go below test-dxf/<suite>/,
+// where the dxf_audit_all test checks every DXF with a real DXF reader.
+#include <string>
+
+#include "convert/svg_converter.h"
+
+namespace vxtest {
+
+// A folder below test-dxf/ for this test (created, ends with '/').
+std::string TestOutputFolder();
+// A scratch folder outside test-dxf/ for inputs (created, ends with '/').
+std::string TestInputFolder();
+void WriteFile(const std::string& path, const std::string& content);
+std::string ReadFile(const std::string& path);
+
+// Writes svg to <input folder>/<name>.svg, converts it with converter (its
+// output folder set to the test's output folder) and returns the DXF text,
+// or "" when the conversion failed.
+std::string ConvertSvg(CSvgConverter& converter, const std::string& svg,
+                       const std::string& name = "drawing");
+// The same with a fresh converter and the given fill option.
+std::string ConvertSvg(const std::string& svg, bool fillOption = true,
+                       const std::string& name = "drawing");
+
+}  // namespace vxtest
