@@ -1,6 +1,61 @@
-// PLACEHOLDER: replaced by the real implementation.
+// The element walker: visits the tree depth first in document order, updates
+// the drawing state from each element's attributes, calls the element's
+// emitter and walks its children. State is carried from element to element in
+// document order, not inherited along the tree.
 #include "convert/svg_converter.h"
+#include "svg/element_kind.h"
+#include "svg/element_texts.h"
 
-void CSvgConverter::WalkElement(CXML*, std::string, int) {}
-void CSvgConverter::StrokeUpdate(std::string_view) {}
-void CSvgConverter::FillUpdate(std::string_view) {}
+const std::string CElementTexts::kEmpty;
+
+void CSvgConverter::WalkElement(CXML* element, std::string parentName, int topCount) {
+    const CElementKind kind(element->m_strTag);
+
+    if (kind.isGroupExact) {
+        PushTransform();
+        m_bGroupFill = 0;
+    }
+    if (kind.isDefs || kind.isGroupExact) {
+        m_strDefsTag = element->m_strTag;
+        if (kind.isDefs) m_bInDefs = 1;
+    } else if (kind.isPathExact) {
+        m_dStrokeWidth = 0;
+    }
+    if (kind.name == "marker" || (kind.name == "symbol" && m_bInDefs)) CollectDefinition(element);
+    parentName = element->m_strTag;
+
+    CElementTexts texts;
+    ApplyAttributes(element, kind, texts);
+    EmitElement(element, kind, texts);
+    WalkChildren(element, kind, texts, topCount);
+
+    if (kind.isText) {
+        m_strTextTransform.clear();
+        m_strTextFontFamily.clear();
+        m_strTextFontSize.clear();
+    } else if (kind.isGroupExact) {
+        PopTransform();
+        m_bGroupFill = 0;
+    } else if (kind.isDefs) {
+        // A defs nested in another defs ends the outer one too.
+        m_strDefsTag.clear();
+        m_bInDefs = 0;
+    }
+}
+
+void CSvgConverter::WalkChildren(CXML* element, const CElementKind& kind,
+                                 const CElementTexts& texts, int topCount) {
+    const double step = topCount > 0 ? 80.0 / topCount : 0.0;
+    if (kind.isText) {
+        // tspan children take the text's transform and font settings when they have none.
+        m_strTextTransform = *texts.transform;
+        m_strTextFontFamily = texts.fontFamily;
+        m_strTextFontSize = texts.fontSize;
+    }
+    int done = 0;
+    for (CXML* child : element->Children()) {
+        WalkElement(child, element->m_strTag, 0);
+        ++done;
+        if (topCount > 0) ReportProgress(int(15 + done * step));
+    }
+}

@@ -1,0 +1,194 @@
+// The walker's attribute pass: for each attribute in name order, the row of the
+// element's kind that matches it. Because the list is sorted, a later row can
+// undo an earlier one (style is seen after fill and stroke, viewBox after height).
+#include "convert/svg_converter.h"
+#include "convert/text.h"
+#include "svg/element_kind.h"
+#include "svg/element_texts.h"
+
+using vx::EqualsNoCase;
+using vx::LeadingNumber;
+
+namespace {
+
+void ApplySvgAttribute(CSvgConverter& c, const std::string& n, const std::string& v) {
+    if (EqualsNoCase(n, "viewBox")) c.ParseViewBox(v);
+    else if (EqualsNoCase(n, "height")) c.m_dHeight = LeadingNumber(v);
+    else if (EqualsNoCase(n, "width")) c.m_dWidth = LeadingNumber(v);
+}
+
+void ApplyGroupFill(CSvgConverter& c, std::string_view v) {
+    if (v == "none") return;
+    bool known = true;
+    const uint32_t rgb = CSvgConverter::ParseColor(v, &known);
+    if (known) c.m_crFill = rgb;
+    c.m_bFill = 1;
+    c.m_bGroupFill = 1;
+}
+
+void ApplyGroupAttribute(CSvgConverter& c, const CElementKind& kind, const std::string& n,
+                         const std::string& v, CElementTexts& texts) {
+    if (EqualsNoCase(n, "stroke-width")) {
+        c.m_dGroupStrokeWidth = LeadingNumber(v);
+    } else if (EqualsNoCase(n, "fill")) {
+        ApplyGroupFill(c, v);
+    } else if (EqualsNoCase(n, "stroke")) {
+        c.StrokeUpdate(v);
+    } else if (EqualsNoCase(n, "transform")) {
+        // Only a group that pushed a stack entry takes a transform.
+        if (kind.isGroupExact) c.ParseGroupTransform(v);
+    } else if (EqualsNoCase(n, "style")) {
+        c.m_bFill = 0;
+        if (vx::Contains(v, "font-size:")) c.m_strGroupStyle = v;
+        c.ApplyStyleDeclarations(v, kind, texts);
+    } else if (EqualsNoCase(n, "font-size")) {
+        c.m_strFontSize = v;
+    } else if (EqualsNoCase(n, "font-family")) {
+        c.m_strFontFamily = v;
+    } else if (EqualsNoCase(n, "id")) {
+        const std::string layer = CSvgConverter::LayerNameFromId(v);
+        if (!layer.empty()) c.m_strLayerName = layer;
+    }
+}
+
+// text and tspan differ in two rows: only text reads a transform, and tspan
+// takes only an exactly named style.
+void ApplyTextAttribute(CSvgConverter& c, bool isTspan, const std::string& n,
+                        const std::string& v, CElementTexts& texts) {
+    if (!isTspan && EqualsNoCase(n, "transform")) texts.transform = &v;
+    else if (n == "x") texts.x = &v;
+    else if (n == "y") texts.y = &v;
+    else if (EqualsNoCase(n, "font-size")) texts.fontSize = v;
+    else if (EqualsNoCase(n, "font-family")) texts.fontFamily = v;
+    else if (isTspan ? n == "style" : EqualsNoCase(n, "style"))
+        c.ParseTextStyle(v, texts.fontSize, texts.fontFamily);
+}
+
+void ApplyShapeAttribute(CSvgConverter& c, const CElementKind& kind, const std::string& n,
+                         const std::string& v, CElementTexts& t) {
+    const bool isTransform = EqualsNoCase(n, "transform");
+    if (kind.isPolyline) {
+        if (EqualsNoCase(n, "points")) t.points = &v;
+        else if (EqualsNoCase(n, "stroke-dasharray")) t.polylineDash = &v;
+        else if (isTransform) t.transform = &v;
+    } else if (kind.isPolygon) {
+        if (n == "points") t.points = &v;
+        else if (isTransform) t.transform = &v;
+    } else if (kind.isLine) {
+        if (n == "stroke") c.StrokeUpdate(v);
+        else if (isTransform) t.transform = &v;
+        else if (n == "x1") t.x1 = &v;
+        else if (n == "y1") t.y1 = &v;
+        else if (n == "x2") t.x2 = &v;
+        else if (n == "y2") t.y2 = &v;
+    } else if (kind.isCircle || kind.isEllipse) {
+        if (n == "transform") t.transform = &v;
+        else if (n == "cx") t.cx = &v;
+        else if (n == "cy") t.cy = &v;
+        else if (n == "r" && kind.isCircle) t.r = &v;
+        else if (n == "rx" && kind.isEllipse) t.rx = &v;
+        else if (n == "ry" && kind.isEllipse) t.ry = &v;
+        else if (n == "fill") c.FillUpdate(v);
+        else if (n == "stroke") c.StrokeUpdate(v);
+    } else if (kind.isUse) {
+        if (n == "x") t.x = &v;
+        else if (n == "y") t.y = &v;
+        else if (n == "xlink:href") t.link = &v;
+        else if (isTransform) t.transform = &v;
+    } else if (kind.isImageExact) {
+        if (n == "x") t.x = &v;
+        else if (n == "y") t.y = &v;
+        else if (n == "width") t.width = &v;
+        else if (n == "height") t.height = &v;
+        else if (n == "xlink:href") t.link = &v;
+    }
+}
+
+// A rect's fill: unless "none" or a paint-server reference, the fill colour,
+// and the rect counts as filled.
+void ApplyRectFill(CSvgConverter& c, std::string_view v, CElementTexts& t) {
+    if (v == "none" || vx::Contains(v, "url(#")) return;
+    bool known = true;
+    const uint32_t rgb = CSvgConverter::ParseColor(v, &known);
+    if (known) c.m_crFill = rgb;
+    t.rectFilled = 1;
+}
+
+void ApplyRectAttribute(CSvgConverter& c, const std::string& n, const std::string& v,
+                        CElementTexts& t) {
+    if (n == "style") c.ApplyRectStyle(v, t);
+    else if (n == "x") t.x = &v;
+    else if (n == "y") t.y = &v;
+    else if (n == "width") t.width = &v;
+    else if (n == "height") t.height = &v;
+    else if (n == "transform") t.transform = &v;
+    else if (n == "rx") t.rx = &v;
+    else if (n == "ry") t.ry = &v;
+    else if (n == "fill") ApplyRectFill(c, v, t);
+    else if (n == "stroke" && v != "none") c.ApplyStrokeColor(v);
+}
+
+void ApplyPathAttribute(CSvgConverter& c, const CElementKind& kind, const std::string& n,
+                        const std::string& v, CElementTexts& t) {
+    if (n == "d") t.d = &v;
+    else if (n == "transform") t.transform = &v;
+    else if (n == "fill") c.FillUpdate(v);
+    else if (n == "stroke") c.StrokeUpdate(v);
+    else if (n == "style") {
+        c.m_bFill = 0;
+        c.ApplyStyleDeclarations(v, kind, t);
+    }
+}
+
+}  // namespace
+
+void CSvgConverter::ApplyAttributes(CXML* element, const CElementKind& kind, CElementTexts& texts) {
+    if (kind.isPath) m_bFill = m_bStroke = 0;
+    for (const CAttribute& attribute : element->Attributes()) {
+        const std::string& n = attribute.m_strName;
+        const std::string& v = attribute.m_strValue;
+        if (kind.isSvg) ApplySvgAttribute(*this, n, v);
+        else if (kind.isGroup) ApplyGroupAttribute(*this, kind, n, v, texts);
+        else if (kind.isText) ApplyTextAttribute(*this, false, n, v, texts);
+        else if (kind.isTspan) ApplyTextAttribute(*this, true, n, v, texts);
+        else if (kind.isRect) ApplyRectAttribute(*this, n, v, texts);
+        else if (kind.isPath) ApplyPathAttribute(*this, kind, n, v, texts);
+        else ApplyShapeAttribute(*this, kind, n, v, texts);
+    }
+}
+
+// A style text cut at every ';' into declarations split at their first ':'.
+// Names and values are used as they stand: no trimming, exact comparison.
+void CSvgConverter::ApplyStyleDeclarations(std::string_view style, const CElementKind& kind,
+                                           CElementTexts& texts) {
+    size_t start = 0;
+    while (start <= style.size()) {
+        size_t end = style.find(';', start);
+        if (end == std::string_view::npos) end = style.size();
+        const std::string_view piece = style.substr(start, end - start);
+        start = end + 1;
+        const size_t colon = piece.find(':');
+        if (colon == std::string_view::npos) continue;
+        const std::string_view name = piece.substr(0, colon);
+        const std::string_view value = piece.substr(colon + 1);
+        if (name == "fill") {
+            if (kind.isGroup) ApplyGroupFill(*this, value);
+            else FillUpdate(value);
+        } else if (name == "stroke") {
+            StrokeUpdate(value);
+        } else if (name == "stroke-width") {
+            m_dStrokeWidth = LeadingNumber(value);
+        } else if (kind.isPath) {
+            if (name == "stroke-dasharray") texts.pathDash = value;
+            else if (name == "marker-start") texts.markerStart = value;
+            else if (name == "marker-end") texts.markerEnd = value;
+        }
+    }
+}
+
+// A rect's style is searched for "fill:" and "stroke:" rather than split.
+void CSvgConverter::ApplyRectStyle(std::string_view style, CElementTexts& texts) {
+    std::string_view value;
+    if (vx::ValueAfter(style, "fill:", value)) ApplyRectFill(*this, value, texts);
+    if (vx::ValueAfter(style, "stroke:", value) && value != "none") ApplyStrokeColor(value);
+}

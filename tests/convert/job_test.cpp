@@ -1,0 +1,153 @@
+// The conversion job end to end: names, progress steps, failures, and what is
+// reset from one file to the next.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <filesystem>
+
+#include "convert/svg_converter.h"
+#include "tests/support/convert_fixture.h"
+#include "tests/support/dxf_groups.h"
+#include "tests/support/recorders.h"
+
+using namespace vxtest;
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string Svg(const std::string& body) {
+    return "<?xml version=\"1.0\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\" height=\"100\">\n" +
+           body + "\n</svg>\n";
+}
+
+}  // namespace
+
+TEST(Job, ProgressClimbsInEqualSharesPerTopLevelChild) {
+    CSvgConverter converter;
+    RecordingProgress progress;
+    converter.SetProgressSink(&progress);
+    ASSERT_NE(ConvertSvg(converter, Svg("<g/><g/><g/>"), "three"), "");
+    EXPECT_EQ(progress.positions, (std::vector<int>{0, 5, 12, 15, 41, 68, 95, 100}));
+    ASSERT_EQ(progress.shown.size(), 1u);
+    EXPECT_NE(progress.shown[0].find("three.svg"), std::string::npos);
+    EXPECT_FALSE(progress.visible);
+
+    progress.positions.clear();
+    ASSERT_NE(ConvertSvg(converter, Svg("<g/><g/><g/><g/>"), "four"), "");
+    EXPECT_EQ(progress.positions, (std::vector<int>{0, 5, 12, 15, 35, 55, 75, 95, 100}));
+
+    progress.positions.clear();
+    ASSERT_NE(ConvertSvg(converter, "<svg/>", "empty"), "");
+    EXPECT_EQ(progress.positions, (std::vector<int>{0, 5, 12, 15, 100}));
+}
+
+TEST(Job, MissingInputFailsBeforeProgressAndWritesNothing) {
+    CSvgConverter converter;
+    RecordingProgress progress;
+    converter.SetProgressSink(&progress);
+    converter.m_strOutputFolder = TestOutputFolder();
+    std::string outName;
+    EXPECT_FALSE(converter.ConvertFile(TestInputFolder() + "missing.svg", outName));
+    EXPECT_EQ(outName, "missing.dxf");
+    EXPECT_TRUE(progress.shown.empty());
+    EXPECT_TRUE(progress.positions.empty());
+    EXPECT_FALSE(fs::exists(converter.m_strOutputFolder + "missing.dxf"));
+}
+
+TEST(Job, UnwritableOutputFolderFailsAndKeepsNoPartialFile) {
+    CSvgConverter converter;
+    const std::string input = TestInputFolder() + "a.svg";
+    WriteFile(input, Svg("<line x1=\"0\" y1=\"0\" x2=\"5\" y2=\"5\"/>"));
+    converter.m_strOutputFolder = TestInputFolder() + "no/such/folder/";
+    std::string outName;
+    EXPECT_FALSE(converter.ConvertFile(input, outName));
+    EXPECT_FALSE(fs::exists(converter.m_strOutputFolder));
+}
+
+TEST(Job, FailedRewriteLeavesEarlierDxfUntouched) {
+    if (geteuid() == 0) GTEST_SKIP() << "root ignores folder permissions";
+    CSvgConverter converter;
+    const std::string folder = TestInputFolder() + "locked/";
+    fs::create_directories(folder);
+    WriteFile(folder + "a.dxf", "earlier");
+    const std::string input = TestInputFolder() + "a.svg";
+    WriteFile(input, Svg(""));
+    chmod(folder.c_str(), 0555);
+    converter.m_strOutputFolder = folder;
+    std::string outName;
+    EXPECT_FALSE(converter.ConvertFile(input, outName));
+    chmod(folder.c_str(), 0755);
+    EXPECT_EQ(ReadFile(folder + "a.dxf"), "earlier");
+}
+
+TEST(Job, BrokenXmlConvertsWhatWasParsed) {
+    const std::string dxf = ConvertSvg(
+        "<svg height=\"100\"><line x1=\"0\" y1=\"0\" x2=\"5\" y2=\"5\"/>"
+        "<line x1=\"1\" y1=\"1\" x2=\"2\" y2=\"2\"/><g><rect x=");
+    ASSERT_NE(dxf, "");
+    EXPECT_EQ(EntitiesOf(dxf, "LINE").size(), 2u);
+    const std::vector<Group> groups = ParseGroups(dxf);
+    ASSERT_GE(groups.size(), 2u);
+    EXPECT_EQ(groups.front().code, 999);
+    EXPECT_EQ(groups.front().value, "Vextora");
+    EXPECT_EQ(groups.back().code, 0);
+    EXPECT_EQ(groups.back().value, "EOF");
+}
+
+TEST(Job, IncompleteTagWarningReachesTheMessageSink) {
+    CSvgConverter converter;
+    RecordingMessages messages;
+    converter.SetMessageSink(&messages);
+    ASSERT_NE(ConvertSvg(converter, "<svg><g><line x1=\"3\"", "cut"), "");
+    EXPECT_EQ(messages.messages, (std::vector<std::string>{"Warning Tag Block is Incomplete"}));
+}
+
+TEST(Job, EveryFileStartsFromTheSameState) {
+    // A dashed path leaves its line type current, a group leaves its fill flag,
+    // a text leaves remembered settings: none of it may reach the next file.
+    const std::string first = Svg(
+        "<path style=\"stroke:#f00;stroke-dasharray:5 3\" d=\"M0 0 L10 10\"/>"
+        "<g id=\"walls\" fill=\"#00f\"><line x1=\"0\" y1=\"0\" x2=\"1\" y2=\"1\"/>");
+    const std::string second = Svg("<line x1=\"0\" y1=\"0\" x2=\"5\" y2=\"5\"/>");
+    CSvgConverter converter;
+    ConvertSvg(converter, first, "first");
+    const std::string inBatch = ConvertSvg(converter, second, "second");
+    const std::string alone = ConvertSvg(second, true, "second");
+    ASSERT_NE(inBatch, "");
+    EXPECT_EQ(inBatch, alone);
+    const auto lines = EntitiesOf(inBatch, "LINE");
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0].Str(6), "BYLAYER");
+    EXPECT_EQ(lines[0].Str(8), "0");
+}
+
+TEST(Job, SameFileTwiceWritesTheSameTables) {
+    const std::string svg = Svg(
+        "<g id=\"a\" style=\"stroke-dasharray:4 2;font-family:Arial\"><text x=\"1\" y=\"2\" "
+        "font-size=\"3\">hi</text></g>");
+    CSvgConverter converter;
+    const std::string once = ConvertSvg(converter, svg, "twice");
+    const std::string again = ConvertSvg(converter, svg, "twice");
+    ASSERT_NE(once, "");
+    EXPECT_EQ(once, again);
+    EXPECT_EQ(TableCount(once, "LTYPE"), 4);
+    EXPECT_EQ(TableCount(once, "STYLE"), 2);
+}
+
+TEST(Job, GroupIdsBecomeValidLayersOnce) {
+    const std::string dxf = ConvertSvg(Svg(
+        "<g id=\" walls \"><line x1=\"0\" y1=\"0\" x2=\"1\" y2=\"1\"/></g>"
+        "<g id=\"walls\"/><g id=\"a/b:c\"><line x1=\"0\" y1=\"0\" x2=\"1\" y2=\"1\"/></g>"
+        "<G ID=\"Upper\"><line x1=\"0\" y1=\"0\" x2=\"1\" y2=\"1\"/></G>"));
+    ASSERT_NE(dxf, "");
+    std::vector<std::string> names;
+    for (const Entity& layer : TableEntries(dxf, "LAYER")) names.push_back(layer.Str(2));
+    EXPECT_EQ(names, (std::vector<std::string>{"0", "walls", "a_b_c", "Upper"}));
+    EXPECT_EQ(TableCount(dxf, "LAYER"), 4);
+    const auto lines = EntitiesOf(dxf, "LINE");
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[0].Str(8), "walls");
+    EXPECT_EQ(lines[1].Str(8), "a_b_c");
+    EXPECT_EQ(lines[2].Str(8), "Upper");
+}
