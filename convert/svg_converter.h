@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 #include <dl_attributes.h>
@@ -20,6 +21,8 @@
 class IProgressSink;
 class IMessageSink;
 class IProfile;
+struct CElementKind;   // svg/element_kind.h
+struct CElementTexts;  // svg/element_texts.h
 
 // How image references that name network addresses are fetched.
 struct CImageFetchOptions {
@@ -59,6 +62,17 @@ public:
     static std::string LayerNameFromId(std::string_view id);
     void StrokeUpdate(std::string_view color);
     void FillUpdate(std::string_view color);
+    // The stroke colour of a stroke update without setting the stroke flag.
+    void ApplyStrokeColor(std::string_view color);
+    void ApplyAttributes(CXML* element, const CElementKind& kind, CElementTexts& texts);
+    void ApplyStyleDeclarations(std::string_view style, const CElementKind& kind,
+                                CElementTexts& texts);
+    void ApplyRectStyle(std::string_view style, CElementTexts& texts);
+    void EmitElement(CXML* element, const CElementKind& kind, CElementTexts& texts);
+    void EmitPath(const CElementTexts& texts);
+    void WalkChildren(CXML* element, const CElementKind& kind, const CElementTexts& texts,
+                      int topCount);
+    void CollectLayerNamesInto(CXML* element, std::unordered_set<std::string>& seenLower);
 
     // ---- Colours and styles (svg/colors.cpp, svg/dxf_palette.cpp, svg/text_style.cpp)
     // Packed RGB, red in the low byte. Texts of no known form leave *known false.
