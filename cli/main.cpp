@@ -4,13 +4,9 @@
 #include <cstdio>
 #include <string>
 
+#include "cli/batch.h"
 #include "cli/options.h"
 #include "cli/terminal_sinks.h"
-#include "convert/svg_converter.h"
-
-static std::string FailureText(const std::string& input) {
-    return "Convert\t" + input + " failed.";
-}
 
 int main(int argc, char** argv) {
     CCommandLine options;
@@ -27,21 +23,6 @@ int main(int argc, char** argv) {
 
     CTerminalProgress progress;
     CStderrMessages messages;
-    CSvgConverter converter;
-    converter.m_bFillOption = options.fill ? 1 : 0;
-    converter.m_imageFetch.allowNetwork = options.download;
-    converter.m_strOutputFolder = options.outputFolder;
-    converter.SetMessageSink(&messages);
-    if (isatty(fileno(stderr))) converter.SetProgressSink(&progress);
-
-    int status = 0;
-    for (const std::string& input : options.inputs) {
-        std::string outName;
-        const bool ok = converter.ConvertFile(input, outName);
-        if (!ok) progress.Hide();
-        std::printf("%s\n", ok ? outName.c_str() : FailureText(input).c_str());
-        std::fflush(stdout);
-        if (!ok) status = 1;
-    }
-    return status;
+    const bool terminal = isatty(fileno(stderr));
+    return RunBatch(options, terminal ? &progress : nullptr, &messages);
 }

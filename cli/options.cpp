@@ -25,6 +25,10 @@ const char kUsageText[] =
     "order; each group id becomes a layer. Images named by http:// or https:// addresses\n"
     "are downloaded into OUTDIR (unless --no-download); data: and local images are copied.\n"
     "\n"
+    "With -j N > 1 each worker has its own converter: what one converter carries from one\n"
+    "file to the next (the last curve control point of path data; the output folder and\n"
+    "fill option are the same everywhere) is per worker. Lines still come in input order.\n"
+    "\n"
     "Exit status: 0 when every file converted, 1 when any failed, 2 for a usage error.\n";
 
 bool ParseCommandLine(int argc, char** argv, CCommandLine& options, std::string& error) {

@@ -66,3 +66,27 @@ TEST(Cli, UsageErrorsExitTwo) {
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("Usage: vextora-convert"), std::string::npos);
 }
+
+TEST(Cli, WorkersKeepInputOrderAndWriteTheSameFiles) {
+    const std::string in = TestInputFolder();
+    std::string inputs, expected;
+    for (int i = 0; i < 12; ++i) {
+        const std::string name = "f" + std::to_string(i);
+        WriteFile(in + name + ".svg", i == 5 ? std::string("") : kLine);
+        inputs += " " + in + name + ".svg";
+        expected += name + ".dxf\n";
+    }
+    inputs += " " + in + "gone.svg";
+    expected += "Convert\t" + in + "gone.svg failed.\n";
+    const std::string one = TestOutputFolder() + "one/", two = TestOutputFolder() + "two/";
+    const RunResult serial = RunCli("-j 1 -o " + one + inputs);
+    const RunResult parallel = RunCli("-j 3 -o " + two + inputs);
+    EXPECT_EQ(serial.out, expected);
+    EXPECT_EQ(parallel.out, expected);
+    EXPECT_EQ(serial.status, 1);
+    EXPECT_EQ(parallel.status, 1);
+    for (int i = 0; i < 12; ++i) {
+        const std::string name = "f" + std::to_string(i) + ".dxf";
+        EXPECT_EQ(ReadFile(one + name), ReadFile(two + name)) << name;
+    }
+}
