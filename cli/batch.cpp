@@ -7,6 +7,7 @@
 #include <thread>
 
 #include "convert/svg_converter.h"
+#include "platform/progress_sink.h"
 
 namespace {
 
