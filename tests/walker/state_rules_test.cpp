@@ -1,0 +1,165 @@
+// The walker's drawing state is carried from element to element in document
+// order; these cases pin down where it is set, kept and cleared.
+#include <gtest/gtest.h>
+
+#include "tests/support/convert_fixture.h"
+#include "tests/support/dxf_groups.h"
+
+using namespace vxtest;
+
+namespace {
+
+std::string Svg(const std::string& body, const std::string& rootAttributes = "height=\"100\"") {
+    return "<svg xmlns=\"http://www.w3.org/2000/svg\" xmlns:xlink=\"http://www.w3.org/1999/xlink\" " +
+           rootAttributes + ">" + body + "</svg>";
+}
+
+std::vector<std::string> Types(const std::string& dxf) {
+    std::vector<std::string> types;
+    for (const Entity& e : EntitiesOf(dxf)) types.push_back(e.type);
+    return types;
+}
+
+using Types_ = std::vector<std::string>;
+
+}  // namespace
+
+TEST(FillState, CircleFillIsClearedAfterEachCircleButPathFillCarriesOver) {
+    const std::string dxf = ConvertSvg(Svg(
+        "<circle cx=\"10\" cy=\"10\" r=\"5\" fill=\"red\"/>"
+        "<circle cx=\"30\" cy=\"10\" r=\"5\"/>"
+        "<path fill=\"blue\" d=\"M0 0 L10 0 L10 10 Z\"/>"
+        "<circle cx=\"50\" cy=\"10\" r=\"5\"/>"));
+    EXPECT_EQ(Types(dxf), (Types_{"HATCH", "CIRCLE", "HATCH", "HATCH"}));
+}
+
+TEST(FillState, StyleAfterFillAttributeClearsThePathFill) {
+    const std::string dxf = ConvertSvg(Svg("<path fill=\"red\" style=\"stroke:#00f\" d=\"M0 0 L10 0 L10 10 Z\"/>"));
+    EXPECT_EQ(Types(dxf), (Types_{"LWPOLYLINE"}));
+    EXPECT_EQ(EntitiesOf(dxf)[0].Int(62), 5);
+}
+
+TEST(FillState, RectWithFillNoneIsAnOutline) {
+    const std::string dxf = ConvertSvg(Svg("<rect x=\"1\" y=\"1\" width=\"5\" height=\"5\" fill=\"none\"/>"));
+    EXPECT_EQ(Types(dxf), (Types_{"LWPOLYLINE"}));
+}
+
+TEST(FillState, WithoutHatchFillsAFilledPathIsDrawnInItsFillColour) {
+    const std::string dxf = ConvertSvg(
+        Svg("<line stroke=\"red\" x1=\"0\" y1=\"0\" x2=\"1\" y2=\"1\"/>"
+            "<path fill=\"#0000ff\" d=\"M0 0 L10 0 L10 10 Z\"/>"
+            "<line x1=\"0\" y1=\"0\" x2=\"1\" y2=\"1\"/>"),
+        false);
+    const auto entities = EntitiesOf(dxf);
+    ASSERT_EQ(Types(dxf), (Types_{"LINE", "LWPOLYLINE", "LINE"}));
+    EXPECT_EQ(entities[0].Int(62), 1);
+    EXPECT_EQ(entities[1].Int(62), 5);  // the fill colour for the outline
+    EXPECT_EQ(entities[2].Int(62), 1);  // and the stroke colour again afterwards
+}
+
+TEST(ColourState, ColoursCarryToLaterElementsWhoseOwnStrokeIsNotRead) {
+    const std::string dxf = ConvertSvg(Svg(
+        "<polyline points=\"0,0 1,1\"/>"
+        "<line stroke=\"red\" x1=\"0\" y1=\"0\" x2=\"1\" y2=\"1\"/>"
+        "<polyline stroke=\"blue\" points=\"0,0 1,1\"/>"
+        "<line stroke=\"currentColor\" x1=\"0\" y1=\"0\" x2=\"1\" y2=\"1\"/>"));
+    const auto entities = EntitiesOf(dxf);
+    ASSERT_EQ(entities.size(), 4u);
+    EXPECT_EQ(entities[0].Int(62), 0);  // before any colour: black, number 0
+    EXPECT_EQ(entities[1].Int(62), 1);
+    EXPECT_EQ(entities[2].Int(62), 1);  // a polyline's own stroke is not read
+    EXPECT_EQ(entities[3].Int(62), 1);  // a colour of no known form changes nothing
+}
+
+TEST(Definitions, PathInsideDefsIsNotDrawnButOtherShapesAre) {
+    const std::string dxf = ConvertSvg(Svg(
+        "<defs><path d=\"M0 0 L5 5\"/><rect x=\"1\" y=\"1\" width=\"2\" height=\"2\"/>"
+        "<g><path d=\"M0 0 L5 5\"/></g></defs><path d=\"M0 0 L5 5\"/>"));
+    EXPECT_EQ(Types(dxf), (Types_{"LWPOLYLINE", "LWPOLYLINE"}));
+    EXPECT_EQ(EntitiesOf(dxf)[0].Int(90), 4);  // the rectangle
+    EXPECT_EQ(EntitiesOf(dxf)[1].Int(90), 2);  // the path after defs
+}
+
+TEST(Layers, GroupIdIsTheLayerInsideTheGroupAndAfterIt) {
+    const std::string dxf = ConvertSvg(Svg(
+        "<line x1=\"0\" y1=\"0\" x2=\"1\" y2=\"1\"/>"
+        "<g id=\"walls\"><line x1=\"0\" y1=\"0\" x2=\"1\" y2=\"1\"/></g>"
+        "<line x1=\"0\" y1=\"0\" x2=\"1\" y2=\"1\"/>"));
+    const auto lines = EntitiesOf(dxf, "LINE");
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[0].Str(8), "0");
+    EXPECT_EQ(lines[1].Str(8), "walls");
+    EXPECT_EQ(lines[2].Str(8), "walls");
+}
+
+TEST(DrawingHeight, ViewBoxIsReadAfterHeight) {
+    const std::string dxf = ConvertSvg(
+        Svg("<line x1=\"0\" y1=\"10\" x2=\"1\" y2=\"10\"/>", "height=\"100\" viewBox=\"0 0 200 50\""));
+    const auto lines = EntitiesOf(dxf, "LINE");
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_DOUBLE_EQ(lines[0].Real(20), 40.0);
+}
+
+TEST(TextSettings, TspanTakesTheEnclosingTextsSettingsOnlyInsideIt) {
+    const std::string dxf = ConvertSvg(Svg(
+        "<text x=\"1\" y=\"2\" font-size=\"12\">a<tspan x=\"5\" y=\"6\">b</tspan></text>"
+        "<tspan x=\"5\" y=\"6\">c</tspan>"));
+    const auto texts = EntitiesOf(dxf, "TEXT");
+    ASSERT_EQ(texts.size(), 3u);
+    EXPECT_NEAR(texts[1].Real(40), 9.6, 1e-9);
+    EXPECT_EQ(texts[2].Real(40), 0.0);
+}
+
+TEST(TextSettings, TextWithoutSizeTakesTheLastGroupStyleWithASize) {
+    const std::string dxf = ConvertSvg(Svg(
+        "<g style=\"font-size:20;font-family:Arial\"/><g style=\"fill:#f00\"/>"
+        "<text x=\"1\" y=\"2\" style=\"fill:#000\">a</text>"));
+    const auto texts = EntitiesOf(dxf, "TEXT");
+    ASSERT_EQ(texts.size(), 1u);
+    EXPECT_NEAR(texts[0].Real(40), 16.0, 1e-9);
+    EXPECT_EQ(texts[0].Str(7), "Style-Arial");
+}
+
+TEST(StrokeWidth, PathStyleWidthReachesTheOutlineAndTheNextPathStartsAtZero) {
+    const std::string dxf = ConvertSvg(Svg(
+        "<path style=\"stroke:#000;stroke-width:2\" d=\"M0 0 L10 0\"/><path d=\"M0 0 L10 0\"/>"));
+    const auto lines = EntitiesOf(dxf, "LWPOLYLINE");
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0].Reals(40), (std::vector<double>{2, 2}));
+    EXPECT_EQ(lines[1].Reals(40), (std::vector<double>{0, 0}));
+}
+
+TEST(Groups, DeepNestingBeyondTheStackKeepsTransformsBalanced) {
+    std::string open, close;
+    for (int i = 0; i < 60; ++i) {
+        open += "<g transform=\"translate(1,0)\">";
+        close += "</g>";
+    }
+    const std::string dxf = ConvertSvg(Svg(
+        open + "<line x1=\"0\" y1=\"0\" x2=\"0\" y2=\"0\"/>" + close +
+        "<line x1=\"0\" y1=\"0\" x2=\"0\" y2=\"0\"/>"));
+    const auto lines = EntitiesOf(dxf, "LINE");
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_DOUBLE_EQ(lines[0].Real(10), 50.0);  // only the 50 stored group matrices apply
+    EXPECT_DOUBLE_EQ(lines[1].Real(10), 0.0);
+}
+
+TEST(Groups, UpperCaseGroupReadsAttributesButItsTransformGoesNowhere) {
+    const std::string dxf = ConvertSvg(Svg(
+        "<g transform=\"translate(10,0)\"><G id=\"inner\" stroke=\"red\" transform=\"translate(5,0)\">"
+        "<line x1=\"0\" y1=\"0\" x2=\"0\" y2=\"0\"/></G></g>"));
+    const auto lines = EntitiesOf(dxf, "LINE");
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_DOUBLE_EQ(lines[0].Real(10), 10.0);
+    EXPECT_EQ(lines[0].Str(8), "inner");
+    EXPECT_EQ(lines[0].Int(62), 1);
+}
+
+TEST(Use, GroupFillSendsAFilledUseToTheHatchEvenWithoutHatchFills) {
+    const std::string svg = Svg(
+        "<defs><symbol id=\"s\"><path d=\"M0 0 L10 0 L10 10 Z\"/></symbol></defs>"
+        "<g fill=\"red\"><use xlink:href=\"#s\"/></g>"
+        "<path fill=\"blue\" d=\"M0 0 L1 1\"/><use xlink:href=\"#s\"/>");
+    const std::string dxf = ConvertSvg(svg, false);
+    EXPECT_EQ(Types(dxf), (Types_{"HATCH", "LWPOLYLINE", "LWPOLYLINE"}));
+}
