@@ -4,6 +4,7 @@
 // state that the walker and the emitters share. Its members are defined in the
 // folder of the subsystem that owns them (convert/, xml/, svg/, geometry/, dxf/).
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -153,6 +154,10 @@ public:
     void ConvertLine(const std::string& transform, const std::string& x1,
                      const std::string& y1, const std::string& x2, const std::string& y2);
     void WriteLineEntity(double x1, double y1, double x2, double y2);
+    // One LWPOLYLINE through points given in SVG orientation (y is flipped here).
+    void WritePolylineEntity(const CPointData* points, size_t count, bool closed,
+                             const DL_Attributes& attributes);
+    std::vector<CPointData> m_polylinePoints;  // reused between polylines
 
     // ---- Circles and ellipses (dxf/shapes/circles.cpp, dxf/shapes/ellipses.cpp)
     void ConvertCircle(int fill, const std::string& transform, const std::string& cx,
@@ -163,6 +168,8 @@ public:
                         const std::string& dashArray, int stroke);
     void WriteEllipseEntity(double cx, double cy, double ex, double ey, double ratio,
                             double startAngle, double endAngle);
+    // The solid hatch of a filled circle or ellipse: one loop of one full-turn edge.
+    void WriteCurveFill(const DL_HatchEdgeData& edge);
 
     // ---- Rectangles (dxf/shapes/rects.cpp, dxf/shapes/round_rects.cpp) --
     void ConvertRect(const std::string& transform, const std::string& x, const std::string& y,
@@ -171,11 +178,21 @@ public:
     void ConvertRoundRect(const std::string& transform, const std::string& x,
                           const std::string& y, const std::string& width,
                           const std::string& height, int filled, double rx, double ry);
+    // One side and the corner arc after it; points in SVG coordinates, mapped here.
+    void WriteRoundCornerOutline(bool hasTransform, const CMatrix& m, CPointData sideStart,
+                                 CPointData sideEnd, CPointData centre, CPointData axisEnd,
+                                 double ratio, double startAngle, double endAngle);
+    void WriteRoundCornerEdges(bool hasTransform, const CMatrix& m, CPointData sideStart,
+                               CPointData sideEnd, CPointData centre, CPointData axisEnd,
+                               double ratio, double startAngle, double endAngle);
 
     // ---- Hatch fills (dxf/shapes/hatch.cpp, dxf/shapes/fill_path.cpp, dxf/shapes/fill_use.cpp)
     void BeginHatch(const DL_HatchData& data, const DL_Attributes& attributes);
     void EndHatch(const DL_HatchData& data, const DL_Attributes& attributes);
     void WriteFillLoop(const std::vector<CPointData>& points);
+    // A solid hatch of one loop whose edgeCount edges writeEdges writes.
+    void WriteSingleLoopHatch(const DL_Attributes& attributes, double patternScale,
+                              int edgeCount, const std::function<void()>& writeEdges);
     void FillPath(const std::string& transform, const std::string& data);
     void FillUse(const std::string& transform, const std::string& x, const std::string& y,
                  const std::string& href);

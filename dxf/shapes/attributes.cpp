@@ -1,6 +1,18 @@
-// PLACEHOLDER: replaced by the real implementation.
 #include "convert/svg_converter.h"
+#include "convert/text.h"
 
-void CSvgConverter::SetEntityLayer(DL_Attributes&) const {}
-DL_Attributes CSvgConverter::EntityAttributes(int, int, const std::string&) const { return {}; }
-std::string CSvgConverter::DashLineType(std::string_view) const { return {}; }
+void CSvgConverter::SetEntityLayer(DL_Attributes& attributes) const {
+    attributes.setLayer(m_strLayerName.empty() ? std::string("0") : m_strLayerName);
+}
+
+DL_Attributes CSvgConverter::EntityAttributes(int color, int width,
+                                              const std::string& lineType) const {
+    DL_Attributes attributes("0", color, -1, width, lineType);
+    SetEntityLayer(attributes);
+    return attributes;
+}
+
+std::string CSvgConverter::DashLineType(std::string_view dashArray) const {
+    std::string name = LookupDashName(vx::TrimView(dashArray));
+    return name.empty() ? std::string("BYLAYER") : name;
+}

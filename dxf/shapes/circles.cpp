@@ -1,4 +1,38 @@
-// PLACEHOLDER: replaced by the real implementation.
-#include "convert/svg_converter.h"
+#include <cmath>
 
-void CSvgConverter::ConvertCircle(int, const std::string&, const std::string&, const std::string&, const std::string&, const std::string&, int) {}
+#include "convert/svg_converter.h"
+#include "convert/text.h"
+#include "dxf/shapes/shape_constants.h"
+
+void CSvgConverter::ConvertCircle(int fill, const std::string& transform, const std::string& cx,
+                                  const std::string& cy, const std::string& r,
+                                  const std::string& dashArray, int stroke) {
+    if (!m_pWriter || cx.empty() || cy.empty() || r.empty()) return;
+    // A circle with neither fill nor stroke is still drawn as an outline.
+    if (!fill && !stroke) stroke = 1;
+    const std::string lineType = DashLineType(dashArray);
+    CMatrix matrix;
+    const bool hasTransform = ParseTransform(transform, matrix);
+    CPointData centre(vx::LeadingNumber(cx), vx::LeadingNumber(cy));
+    CPointData radiusEnd(vx::LeadingNumber(r), 0);
+    CPointData origin(0, 0);
+    for (CPointData* p : {&centre, &radiusEnd, &origin}) MapPoint(hasTransform, matrix, p->x, p->y);
+    // The mapped length of a horizontal radius: a non-uniform scale keeps a circle.
+    const double radius = std::hypot(radiusEnd.x - origin.x, radiusEnd.y - origin.y);
+    if (radius == 0) return;
+    const double dxfY = m_dHeight - centre.y;
+    if (fill) {
+        const DL_HatchEdgeData edge(centre.x, dxfY, radius, 0, vx::kTwoPi, true);
+        WriteCurveFill(edge);
+    }
+    if (stroke) {
+        m_dxf.writeCircle(*m_pWriter, DL_CircleData(centre.x, dxfY, 0, radius),
+                          EntityAttributes(m_nColor, 0, lineType));
+    }
+}
+
+void CSvgConverter::WriteCurveFill(const DL_HatchEdgeData& edge) {
+    // Circle and ellipse fills do not consult the fill option.
+    WriteSingleLoopHatch(EntityAttributes(NearestDxfColor(m_crFill), -1, "BYLAYER"), 1.0, 1,
+                         [&] { m_dxf.writeHatchEdge(*m_pWriter, edge); });
+}

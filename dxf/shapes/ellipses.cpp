@@ -1,5 +1,50 @@
-// PLACEHOLDER: replaced by the real implementation.
 #include "convert/svg_converter.h"
+#include "convert/text.h"
+#include "dxf/shapes/shape_constants.h"
 
-void CSvgConverter::ConvertEllipse(int, const std::string&, const std::string&, const std::string&, const std::string&, const std::string&, const std::string&, int) {}
-void CSvgConverter::WriteEllipseEntity(double, double, double, double, double, double, double) {}
+void CSvgConverter::ConvertEllipse(int fill, const std::string& transform, const std::string& cx,
+                                   const std::string& cy, const std::string& rx,
+                                   const std::string& ry, const std::string& dashArray,
+                                   int stroke) {
+    if (!m_pWriter || cx.empty() || cy.empty() || rx.empty() || ry.empty()) return;
+    if (!fill && !stroke) stroke = 1;
+    // Lines and rectangles drawn after this ellipse take its line type.
+    m_strLineType = DashLineType(dashArray);
+    const double x = vx::LeadingNumber(cx), y = vx::LeadingNumber(cy);
+    const double radiusX = vx::LeadingNumber(rx), radiusY = vx::LeadingNumber(ry);
+    if (radiusX == 0 || radiusY == 0) {
+        // A flat ellipse is the line across it.
+        std::vector<CPointData> line;
+        if (radiusX == 0)
+            line = {CPointData(x, y + radiusY), CPointData(x, y - radiusY)};
+        else
+            line = {CPointData(x + radiusX, y), CPointData(x - radiusX, y)};
+        WritePathOutline(line, transform);
+        return;
+    }
+    CMatrix matrix;
+    const bool hasTransform = ParseTransform(transform, matrix);
+    const bool alongY = radiusY > radiusX;
+    CPointData centre(x, y);
+    CPointData axisEnd = alongY ? CPointData(x, y + radiusY) : CPointData(x + radiusX, y);
+    // The ratio stays as given: a transform moves and stretches the major axis only.
+    const double ratio = alongY ? radiusX / radiusY : radiusY / radiusX;
+    MapPoint(hasTransform, matrix, centre.x, centre.y);
+    MapPoint(hasTransform, matrix, axisEnd.x, axisEnd.y);
+    if (fill) {
+        const DL_HatchEdgeData edge(centre.x, m_dHeight - centre.y, axisEnd.x - centre.x,
+                                    centre.y - axisEnd.y, ratio, 0, vx::kTwoPi, true);
+        WriteCurveFill(edge);
+    }
+    if (stroke) WriteEllipseEntity(centre.x, centre.y, axisEnd.x, axisEnd.y, ratio, 0, vx::kTwoPi);
+}
+
+void CSvgConverter::WriteEllipseEntity(double cx, double cy, double ex, double ey, double ratio,
+                                       double startAngle, double endAngle) {
+    if (!m_pWriter) return;
+    // DXF y runs upward, so the axis's y component is cy - ey.
+    m_dxf.writeEllipse(*m_pWriter,
+                       DL_EllipseData(cx, m_dHeight - cy, 0, ex - cx, cy - ey, 0, ratio,
+                                      startAngle, endAngle),
+                       EntityAttributes(m_nColor, 0, m_strLineType));
+}

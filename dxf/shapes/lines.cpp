@@ -1,5 +1,22 @@
-// PLACEHOLDER: replaced by the real implementation.
 #include "convert/svg_converter.h"
+#include "convert/text.h"
 
-void CSvgConverter::ConvertLine(const std::string&, const std::string&, const std::string&, const std::string&, const std::string&) {}
-void CSvgConverter::WriteLineEntity(double, double, double, double) {}
+void CSvgConverter::ConvertLine(const std::string& transform, const std::string& x1,
+                                const std::string& y1, const std::string& x2,
+                                const std::string& y2) {
+    double ax = vx::LeadingNumber(x1), ay = vx::LeadingNumber(y1);
+    double bx = vx::LeadingNumber(x2), by = vx::LeadingNumber(y2);
+    CMatrix matrix;
+    const bool hasTransform = ParseTransform(transform, matrix);
+    MapPoint(hasTransform, matrix, ax, ay);
+    MapPoint(hasTransform, matrix, bx, by);
+    // A line of zero length is still written.
+    WriteLineEntity(ax, ay, bx, by);
+}
+
+void CSvgConverter::WriteLineEntity(double x1, double y1, double x2, double y2) {
+    if (!m_pWriter) return;
+    // A line has no dash array of its own: it keeps the line type last set.
+    m_dxf.writeLine(*m_pWriter, DL_LineData(x1, m_dHeight - y1, 0, x2, m_dHeight - y2, 0),
+                    EntityAttributes(m_nColor, 0, m_strLineType));
+}

@@ -1,4 +1,24 @@
-// PLACEHOLDER: replaced by the real implementation.
 #include "convert/svg_converter.h"
+#include "dxf/shapes/points_list.h"
 
-void CSvgConverter::ConvertPolyline(const std::string&, const std::string&, const std::string&, bool) {}
+void CSvgConverter::ConvertPolyline(const std::string& transform, const std::string& points,
+                                    const std::string& dashArray, bool closed) {
+    if (!m_pWriter) return;
+    vx::ReadPointsList(points, m_polylinePoints);
+    // A single vertex draws nothing.
+    if (m_polylinePoints.size() < 2) return;
+    CMatrix matrix;
+    const bool hasTransform = ParseTransform(transform, matrix);
+    for (CPointData& p : m_polylinePoints) MapPoint(hasTransform, matrix, p.x, p.y);
+    WritePolylineEntity(m_polylinePoints.data(), m_polylinePoints.size(), closed,
+                        EntityAttributes(m_nColor, 0, DashLineType(dashArray)));
+}
+
+void CSvgConverter::WritePolylineEntity(const CPointData* points, size_t count, bool closed,
+                                        const DL_Attributes& attributes) {
+    m_dxf.writePolyline(*m_pWriter, DL_PolylineData(int(count), 0, 0, closed ? 1 : 0),
+                        attributes);
+    for (size_t i = 0; i < count; ++i)
+        WriteVertex(points[i].x, m_dHeight - points[i].y, 0, 0, 0, 0);
+    m_dxf.writePolylineEnd(*m_pWriter);
+}

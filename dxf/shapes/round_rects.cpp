@@ -1,4 +1,112 @@
-// PLACEHOLDER: replaced by the real implementation.
-#include "convert/svg_converter.h"
+#include <array>
 
-void CSvgConverter::ConvertRoundRect(const std::string&, const std::string&, const std::string&, const std::string&, const std::string&, int, double, double) {}
+#include "convert/svg_converter.h"
+#include "convert/text.h"
+#include "dxf/shapes/shape_constants.h"
+
+namespace {
+
+enum Corner { kTopRight, kBottomRight, kBottomLeft, kTopLeft };
+
+// One side of a rounded rectangle and the quarter ellipse that follows it.
+struct CCornerPiece {
+    CPointData sideStart, sideEnd, centre, axisEnd;
+    double ratio = 1, startAngle = 0, endAngle = 0;
+};
+
+struct CRoundRect {
+    double x, y, w, h, rx, ry;
+
+    CPointData Centre(Corner corner) const {
+        const bool right = corner == kTopRight || corner == kBottomRight;
+        const bool bottom = corner == kBottomRight || corner == kBottomLeft;
+        return CPointData(right ? x + w - rx : x + rx, bottom ? y + h - ry : y + ry);
+    }
+
+    // The corner arc after a side. With rx < ry the major axis points up in DXF,
+    // which moves every parameter range back by a quarter turn.
+    CCornerPiece Piece(CPointData sideStart, CPointData sideEnd, Corner corner) const {
+        static const double kRanges[2][4][2] = {
+            {{0, vx::kHalfPi}, {vx::kThreeHalfPi, vx::kTwoPi}, {vx::kPi, vx::kThreeHalfPi},
+             {vx::kHalfPi, vx::kPi}},
+            {{vx::kThreeHalfPi, vx::kTwoPi}, {vx::kPi, vx::kThreeHalfPi}, {vx::kHalfPi, vx::kPi},
+             {0, vx::kHalfPi}}};
+        const bool alongX = rx >= ry;
+        CCornerPiece piece;
+        piece.sideStart = sideStart;
+        piece.sideEnd = sideEnd;
+        piece.centre = Centre(corner);
+        piece.axisEnd = alongX ? CPointData(piece.centre.x + rx, piece.centre.y)
+                               : CPointData(piece.centre.x, piece.centre.y - ry);
+        piece.ratio = alongX ? ry / rx : rx / ry;
+        piece.startAngle = kRanges[alongX ? 0 : 1][corner][0];
+        piece.endAngle = kRanges[alongX ? 0 : 1][corner][1];
+        return piece;
+    }
+
+    // Counter-clockwise in DXF, as a hatch boundary runs.
+    std::array<CCornerPiece, 4> BoundaryPieces() const {
+        return {Piece({x, y + ry}, {x, y + h - ry}, kBottomLeft),
+                Piece({x + rx, y + h}, {x + w - rx, y + h}, kBottomRight),
+                Piece({x + w, y + h - ry}, {x + w, y + ry}, kTopRight),
+                Piece({x + w - rx, y}, {x + rx, y}, kTopLeft)};
+    }
+
+    // Clockwise in DXF, from the top side on.
+    std::array<CCornerPiece, 4> OutlinePieces() const {
+        return {Piece({x + rx, y}, {x + w - rx, y}, kTopRight),
+                Piece({x + w, y + ry}, {x + w, y + h - ry}, kBottomRight),
+                Piece({x + w - rx, y + h}, {x + rx, y + h}, kBottomLeft),
+                Piece({x, y + h - ry}, {x, y + ry}, kTopLeft)};
+    }
+};
+
+}  // namespace
+
+void CSvgConverter::ConvertRoundRect(const std::string& transform, const std::string& x,
+                                     const std::string& y, const std::string& width,
+                                     const std::string& height, int filled, double rx,
+                                     double ry) {
+    if (!m_pWriter) return;
+    const CRoundRect rect{vx::LeadingNumber(x), vx::LeadingNumber(y), vx::LeadingNumber(width),
+                          vx::LeadingNumber(height), rx, ry};
+    CMatrix m;
+    const bool t = ParseTransform(transform, m);
+    if (!filled) {
+        // Sides and arcs take the stroke colour, unlike a plain rectangle's outline.
+        for (const CCornerPiece& p : rect.OutlinePieces())
+            WriteRoundCornerOutline(t, m, p.sideStart, p.sideEnd, p.centre, p.axisEnd, p.ratio,
+                                    p.startAngle, p.endAngle);
+        return;
+    }
+    const DL_Attributes attributes = EntityAttributes(NearestDxfColor(m_crFill), 0, m_strLineType);
+    WriteSingleLoopHatch(attributes, 100.0, 8, [&] {
+        for (const CCornerPiece& p : rect.BoundaryPieces())
+            WriteRoundCornerEdges(t, m, p.sideStart, p.sideEnd, p.centre, p.axisEnd, p.ratio,
+                                  p.startAngle, p.endAngle);
+    });
+}
+
+void CSvgConverter::WriteRoundCornerOutline(bool hasTransform, const CMatrix& m,
+                                            CPointData sideStart, CPointData sideEnd,
+                                            CPointData centre, CPointData axisEnd, double ratio,
+                                            double startAngle, double endAngle) {
+    for (CPointData* p : {&sideStart, &sideEnd, &centre, &axisEnd})
+        MapPoint(hasTransform, m, p->x, p->y);
+    WriteLineEntity(sideStart.x, sideStart.y, sideEnd.x, sideEnd.y);
+    WriteEllipseEntity(centre.x, centre.y, axisEnd.x, axisEnd.y, ratio, startAngle, endAngle);
+}
+
+void CSvgConverter::WriteRoundCornerEdges(bool hasTransform, const CMatrix& m,
+                                          CPointData sideStart, CPointData sideEnd,
+                                          CPointData centre, CPointData axisEnd, double ratio,
+                                          double startAngle, double endAngle) {
+    for (CPointData* p : {&sideStart, &sideEnd, &centre, &axisEnd})
+        MapPoint(hasTransform, m, p->x, p->y);
+    m_dxf.writeHatchEdge(*m_pWriter, DL_HatchEdgeData(sideStart.x, m_dHeight - sideStart.y,
+                                                      sideEnd.x, m_dHeight - sideEnd.y));
+    m_dxf.writeHatchEdge(*m_pWriter,
+                         DL_HatchEdgeData(centre.x, m_dHeight - centre.y, axisEnd.x - centre.x,
+                                          centre.y - axisEnd.y, ratio, startAngle, endAngle,
+                                          true));
+}
