@@ -1,4 +1,5 @@
 #include <array>
+#include <initializer_list>
 
 #include "convert/svg_converter.h"
 #include "convert/text.h"
@@ -61,6 +62,11 @@ struct CRoundRect {
     }
 };
 
+void MapCornerPoints(const CSvgConverter& converter, bool hasTransform, const CMatrix& m,
+                     std::initializer_list<CPointData*> points) {
+    for (CPointData* p : points) converter.MapPoint(hasTransform, m, p->x, p->y);
+}
+
 }  // namespace
 
 void CSvgConverter::ConvertRoundRect(const std::string& transform, const std::string& x,
@@ -91,8 +97,7 @@ void CSvgConverter::WriteRoundCornerOutline(bool hasTransform, const CMatrix& m,
                                             CPointData sideStart, CPointData sideEnd,
                                             CPointData centre, CPointData axisEnd, double ratio,
                                             double startAngle, double endAngle) {
-    for (CPointData* p : {&sideStart, &sideEnd, &centre, &axisEnd})
-        MapPoint(hasTransform, m, p->x, p->y);
+    MapCornerPoints(*this, hasTransform, m, {&sideStart, &sideEnd, &centre, &axisEnd});
     WriteLineEntity(sideStart.x, sideStart.y, sideEnd.x, sideEnd.y);
     WriteEllipseEntity(centre.x, centre.y, axisEnd.x, axisEnd.y, ratio, startAngle, endAngle);
 }
@@ -101,8 +106,7 @@ void CSvgConverter::WriteRoundCornerEdges(bool hasTransform, const CMatrix& m,
                                           CPointData sideStart, CPointData sideEnd,
                                           CPointData centre, CPointData axisEnd, double ratio,
                                           double startAngle, double endAngle) {
-    for (CPointData* p : {&sideStart, &sideEnd, &centre, &axisEnd})
-        MapPoint(hasTransform, m, p->x, p->y);
+    MapCornerPoints(*this, hasTransform, m, {&sideStart, &sideEnd, &centre, &axisEnd});
     m_dxf.writeHatchEdge(*m_pWriter, DL_HatchEdgeData(sideStart.x, m_dHeight - sideStart.y,
                                                       sideEnd.x, m_dHeight - sideEnd.y));
     m_dxf.writeHatchEdge(*m_pWriter,

@@ -1,0 +1,69 @@
+// Shapes converted from SVG text; every file written here is also checked by
+// a real DXF reader (dxf_audit_all).
+#include <gtest/gtest.h>
+
+#include "tests/shapes/shape_document.h"
+#include "tests/support/convert_fixture.h"
+
+using vxtest::Entity;
+using vxtest::PointList;
+
+namespace {
+
+std::string Svg(const std::string& body) {
+    return "<svg xmlns=\"http://www.w3.org/2000/svg\" height=\"100\">" + body + "</svg>";
+}
+
+std::vector<std::string> Types(const std::string& dxf) {
+    std::vector<std::string> types;
+    for (const Entity& e : vxtest::EntitiesOf(dxf)) types.push_back(e.type);
+    return types;
+}
+
+using TypeList = std::vector<std::string>;
+
+}  // namespace
+
+TEST(ShapesFromSvg, PolygonClosesAndPointsListsTakeAnySeparator) {
+    const std::string dxf = vxtest::ConvertSvg(Svg(
+        "<polygon points=\"10,10\n20,20\t30,10\"/>"
+        "<polyline points=\"10-20 30-40\" stroke-dasharray=\"none\"/>"));
+    const auto lines = vxtest::EntitiesOf(dxf, "LWPOLYLINE");
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0].Int(70), 1);
+    EXPECT_EQ(vxtest::Points(lines[0]), (PointList{{10, 90}, {20, 80}, {30, 90}}));
+    EXPECT_EQ(lines[1].Int(70), 0);
+    EXPECT_EQ(vxtest::Points(lines[1]), (PointList{{10, 120}, {30, 140}}));
+}
+
+TEST(ShapesFromSvg, RectInsideATranslatedGroup) {
+    const std::string dxf = vxtest::ConvertSvg(
+        "<svg height=\"200\"><g transform=\"translate(100,0)\">"
+        "<rect x=\"10\" y=\"20\" width=\"5\" height=\"5\"/></g></svg>");
+    const auto lines = vxtest::EntitiesOf(dxf, "LWPOLYLINE");
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(vxtest::Points(lines[0])[0], (std::pair<double, double>(110, 180)));
+}
+
+TEST(ShapesFromSvg, FilledRectsFollowTheFillOptionCirclesDoNot) {
+    const std::string body =
+        "<rect x=\"0\" y=\"0\" width=\"10\" height=\"10\" fill=\"red\"/>"
+        "<rect x=\"20\" y=\"0\" width=\"10\" height=\"10\" rx=\"2\" ry=\"3\" fill=\"red\"/>"
+        "<circle cx=\"50\" cy=\"50\" r=\"5\" fill=\"blue\" stroke=\"black\"/>";
+    EXPECT_EQ(Types(vxtest::ConvertSvg(Svg(body), true, "with-fill")),
+              (TypeList{"HATCH", "HATCH", "HATCH", "CIRCLE"}));
+    EXPECT_EQ(Types(vxtest::ConvertSvg(Svg(body), false, "without-fill")),
+              (TypeList{"LWPOLYLINE", "LINE", "ELLIPSE", "LINE", "ELLIPSE", "LINE", "ELLIPSE",
+                        "LINE", "ELLIPSE", "HATCH", "CIRCLE"}));
+}
+
+TEST(ShapesFromSvg, LineAfterAnEllipseTakesItsLineType) {
+    const std::string dxf = vxtest::ConvertSvg(Svg(
+        "<ellipse cx=\"50\" cy=\"50\" rx=\"20\" ry=\"10\" fill=\"green\"/>"
+        "<ellipse cx=\"50\" cy=\"50\" rx=\"0\" ry=\"10\"/>"
+        "<line x1=\"0\" y1=\"0\" x2=\"10\" y2=\"0\" stroke=\"red\"/>"));
+    EXPECT_EQ(Types(dxf), (TypeList{"HATCH", "LWPOLYLINE", "LINE"}));
+    const auto lines = vxtest::EntitiesOf(dxf, "LINE");
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0].Str(6), "BYLAYER");
+}
