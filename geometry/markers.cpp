@@ -1,5 +1,45 @@
-// PLACEHOLDER: replaced by the real implementation.
-#include "convert/svg_converter.h"
+#include <cmath>
 
-void CSvgConverter::DrawPathMarker(const std::string&, bool, const CPointData&, const CPointData&) {}
-void CSvgConverter::WriteMarkerOutline(const CMarkdata&, const CPointData&, const CPointData&, bool) {}
+#include "convert/svg_converter.h"
+#include "convert/text.h"
+#include "geometry/subpaths.h"
+
+void CSvgConverter::DrawPathMarker(const std::string& reference, bool start,
+                                   const CPointData& first, const CPointData& second) {
+    const std::string_view name = vx::TrimView(reference);
+    if (name.empty() || name == "none") return;
+    if (const CMarkdata* marker = FindMarker(name)) WriteMarkerOutline(*marker, first, second, start);
+}
+
+void CSvgConverter::WriteMarkerOutline(const CMarkdata& marker, const CPointData& first,
+                                       const CPointData& second, bool start) {
+    // The marker turns with the path end; a zero-length end leaves it unturned.
+    const double dx = second.x - first.x, dy = second.y - first.y;
+    const double length = std::hypot(dx, dy);
+    const double cosine = length > 1e-5 ? dx / length : 1;
+    const double sine = length > 1e-5 ? dy / length : 0;
+    const CPointData& anchor = start ? first : second;
+    const double shiftX = vx::LeadingNumber(marker.refX) + anchor.x;
+    const double shiftY = vx::LeadingNumber(marker.refY) + anchor.y;
+
+    std::vector<CPointData> points;
+    int drawn = 0;
+    ParsePathData(std::string(), marker.path, points, drawn, 1, nullptr);
+    CMatrix m;
+    const bool hasTransform = ParseTransform(marker.transform, m);
+    const double width = ScaledStrokeWidth(m, OutlineStrokeWidth());
+    // Each subpath of the marker is its own open polyline.
+    size_t index = 0, begin = 0, end = 0;
+    while (vx::NextSubpath(points, index, begin, end)) {
+        if (end - begin < 2) continue;
+        BeginPathPolyline(int(end - begin), false);
+        for (size_t i = begin; i < end; ++i) {
+            double x = points[i].x, y = points[i].y;
+            if (hasTransform) ApplyMatrix(m, x, y);
+            const double turnedX = x * cosine - y * sine + shiftX;
+            const double turnedY = x * sine + y * cosine + shiftY;
+            WriteVertex(turnedX, m_dHeight - turnedY, 0, 0, width, width);
+        }
+        EndPathPolyline();
+    }
+}

@@ -1,7 +1,109 @@
-// PLACEHOLDER: replaced by the real implementation.
-#include "convert/svg_converter.h"
+#include <algorithm>
+#include <cmath>
 
-int CSvgConverter::ConvertPath(const std::string&, const std::string&, const std::string&, const std::string&, const std::string&) { return 0; }
-void CSvgConverter::WritePathOutline(std::vector<CPointData>&, const std::string&) {}
-void CSvgConverter::CollectFillSubpath(std::vector<CPointData>&, const std::string&, std::vector<CPolylinedata>&) {}
-double CSvgConverter::ScaledStrokeWidth(const CMatrix&, double) const { return 0; }
+#include "convert/svg_converter.h"
+#include "geometry/subpaths.h"
+
+namespace {
+
+// How much a matrix scales lengths, for stroke widths.
+double LengthScale(const CMatrix& m) {
+    return std::sqrt(std::fabs(m.a * m.d) + std::fabs(m.b * m.c));
+}
+
+}  // namespace
+
+int CSvgConverter::ConvertPath(const std::string& transform, const std::string& data,
+                               const std::string& dashArray, const std::string& markerStart,
+                               const std::string& markerEnd) {
+    m_strMarkerStart = markerStart;
+    m_strMarkerEnd = markerEnd;
+    m_strLineType = DashLineType(dashArray);
+    std::vector<CPointData> points;
+    int drawn = 0;
+    ParsePathData(transform, data, points, drawn, 0, nullptr);
+    WritePathOutline(points, transform);  // the last subpath
+    m_strMarkerStart.clear();
+    m_strMarkerEnd.clear();
+    return 0;
+}
+
+void CSvgConverter::WritePathOutline(std::vector<CPointData>& points,
+                                     const std::string& transform) {
+    const int n = int(points.size());
+    if (n < 2) {
+        points.clear();
+        return;
+    }
+    CMatrix m;
+    const bool hasTransform = ParseTransform(transform, m);
+    const bool closed = m_bClosePending || points.back().closed;
+    const double width = ScaledStrokeWidth(m, OutlineStrokeWidth());
+    // The mapped first three and last three points orient the markers.
+    CPointData head[3], tail[3];
+    BeginPathPolyline(n, closed);
+    for (int i = 0; i < n; ++i) {
+        CPointData p = points[size_t(i)];
+        MapPoint(hasTransform, m, p.x, p.y);
+        if (i < 3) head[i] = p;
+        if (i >= n - 3) tail[i - (n - 3)] = p;
+        WriteVertex(p.x, m_dHeight - p.y, 0, 0, width, width);
+    }
+    EndPathPolyline();
+    points.clear();
+    // A repeated end point says nothing about the direction: look one further.
+    const bool longer = n > 2;
+    const CPointData& second = longer && vx::PointsCoincide(head[0], head[1]) ? head[2] : head[1];
+    const CPointData& beforeLast =
+        longer && vx::PointsCoincide(tail[1], tail[2]) ? tail[0] : tail[1];
+    DrawPathMarker(m_strMarkerStart, true, head[0], second);
+    DrawPathMarker(m_strMarkerEnd, false, beforeLast, tail[2]);
+}
+
+void CSvgConverter::CollectFillSubpath(std::vector<CPointData>& points,
+                                       const std::string& transform,
+                                       std::vector<CPolylinedata>& fills) {
+    if (points.size() < 2) return;
+    if (!vx::HasArea(points)) {
+        WritePathOutline(points, transform);
+        return;
+    }
+    CMatrix m;
+    const bool hasTransform = ParseTransform(transform, m);
+    CPolylinedata record;
+    for (CPointData& p : points) {
+        MapPoint(hasTransform, m, p.x, p.y);
+        p.y = m_dHeight - p.y;
+    }
+    record.points = std::move(points);
+    record.width = m_dStrokeWidth;
+    record.rgb = int(m_crStroke);
+    record.closed = m_bClosePending;
+    record.lineType = m_strLineType;
+    record.color = NearestDxfColor(m_crStroke);
+    fills.push_back(std::move(record));
+    points.clear();
+    m_bClosePending = 0;
+}
+
+double CSvgConverter::ScaledStrokeWidth(const CMatrix& m, double width) const {
+    width *= LengthScale(m);
+    // Every group matrix scales the stroke too, whether or not the stack is active.
+    for (int i = std::min(m_nTransformDepth, kTransformStackSize) - 1; i >= 0; --i)
+        width *= LengthScale(m_transforms[i]);
+    return width;
+}
+
+double CSvgConverter::OutlineStrokeWidth() const {
+    return m_dStrokeWidth != 0 ? m_dStrokeWidth : m_dGroupStrokeWidth;
+}
+
+void CSvgConverter::BeginPathPolyline(int count, bool closed) {
+    const DL_Attributes attributes = EntityAttributes(m_nColor, 0, m_strLineType);
+    m_dxf.writePolyline(*m_pWriter, DL_PolylineData(count, 0, 0, closed ? 1 : 0), attributes);
+}
+
+void CSvgConverter::EndPathPolyline() {
+    m_dxf.writePolylineEnd(*m_pWriter);
+    m_bClosePending = 0;
+}

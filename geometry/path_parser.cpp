@@ -1,4 +1,235 @@
-// PLACEHOLDER: replaced by the real implementation.
-#include "convert/svg_converter.h"
+#include <string>
 
-void CSvgConverter::ParsePathData(const std::string&, std::string_view, std::vector<CPointData>&, int&, int, std::vector<CPolylinedata>*) {}
+#include "convert/svg_converter.h"
+#include "convert/text.h"
+#include "geometry/flatten.h"
+#include "geometry/path_commands.h"
+#include "geometry/path_numbers.h"
+
+namespace {
+
+bool IsOneOf(const std::string& command, const char* a, const char* b, const char* c = "",
+             const char* d = "") {
+    return command == a || command == b || command == c || command == d;
+}
+
+// One run of the path data parser: the current point, the list being filled
+// and where a finished subpath goes.
+class CPathReader {
+public:
+    CPathReader(CSvgConverter& conv, const std::string& transform,
+                std::vector<CPointData>& points, int& drawn, int collect,
+                std::vector<CPolylinedata>* fills)
+        : m_conv(conv), m_transform(transform), m_points(points), m_drawn(drawn),
+          m_collect(collect), m_fills(fills) {}
+
+    void Read(std::string_view data);
+
+private:
+    // False when the command ends the parsing of the whole path data.
+    bool Interpret(const std::string& command, std::string_view args);
+    bool Cubic(bool relative, std::string_view args, bool afterMoveto);
+    void SmoothCubic(bool relative, std::string_view args, bool afterCubic);
+    void Quadratic(bool relative, std::string_view args);
+    void SmoothQuadratic(bool relative, std::string_view args, bool afterQuadratic);
+    bool Arc(bool relative, std::string_view args);
+    void Moveto(bool relative, std::string_view args);
+    void EndSubpath(bool relative);
+    void LineTo(double x, double y);
+    void Offset(bool relative, double* values, int pairs) const;
+
+    CSvgConverter& m_conv;
+    const std::string& m_transform;
+    std::vector<CPointData>& m_points;
+    int& m_drawn;
+    int m_collect;
+    std::vector<CPolylinedata>* m_fills;
+    double m_x = 0, m_y = 0;      // the current point
+    size_t m_subpathStart = 0;    // index of the current subpath's first point
+};
+
+void CPathReader::Read(std::string_view data) {
+    std::string command;
+    std::string_view args;
+    bool progressed = true;
+    for (;;) {
+        const vx::CPathCutState state{m_conv.m_strPrevCommand, m_conv.m_bClosePending};
+        const char* before = data.data();
+        if (!vx::NextPathCommand(data, command, args, state, progressed)) return;
+        progressed = data.data() != before;
+        command = std::string(vx::TrimView(command));
+        if (command.empty()) {
+            if (m_conv.m_strPrevCommand.empty()) continue;
+            command = m_conv.m_strPrevCommand == "M"   ? "L"
+                      : m_conv.m_strPrevCommand == "m" ? "l"
+                                                       : m_conv.m_strPrevCommand;
+        }
+        const bool keepGoing = Interpret(command, args);
+        m_conv.m_strPrevCommand = command;
+        if (!keepGoing) return;
+    }
+}
+
+bool CPathReader::Interpret(const std::string& command, std::string_view args) {
+    const std::string& previous = m_conv.m_strPrevCommand;
+    if (command.size() != 1) return true;
+    const char letter = command[0];
+    const bool relative = letter >= 'a' && letter <= 'z';
+    double x = 0, y = 0;
+    switch (letter) {
+        case 'M': case 'm':
+            Moveto(relative, args);
+            return true;
+        case 'L': case 'l':
+            vx::ParsePointPair(args, x, y, m_conv.m_bClosePending);
+            LineTo(relative ? x + m_x : x, relative ? y + m_y : y);
+            return true;
+        case 'H': case 'h':
+            x = vx::LeadingNumber(args);
+            LineTo(relative ? x + m_x : x, m_y);
+            return true;
+        case 'V': case 'v':
+            y = vx::LeadingNumber(args);
+            LineTo(m_x, relative ? y + m_y : y);
+            return true;
+        case 'C': case 'c':
+            return Cubic(relative, args, IsOneOf(previous, "M", "m"));
+        case 'S': case 's':
+            SmoothCubic(relative, args, IsOneOf(previous, "C", "c", "S", "s"));
+            return true;
+        case 'Q': case 'q':
+            Quadratic(relative, args);
+            return true;
+        case 'T': case 't':
+            SmoothQuadratic(relative, args, IsOneOf(previous, "Q", "q", "T", "t"));
+            return true;
+        case 'A': case 'a':
+            return Arc(relative, args);
+        default:
+            return true;
+    }
+}
+
+void CPathReader::Offset(bool relative, double* values, int pairs) const {
+    if (!relative) return;
+    for (int i = 0; i < pairs; ++i) {
+        values[2 * i] += m_x;
+        values[2 * i + 1] += m_y;
+    }
+}
+
+void CPathReader::LineTo(double x, double y) {
+    m_points.emplace_back(x, y);
+    ++m_drawn;
+    m_x = x;
+    m_y = y;
+}
+
+bool CPathReader::Cubic(bool relative, std::string_view args, bool afterMoveto) {
+    double v[6];
+    if (!vx::ParseNumberList(args, v, 6, m_conv.m_bClosePending)) return false;
+    Offset(relative, v, 3);
+    // The first flat piece appends the start point again.
+    if (afterMoveto && !m_points.empty()) m_points.pop_back();
+    vx::AppendCubic(m_x, m_y, v[0], v[1], v[2], v[3], v[4], v[5], m_points, m_drawn);
+    m_conv.m_dLastCtrlX = v[2];
+    m_conv.m_dLastCtrlY = v[3];
+    m_x = v[4];
+    m_y = v[5];
+    return true;
+}
+
+void CPathReader::SmoothCubic(bool relative, std::string_view args, bool afterCubic) {
+    double v[4];
+    if (!vx::ParseNumberList(args, v, 4, m_conv.m_bClosePending)) return;
+    Offset(relative, v, 2);
+    double x1 = v[0], y1 = v[1];
+    if (afterCubic) {
+        x1 = 2 * m_x - m_conv.m_dLastCtrlX;
+        y1 = 2 * m_y - m_conv.m_dLastCtrlY;
+    }
+    vx::AppendCubic(m_x, m_y, x1, y1, v[0], v[1], v[2], v[3], m_points, m_drawn);
+    m_conv.m_dLastCtrlX = v[0];
+    m_conv.m_dLastCtrlY = v[1];
+    m_x = v[2];
+    m_y = v[3];
+}
+
+void CPathReader::Quadratic(bool relative, std::string_view args) {
+    double v[4];
+    if (!vx::ParseNumberList(args, v, 4, m_conv.m_bClosePending)) return;
+    Offset(relative, v, 2);
+    vx::AppendQuadratic(m_points, m_x, m_y, v[0], v[1], v[2], v[3], m_drawn);
+    m_conv.m_dLastCtrlX = v[0];
+    m_conv.m_dLastCtrlY = v[1];
+    m_x = v[2];
+    m_y = v[3];
+}
+
+void CPathReader::SmoothQuadratic(bool relative, std::string_view args, bool afterQuadratic) {
+    double v[2];
+    vx::ParsePointPair(args, v[0], v[1], m_conv.m_bClosePending);
+    if (!afterQuadratic) return;  // nothing to reflect: the T is skipped
+    Offset(relative, v, 1);
+    const double x1 = 2 * m_x - m_conv.m_dLastCtrlX, y1 = 2 * m_y - m_conv.m_dLastCtrlY;
+    vx::AppendQuadratic(m_points, m_x, m_y, x1, y1, v[0], v[1], m_drawn);
+    m_conv.m_dLastCtrlX = x1;
+    m_conv.m_dLastCtrlY = y1;
+    m_x = v[0];
+    m_y = v[1];
+}
+
+bool CPathReader::Arc(bool relative, std::string_view args) {
+    vx::CArcArguments arc;
+    if (!vx::ParseArcArguments(args, arc, m_conv.m_bClosePending)) return false;
+    if (relative) {
+        arc.x += m_x;
+        arc.y += m_y;
+    }
+    vx::AppendArc(m_x, m_y, arc.rx, arc.ry, arc.rotation, arc.largeArc, arc.sweep, arc.x, arc.y,
+                  m_points, m_drawn);
+    m_x = arc.x;
+    m_y = arc.y;
+    return true;
+}
+
+void CPathReader::Moveto(bool relative, std::string_view args) {
+    double x = 0, y = 0;
+    vx::ParsePointPair(args, x, y, m_conv.m_bClosePending);
+    EndSubpath(relative);
+    if (relative) {
+        x += m_x;
+        y += m_y;
+    }
+    m_points.emplace_back(x, y);  // a moveto point is not drawn
+    m_x = x;
+    m_y = y;
+}
+
+void CPathReader::EndSubpath(bool relative) {
+    if (!m_points.empty()) {
+        m_points.back().closed = m_conv.m_bClosePending;
+        m_points.back().subpathEnd = 1;
+        // A relative moveto after a closepath starts from the closed subpath's start.
+        if (relative && m_conv.m_bClosePending && m_subpathStart < m_points.size()) {
+            m_x = m_points[m_subpathStart].x;
+            m_y = m_points[m_subpathStart].y;
+        }
+    }
+    if (!m_collect) {
+        if (m_fills)
+            m_conv.CollectFillSubpath(m_points, m_transform, *m_fills);
+        else
+            m_conv.WritePathOutline(m_points, m_transform);
+    }
+    m_subpathStart = m_points.size();
+    m_conv.m_bClosePending = 0;
+}
+
+}  // namespace
+
+void CSvgConverter::ParsePathData(const std::string& transform, std::string_view data,
+                                  std::vector<CPointData>& points, int& drawn, int collect,
+                                  std::vector<CPolylinedata>* fills) {
+    CPathReader(*this, transform, points, drawn, collect, fills).Read(data);
+}

@@ -1,4 +1,25 @@
-// PLACEHOLDER: replaced by the real implementation.
 #include "convert/svg_converter.h"
+#include "geometry/subpaths.h"
+#include "geometry/symbol_placement.h"
 
-void CSvgConverter::ConvertUse(const std::string&, const std::string&, const std::string&, const std::string&) {}
+void CSvgConverter::ConvertUse(const std::string& transform, const std::string& x,
+                               const std::string& y, const std::string& reference) {
+    const CSymble* symbol = vx::FindLinkedSymbol(*this, reference);
+    if (!symbol) return;
+    const vx::CSymbolPlacement placement(*this, transform, x, y);
+    const std::vector<CPointData> points = vx::CollectSymbolPoints(*this, *symbol);
+    size_t index = 0, begin = 0, end = 0;
+    while (vx::NextSubpath(points, index, begin, end)) {
+        if (end - begin < 2) continue;
+        // A closed subpath also ends on its first vertex.
+        const bool closed = points[end - 1].closed;
+        BeginPathPolyline(int(end - begin) + (closed ? 1 : 0), closed);
+        for (size_t i = begin; i < end + (closed ? 1 : 0); ++i) {
+            const CPointData& p = points[i < end ? i : begin];
+            double px = p.x, py = p.y;
+            placement.Place(px, py);
+            WriteVertex(px, py, 0, 0, 0, 0);
+        }
+        EndPathPolyline();
+    }
+}

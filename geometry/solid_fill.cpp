@@ -1,0 +1,25 @@
+#include "geometry/solid_fill.h"
+
+#include <algorithm>
+
+namespace vx {
+
+namespace {
+
+bool IsLoop(const CPolylinedata& subpath) { return subpath.points.size() > 2; }
+
+}  // namespace
+
+void WriteSolidFill(CSvgConverter& conv, const std::vector<CPolylinedata>& subpaths) {
+    const int loops = int(std::count_if(subpaths.begin(), subpaths.end(), IsLoop));
+    if (loops == 0) return;
+    const DL_Attributes attributes =
+        conv.EntityAttributes(CSvgConverter::NearestDxfColor(conv.m_crFill), -1, "BYLAYER");
+    const DL_HatchData data(loops, true, 1.0, 0.0, "SOLID", 0, 0);
+    conv.BeginHatch(data, attributes);
+    for (const CPolylinedata& subpath : subpaths)
+        if (IsLoop(subpath)) conv.WriteFillLoop(subpath.points);
+    conv.EndHatch(data, attributes);
+}
+
+}  // namespace vx

@@ -1,0 +1,13 @@
+#pragma once
+// The solid hatch of a filled path or symbol: one loop per subpath record.
+#include <vector>
+
+#include "convert/svg_converter.h"
+
+namespace vx {
+
+// One HATCH in the nearest colour of the fill colour, with a loop for every
+// record of more than two points; nothing when no record qualifies.
+void WriteSolidFill(CSvgConverter& conv, const std::vector<CPolylinedata>& subpaths);
+
+}  // namespace vx
