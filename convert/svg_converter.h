@@ -115,6 +115,12 @@ public:
     void WriteMarkerOutline(const CMarkdata& marker, const CPointData& first,
                             const CPointData& second, bool start);
     double ScaledStrokeWidth(const CMatrix& m, double width) const;
+    // The stroke width of outline vertices: the element's, else the group's.
+    double OutlineStrokeWidth() const;
+    // An LWPOLYLINE in the current colour, line type and layer; its vertices
+    // follow through WriteVertex. The end clears the pending closepath.
+    void BeginPathPolyline(int count, bool closed);
+    void EndPathPolyline();
 
     // ---- Symbol instances (geometry/symbol_use.cpp) ---------------------
     void ConvertUse(const std::string& transform, const std::string& x, const std::string& y,
@@ -140,6 +146,17 @@ public:
     std::string LookupDashName(std::string_view pattern) const;
     std::string LookupStyleName(std::string_view family) const;
     static std::vector<double> ParseDashPattern(const CDashData& record, double& sum);
+    // Parts of the document frame (dxf/frame_tables.cpp).
+    void WriteHeaderSection();
+    void WriteLinetypeTable();
+    void WriteLayerTable();
+    void WriteStyleTable();
+    void WriteBlocksSection();
+    // Where each pattern and family sits in m_dashes and m_fonts (dxf/table_index.h),
+    // so that adding and looking up stay fast on drawings with many of them.
+    struct CTableIndexes;
+    CTableIndexes& TableIndexes() const;
+    mutable std::shared_ptr<CTableIndexes> m_pTableIndexes;
 
     // ---- Entity attributes (dxf/shapes/attributes.cpp) ------------------
     void SetEntityLayer(DL_Attributes& attributes) const;
