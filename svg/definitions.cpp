@@ -1,6 +1,54 @@
-// PLACEHOLDER: replaced by the real implementation.
+// Marker and symbol definitions: recorded while the walker passes them, looked
+// up when a path names a marker or a use names a symbol. Only the simple form
+// is understood, a definition whose shape is a direct path child.
 #include "convert/svg_converter.h"
+#include "convert/text.h"
 
-void CSvgConverter::CollectDefinition(CXML*) {}
-const CMarkdata* CSvgConverter::FindMarker(std::string_view) const { return nullptr; }
-const CSymble* CSvgConverter::FindSymbol(std::string_view) const { return nullptr; }
+namespace {
+
+// The attribute's value, or "" when the element does not have it.
+const std::string& AttributeOrEmpty(const CXML& element, std::string_view name) {
+    static const std::string kEmpty;
+    const std::string* value = element.FindAttribute(name);
+    return value ? *value : kEmpty;
+}
+
+}  // namespace
+
+void CSvgConverter::CollectDefinition(CXML* element) {
+    const bool isMarker = element->m_strTag == "marker";
+    const bool isSymbol = element->m_strTag == "symbol";
+    if (!isMarker && !isSymbol) return;
+    const std::string& id = AttributeOrEmpty(*element, "id");
+    // The last direct path child with a d gives the shape; nested paths are not looked at.
+    // Attributes and children are read without their cursors: the walker owns those.
+    const std::string* pathData = nullptr;
+    const std::string* transform = nullptr;
+    for (const CXML* child : element->Children()) {
+        if (child->m_strTag != "path") continue;
+        if (const std::string* d = child->FindAttribute("d")) pathData = d;
+        if (const std::string* t = child->FindAttribute("transform")) transform = t;
+    }
+    if (id.empty() || !pathData || pathData->empty()) return;
+    if (isSymbol) {
+        m_symbols.push_back(CSymble{id, *pathData});
+        return;
+    }
+    m_markers.push_back(CMarkdata{id, AttributeOrEmpty(*element, "refX"),
+                                  AttributeOrEmpty(*element, "refY"), *pathData,
+                                  transform ? *transform : std::string()});
+}
+
+// The first marker whose id occurs anywhere in the reference: url(#arrow) finds
+// the marker arrow, but also an earlier marker whose id is part of that text.
+const CMarkdata* CSvgConverter::FindMarker(std::string_view reference) const {
+    for (const CMarkdata& marker : m_markers)
+        if (vx::Contains(reference, marker.id)) return &marker;
+    return nullptr;
+}
+
+const CSymble* CSvgConverter::FindSymbol(std::string_view name) const {
+    for (const CSymble& symbol : m_symbols)
+        if (symbol.id == name) return &symbol;
+    return nullptr;
+}

@@ -1,4 +1,21 @@
-// PLACEHOLDER: replaced by the real implementation.
+// The style of a text element: its fill colour becomes the current colour,
+// and the font family and size go to the text emitter.
 #include "convert/svg_converter.h"
+#include "convert/text.h"
 
-void CSvgConverter::ParseTextStyle(std::string_view, std::string&, std::string&) {}
+void CSvgConverter::ParseTextStyle(std::string_view style, std::string& fontSize,
+                                   std::string& fontFamily) {
+    fontSize.clear();
+    fontFamily.clear();
+    std::string_view value;
+    if (vx::ValueAfter(style, "fill:", value) && value != "none") {
+        // A text is drawn in its fill colour, so the fill sets the stroke colour too.
+        ApplyStrokeColor(value);
+        bool known = true;
+        const uint32_t rgb = ParseColor(value, &known);
+        if (known) m_crFill = rgb;
+    }
+    // Values keep their blanks; the text emitter reads the size as a leading number.
+    if (vx::ValueAfter(style, "font-family:", value)) fontFamily.assign(value);
+    if (vx::ValueAfter(style, "font-size:", value)) fontSize.assign(value);
+}
