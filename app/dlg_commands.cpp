@@ -1,0 +1,75 @@
+// The main dialog's commands other than the batch: adding and removing
+// files, the output folder, the fill option, help, about and dropped files.
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QTreeWidget>
+
+#include "app/about_dlg.h"
+#include "app/dropped_files.h"
+#include "app/file_dialogs.h"
+#include "app/vextora_dlg.h"
+#include "platform/qt/desktop.h"
+
+void CVextoraDlg::AddFiles(const QStringList& paths) {
+    if (paths.isEmpty()) return;
+    QList<QTreeWidgetItem*> rows;
+    rows.reserve(paths.size());
+    for (const QString& path : paths) rows << new QTreeWidgetItem(QStringList{path});
+    m_pList->addTopLevelItems(rows);
+
+    // The output path stays empty until the first conversion: from then on
+    // the user's folder is kept.
+    if (m_converter.m_strOutputPath.empty()) {
+        const QString folder = paths.first().left(paths.first().lastIndexOf(QLatin1Char('/')) + 1);
+        m_converter.m_strOutputFolder = QFile::encodeName(folder).toStdString();
+        m_pFolderEdit->setText(folder);
+    }
+}
+
+void CVextoraDlg::OnAddFiles() {
+    CFECFileDialog dialog(this);
+    if (dialog.DoModal()) AddFiles(dialog.GetPathNames());
+}
+
+void CVextoraDlg::Remove() {
+    qDeleteAll(m_pList->selectedItems());
+    m_pList->clearSelection();
+}
+
+void CVextoraDlg::OnBrowse() {
+    const QString current = QFile::decodeName(QByteArray::fromStdString(m_converter.m_strOutputFolder));
+    CFolderDialog dialog(this, current, tr("Select a folder you want convert to:"));
+    if (!dialog.DoModal()) return;
+    m_converter.m_strOutputFolder = QFile::encodeName(dialog.GetFolderPath()).toStdString();
+    m_pFolderEdit->setText(dialog.GetFolderPath());
+}
+
+void CVextoraDlg::OnFillOption() {
+    m_converter.m_bFillOption = m_converter.m_bFillOption == 0 ? 1 : 0;
+}
+
+void CVextoraDlg::OnHelp() {
+    OpenWithDesktop(QCoreApplication::applicationDirPath() + QStringLiteral("/help.html"));
+}
+
+void CVextoraDlg::OnAbout() {
+    CAboutDlg about(this);
+    about.exec();
+}
+
+void CVextoraDlg::dragEnterEvent(QDragEnterEvent* event) {
+    if (!SvgFilesFromUrls(event->mimeData()->urls()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void CVextoraDlg::dropEvent(QDropEvent* event) {
+    const QStringList paths = SvgFilesFromUrls(event->mimeData()->urls());
+    if (paths.isEmpty()) return;
+    AddFiles(paths);
+    event->acceptProposedAction();
+}

@@ -1,0 +1,18 @@
+#!/bin/sh
+# Makes docs/screenshot.png: runs a batch on examples/*.svg in the real
+# window on a virtual X display (xvfb-run) and saves the window's picture
+# with Qt's own QWidget::grab (the program's hidden --screenshot switch).
+# Usage: app/make-screenshot.sh [BUILD_FOLDER]   (default: build)
+set -eu
+cd "$(dirname "$0")/.."
+build=${1:-build}
+program="$build/bin/vextora"
+[ -x "$program" ] || { echo "make-screenshot: build $program first" >&2; exit 1; }
+
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+mkdir -p "$scratch/out" "$scratch/config"
+# A settings folder of its own, so the user's fill option stays untouched.
+XDG_CONFIG_HOME="$scratch/config" xvfb-run -a -s "-screen 0 1024x768x24" \
+    "$program" --screenshot docs/screenshot.png "$scratch/out" examples/*.svg
+echo "docs/screenshot.png written"

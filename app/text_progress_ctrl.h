@@ -1,0 +1,52 @@
+#pragma once
+// A progress bar that writes its text (the file being converted, else the
+// percentage) across the bar in crossed colours, so the text reads over the
+// filled and the empty part alike. It is the conversion's progress sink.
+#include <string>
+
+#include <QColor>
+#include <QString>
+#include <QWidget>
+
+#include "platform/progress_sink.h"
+
+class CTextProgressCtrl : public QWidget, public IProgressSink {
+    Q_OBJECT
+public:
+    explicit CTextProgressCtrl(QWidget* parent = nullptr);
+
+    // Stores the position and repaints at once when the filled width in
+    // pixels changes. Returns the previous position, -1 while the window
+    // does not exist yet (nothing is stored then).
+    int SetPosition(int position);
+    int GetPos() const { return m_nPos; }
+    void SetRange(int minimum, int maximum);
+    void SetTextMode(bool on);
+    void SetDisplayText(const QString& text);
+    QString DisplayedText() const;  // what the bar shows now
+
+    // IProgressSink
+    void Show(const std::string& text) override;
+    void SetPos(int percent) override { SetPosition(percent); }
+    void Hide() override { setVisible(false); }
+
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    bool WindowExists() const;
+    int BarWidth(int clientWidth) const;
+
+    int m_nPos = 0;
+    int m_nMin = 0;
+    int m_nMax = 100;
+    bool m_bTextMode = false;
+    QString m_strText;
+    int m_nBarWidth = -1;  // last drawn width of the filled part
+    QColor m_crBar;
+    QColor m_crEmpty;
+    QColor m_crTextOverBar;
+    QColor m_crTextOverEmpty;
+};

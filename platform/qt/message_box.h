@@ -1,0 +1,32 @@
+#pragma once
+// Every message box of the application goes through VextoraMessageBox, with
+// the caption "Vextora". A hook can answer the boxes instead of the user
+// (tests and the unattended screenshot run install one).
+#include <functional>
+#include <string>
+
+#include <QMessageBox>
+#include <QString>
+
+#include "platform/message_sink.h"
+
+using MessageBoxHook =
+    std::function<QMessageBox::StandardButton(const QString& text, QMessageBox::StandardButtons)>;
+
+// Replaces the hook; an empty hook shows real boxes again.
+void SetMessageBoxHook(MessageBoxHook hook);
+
+// Ok alone shows a warning box, Yes and No a question; returns the answer.
+QMessageBox::StandardButton VextoraMessageBox(
+    QWidget* parent, const QString& text,
+    QMessageBox::StandardButtons buttons = QMessageBox::Ok);
+
+// The engine's one message ("Warning Tag Block is Incomplete") as a message box.
+class CMessageBoxSink : public IMessageSink {
+public:
+    explicit CMessageBoxSink(QWidget* parent) : m_pParent(parent) {}
+    void ShowMessage(const std::string& text) override;
+
+private:
+    QWidget* m_pParent;
+};
