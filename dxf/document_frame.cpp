@@ -1,9 +1,98 @@
-// PLACEHOLDER: replaced by the real implementation.
+// Opening and closing a DXF document: the writer and its sink exist from
+// BeginDocument to EndDocument; everything before the first entity and after
+// the last one is written here.
+#include <algorithm>
+#include <cmath>
+
 #include "convert/svg_converter.h"
 
-int CSvgConverter::BeginDocument(const std::string&) { return -1; }
-int CSvgConverter::BeginDocumentOn(std::unique_ptr<CDxfSink>) { return -1; }
-bool CSvgConverter::EndDocument() { return false; }
-void CSvgConverter::ResetDocumentState() {}
-int CSvgConverter::CountLayerEntries() const { return 0; }
-void CSvgConverter::WriteVertex(double, double, double, double, double, double) {}
+void CSvgConverter::ResetDocumentState() {
+    ResetTransforms();
+    m_dWidth = m_dHeight = 0;
+    m_dStrokeWidth = m_dGroupStrokeWidth = 0;
+    m_nColor = 0;
+    m_crStroke = m_crFill = 0;
+    m_bClosePending = 0;
+    // The writer refers to the sink, so it goes first.
+    m_pWriter.reset();
+    m_pSink.reset();
+    m_markers.clear();
+    m_symbols.clear();
+    m_strPrevCommand.clear();
+    m_strFontSize.clear();
+    m_strFontFamily.clear();
+    m_strLayerName = "0";
+}
+
+int CSvgConverter::BeginDocument(const std::string& outputPath) {
+    auto sink = std::make_unique<CFileSink>();
+    if (!sink->Open(outputPath)) sink.reset();
+    return BeginDocumentOn(std::move(sink));
+}
+
+int CSvgConverter::BeginDocumentOn(std::unique_ptr<CDxfSink> sink) {
+    ResetDocumentState();
+    if (!sink) return -1;
+    // dxflib takes its version only through out(); an empty name opens no file.
+    std::unique_ptr<DL_WriterA> unused(m_dxf.out("", DL_VERSION_2000));
+    m_pSink = std::move(sink);
+    m_pWriter = std::make_unique<CDxfWriter>(*m_pSink);
+
+    WriteHeaderSection();
+    m_pWriter->sectionTables();
+    m_dxf.writeVPort(*m_pWriter);
+    WriteLinetypeTable();
+    WriteLayerTable();
+    WriteStyleTable();
+    m_dxf.writeView(*m_pWriter);
+    m_dxf.writeUcs(*m_pWriter);
+    m_pWriter->tableAppid(1);
+    m_dxf.writeAppid(*m_pWriter, "ACAD");
+    m_pWriter->tableEnd();
+    m_dxf.writeDimStyle(*m_pWriter, 2.5, 0.625, 0.625, 0.625, 2.5);
+    // dxflib's block record writer leaves its table open.
+    m_dxf.writeBlockRecord(*m_pWriter);
+    m_pWriter->tableEnd();
+    m_pWriter->sectionEnd();
+    WriteBlocksSection();
+    m_pWriter->sectionEntities();
+    return 0;
+}
+
+bool CSvgConverter::EndDocument() {
+    if (!m_pWriter) return false;
+    CDxfWriter& writer = *m_pWriter;
+    writer.sectionEnd();
+    m_dxf.writeObjects(writer, "MY_OBJECTS");
+    for (const CImageDefData& image : m_imageDefs) {
+        m_dxf.writeImageDef(writer, image.handle,
+                            DL_ImageData(image.file, image.ipx, image.ipy, image.ipz, image.ux,
+                                         image.uy, image.uz, image.vx, image.vy, image.vz,
+                                         image.width, image.height, image.brightness,
+                                         image.contrast, image.fade));
+    }
+    writer.sectionEnd();
+    writer.dxfEOF();
+    const bool complete = writer.Finish();
+    m_pWriter.reset();
+    m_pSink.reset();
+    return complete;
+}
+
+int CSvgConverter::CountLayerEntries() const {
+    const bool hasZero =
+        std::find(m_arrLayerNames.begin(), m_arrLayerNames.end(), "0") != m_arrLayerNames.end();
+    return int(m_arrLayerNames.size()) + (hasZero ? 0 : 1);
+}
+
+void CSvgConverter::WriteVertex(double x, double y, double z, double bulge, double startWidth,
+                                double endWidth) {
+    if (!m_pWriter) return;
+    // dxflib's vertex record has no widths, so the groups are written here.
+    m_pWriter->dxfReal(10, x);
+    m_pWriter->dxfReal(20, y);
+    m_pWriter->dxfReal(30, z);
+    m_pWriter->dxfReal(40, startWidth);
+    m_pWriter->dxfReal(41, endWidth);
+    if (std::fabs(bulge) > 1e-10) m_pWriter->dxfReal(42, bulge);
+}

@@ -1,6 +1,77 @@
-// PLACEHOLDER: replaced by the real implementation.
+// The file sink: a temporary file next to the target that takes the target's
+// name only once every byte has reached it, so a failed conversion never
+// leaves a truncated DXF behind or destroys an earlier complete one.
 #include "dxf/dxf_sink.h"
-CFileSink::~CFileSink() {}
-bool CFileSink::Open(const std::string&) { return false; }
-bool CFileSink::Write(const char*, size_t) { return false; }
-bool CFileSink::Commit() { return false; }
+
+#include <atomic>
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+// ".<name>.tmp<pid>-<n>" in the target's folder: same file system, so the
+// final rename replaces the target in one step.
+std::string TemporaryName(const std::string& target, unsigned attempt) {
+    static std::atomic<unsigned> counter{0};
+    const size_t slash = target.rfind('/');
+    const size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
+    std::string temp = target.substr(0, nameStart);
+    temp += '.';
+    temp.append(target, nameStart, std::string::npos);
+    temp += ".tmp";
+    temp += std::to_string(static_cast<long>(getpid()));
+    temp += '-';
+    temp += std::to_string(counter.fetch_add(1) + attempt);
+    return temp;
+}
+
+}  // namespace
+
+CFileSink::~CFileSink() {
+    if (m_file) std::fclose(m_file);
+    if (!m_strTemp.empty()) std::remove(m_strTemp.c_str());
+}
+
+bool CFileSink::Open(const std::string& targetPath) {
+    if (m_file || targetPath.empty() || targetPath.back() == '/') return false;
+    for (unsigned attempt = 0; attempt < 100; ++attempt) {
+        std::string temp = TemporaryName(targetPath, attempt);
+        // O_EXCL: never write into a file that someone else created meanwhile.
+        // The mode lets the umask decide, as for any file the user creates.
+        const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0) {
+            if (errno == EEXIST) continue;
+            return false;
+        }
+        m_file = ::fdopen(fd, "wb");
+        if (!m_file) {
+            ::close(fd);
+            std::remove(temp.c_str());
+            return false;
+        }
+        m_strTemp = std::move(temp);
+        m_strTarget = targetPath;
+        return true;
+    }
+    return false;
+}
+
+bool CFileSink::Write(const char* data, size_t size) {
+    if (!m_file || m_bFailed) return false;
+    if (size > 0 && std::fwrite(data, 1, size, m_file) != size) m_bFailed = true;
+    return !m_bFailed;
+}
+
+bool CFileSink::Commit() {
+    if (!m_file) return false;
+    const bool flushed = !m_bFailed && std::fflush(m_file) == 0;
+    // fclose reports errors of delayed writes too (a full disk on some file systems).
+    const bool closed = std::fclose(m_file) == 0;
+    m_file = nullptr;
+    if (!flushed || !closed) return false;
+    if (std::rename(m_strTemp.c_str(), m_strTarget.c_str()) != 0) return false;
+    m_strTemp.clear();
+    return true;
+}

@@ -26,6 +26,7 @@ public:
 
 private:
     std::FILE* m_file = nullptr;
+    bool m_bFailed = false;
     std::string m_strTarget;
     std::string m_strTemp;
 };

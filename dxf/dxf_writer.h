@@ -1,7 +1,7 @@
 #pragma once
 // Our DL_WriterA: the same group output as dxflib's ASCII writer, buffered in
 // large blocks and with fast number formatting, onto a CDxfSink.
-#include <memory>
+#include <cstddef>
 #include <string>
 
 #include <dl_writer_ascii.h>
@@ -12,6 +12,8 @@ class CDxfWriter : public DL_WriterA {
 public:
     explicit CDxfWriter(CDxfSink& sink);
     ~CDxfWriter() override;
+    CDxfWriter(const CDxfWriter&) = delete;
+    CDxfWriter& operator=(const CDxfWriter&) = delete;
 
     void dxfReal(int gc, double value) const override;
     void dxfInt(int gc, int value) const override;
@@ -30,9 +32,13 @@ public:
     // non-ASCII characters \U+XXXX (see the definition for the details).
     static void AppendDxfText(std::string& out, const char* value, size_t size);
 
+    // Blocks of this size go to the sink in one write.
+    static constexpr size_t kBlockSize = size_t(1) << 20;
+
 private:
     void GroupCode(int gc) const;
-    void FlushIfFull() const;
+    void EndGroup() const;
+    void FlushBlock() const;
 
     CDxfSink& m_sink;
     mutable std::string m_buffer;

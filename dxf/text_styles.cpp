@@ -1,5 +1,25 @@
-// PLACEHOLDER: replaced by the real implementation.
-#include "convert/svg_converter.h"
+// The font table: families found by the raw scan become text styles
+// "Style-<family>" that text emission refers to by the family.
+#include "convert/text.h"
+#include "dxf/table_index.h"
 
-bool CSvgConverter::AddFontFamily(std::string_view) { return false; }
-std::string CSvgConverter::LookupStyleName(std::string_view) const { return {}; }
+bool CSvgConverter::AddFontFamily(std::string_view family) {
+    if (family.empty()) return false;
+    family = vx::TrimView(family);
+    if (vx::EqualsNoCase(family, "none")) return false;
+    CTableIndex& index = TableIndexes().fonts;
+    if (index.Find(m_fonts, FontKey, family) >= 0) return false;
+    CFontData record;
+    record.family = std::string(family);
+    record.styleName = "Style-" + record.family;
+    m_fonts.push_back(std::move(record));
+    index.Added(family);
+    return true;
+}
+
+std::string CSvgConverter::LookupStyleName(std::string_view family) const {
+    family = vx::TrimView(family);
+    if (vx::EqualsNoCase(family, "none")) return {};
+    const long position = TableIndexes().fonts.Find(m_fonts, FontKey, family);
+    return position < 0 ? std::string() : m_fonts[size_t(position)].styleName;
+}
