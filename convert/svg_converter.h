@@ -224,6 +224,7 @@ public:
     // ---- Images (dxf/shapes/images.cpp) ---------------------------------
     void ConvertImage(const std::string& x, const std::string& y, const std::string& width,
                       const std::string& height, const std::string& href);
+    std::string m_strImageCaFile;  // extra certificate authorities for https images (PEM)
 
     // ==== State =========================================================
     // Paths and files.

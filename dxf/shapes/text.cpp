@@ -1,4 +1,77 @@
-// PLACEHOLDER: replaced by the real implementation.
-#include "convert/svg_converter.h"
+// A text or tspan element becomes one TEXT entity. Text reads its own
+// transform: one matrix(...) or translate(...), nothing else.
+#include <cmath>
 
-void CSvgConverter::ConvertText(const std::string&, const std::string&, const std::string&, const std::string&, const std::string&, const std::string&) {}
+#include "convert/svg_converter.h"
+#include "convert/text.h"
+#include "svg/number_list.h"
+#include "xml/xml_parser.h"
+
+namespace {
+
+constexpr double kHeightPerFontSize = 0.8;
+constexpr double kWidthFactor = 0.7;
+
+struct CTextPlacement {
+    CMatrix matrix;
+    double scale = 1;  // length of the matrix's first column
+    double angle = 0;  // radians, counter-clockwise in DXF
+};
+
+CTextPlacement ReadTextTransform(std::string_view transform) {
+    CTextPlacement placement;
+    CMatrix& m = placement.matrix;
+    size_t at = transform.find("matrix");
+    if (at != std::string_view::npos) {
+        double values[6] = {m.a, m.b, m.c, m.d, m.e, m.f};
+        vx::ReadNumberList(transform.substr(at + 6), values, 6);
+        m = CMatrix{values[0], values[1], values[2], values[3], values[4], values[5]};
+        placement.scale = vx::Bounded(std::hypot(m.a, m.b));
+        // SVG turns clockwise on screen where DXF turns counter-clockwise.
+        placement.angle = -std::atan2(m.b, m.a);
+        if (placement.angle == 0) placement.angle = 0;  // no "-0" in the file
+        return placement;
+    }
+    at = transform.find("translate");
+    if (at != std::string_view::npos) {
+        double offset[2] = {0, 0};  // a single number moves along x only
+        vx::ReadNumberList(transform.substr(at + 9), offset, 2);
+        m.e = offset[0];
+        m.f = offset[1];
+    }
+    return placement;
+}
+
+// Character data that ran on into a closing tag ends before that tag's '<'.
+std::string_view CutAtClosingTag(std::string_view content, std::string_view tag) {
+    const size_t at = content.find(tag);
+    if (at == std::string_view::npos) return content;
+    return content.substr(0, at == 0 ? 0 : at - 1);
+}
+
+}  // namespace
+
+void CSvgConverter::ConvertText(const std::string& transform, const std::string& fontFamily,
+                                const std::string& fontSize, const std::string& content,
+                                const std::string& x, const std::string& y) {
+    const std::string& family = fontFamily.empty() ? m_strFontFamily : fontFamily;
+    const std::string& size = fontSize.empty() ? m_strFontSize : fontSize;
+    double px = vx::LeadingNumber(x), py = vx::LeadingNumber(y);
+    std::string style = family.empty() ? std::string() : LookupStyleName(family);
+    if (style.empty()) style = "Standard";
+    if (content.empty() || !m_pWriter) return;
+
+    std::string_view shown = CutAtClosingTag(content, "/text>");
+    shown = CutAtClosingTag(shown, "/tspan>");
+
+    const CTextPlacement placement = ReadTextTransform(transform);
+    const double height = vx::Bounded(vx::LeadingNumber(size) * kHeightPerFontSize * placement.scale);
+    ApplyMatrix(placement.matrix, px, py);
+    ApplyGroupTransforms(px, py);
+    py = m_dHeight - py;
+
+    m_dxf.writeText(*m_pWriter,
+                    DL_TextData(px, py, 0, px, py, 0, height, kWidthFactor, 0, 0, 0,
+                                DecodeEntities(shown), style, placement.angle),
+                    EntityAttributes(m_nColor, 0, m_strLineType));
+}
