@@ -22,13 +22,6 @@ int ArgumentCount(const std::string& command) {
     }
 }
 
-// Numbers after a moveto are line-tos; anything else repeats itself.
-std::string_view RepeatedCommand(const std::string& previous) {
-    if (previous == "M") return "L";
-    if (previous == "m") return "l";
-    return previous;
-}
-
 bool IsBlank(std::string_view text) {
     return std::all_of(text.begin(), text.end(), [](char c) { return IsSpace(c); });
 }
@@ -55,6 +48,14 @@ void DropClosepathBeforeLetter(std::string& command) {
 }
 
 }  // namespace
+
+std::string_view RepeatedCommand(const std::string& previous) {
+    if (previous == "M") return "L";
+    if (previous == "m") return "l";
+    // An unknown command is ignored however often it repeats; a short stand-in
+    // keeps a long unknown text from being copied again for every repeat.
+    return previous.empty() || ArgumentCount(previous) > 0 ? std::string_view(previous) : "?";
+}
 
 bool NextPathCommand(std::string_view& rest, std::string& command, std::string_view& args,
                      CPathCutState state, bool allowContinuation) {

@@ -13,6 +13,10 @@ struct CPathCutState {
     int& closePending;
 };
 
+// The command that numbers without a letter repeat: a line-to after a moveto,
+// else the previous command.
+std::string_view RepeatedCommand(const std::string& previous);
+
 // Cuts the next command and its argument text off the front of rest. With
 // allowContinuation false a leading "," or sign does not repeat the previous
 // command (the caller clears it when the last command consumed nothing, so

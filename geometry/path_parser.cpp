@@ -60,9 +60,7 @@ void CPathReader::Read(std::string_view data) {
         command = std::string(vx::TrimView(command));
         if (command.empty()) {
             if (m_conv.m_strPrevCommand.empty()) continue;
-            command = m_conv.m_strPrevCommand == "M"   ? "L"
-                      : m_conv.m_strPrevCommand == "m" ? "l"
-                                                       : m_conv.m_strPrevCommand;
+            command = std::string(vx::RepeatedCommand(m_conv.m_strPrevCommand));
         }
         const bool keepGoing = Interpret(command, args);
         m_conv.m_strPrevCommand = command;

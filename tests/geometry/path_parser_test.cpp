@@ -1,0 +1,225 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "convert/svg_converter.h"
+#include "geometry/flatten.h"
+#include "geometry/path_numbers.h"
+
+namespace {
+
+using XY = std::vector<std::pair<double, double>>;
+
+struct Parsed {
+    std::vector<CPointData> points;
+    int drawn = 0;
+    int closePending = 0;
+    XY xy;
+};
+
+Parsed Parse(CSvgConverter& conv, const std::string& d) {
+    Parsed parsed;
+    conv.ParsePathData("", d, parsed.points, parsed.drawn, 1, nullptr);
+    parsed.closePending = conv.m_bClosePending;
+    for (const CPointData& p : parsed.points) parsed.xy.emplace_back(p.x, p.y);
+    return parsed;
+}
+
+Parsed Parse(const std::string& d) {
+    CSvgConverter conv;
+    return Parse(conv, d);
+}
+
+XY CubicPoints(double x0, double y0, double x1, double y1, double x2, double y2, double x3,
+               double y3) {
+    std::vector<CPointData> points;
+    int drawn = 0;
+    vx::AppendCubic(x0, y0, x1, y1, x2, y2, x3, y3, points, drawn);
+    XY xy;
+    for (const CPointData& p : points) xy.emplace_back(p.x, p.y);
+    return xy;
+}
+
+TEST(PathNumbers, SeparatorsSignsAndExponents) {
+    EXPECT_EQ(Parse("M10 20 30 40").xy, (XY{{10, 20}, {30, 40}}));
+    EXPECT_EQ(Parse("M10,20,30,40").xy, (XY{{10, 20}, {30, 40}}));
+    EXPECT_EQ(Parse("M0 0L10-20").xy, (XY{{0, 0}, {10, -20}}));
+    EXPECT_EQ(Parse("M0 0L1e-3,2").xy, (XY{{0, 0}, {0.001, 2}}));
+    // An upper-case exponent belongs to its number, "+" is a sign.
+    EXPECT_EQ(Parse("M0 0L1E5 2").xy, (XY{{0, 0}, {100000, 2}}));
+    EXPECT_EQ(Parse("M0 0L1+2").xy, (XY{{0, 0}, {1, 2}}));
+    EXPECT_EQ(Parse("M0 0L1e+2-3E-1").xy, (XY{{0, 0}, {100, -0.3}}));
+    EXPECT_EQ(Parse("M0 0L1 2+3+4").xy, (XY{{0, 0}, {1, 2}, {3, 4}}));
+    // A second point does not start a new number.
+    EXPECT_EQ(Parse("M.5.5 1").xy, (XY{{0.5, 1}}));
+}
+
+TEST(PathNumbers, TabsAndLineEndsSeparateLikeSpaces) {
+    EXPECT_EQ(Parse("M0\t0\r\nL10\t-20\r\n-5\t7").xy, (XY{{0, 0}, {10, -20}, {-5, 7}}));
+    EXPECT_EQ(Parse("M0,0\n\tL\t5\r\n-6\r\nz").xy, (XY{{0, 0}, {5, -6}}));
+    EXPECT_EQ(Parse("M1\r\n-2\tC\t0\r\n-1\t2\t-3\r\n4\t-5").points.size(),
+              Parse("M1 -2 C0 -1 2 -3 4 -5").points.size());
+}
+
+TEST(PathNumbers, BoundaryAfterNumbersAndClosepaths) {
+    int pending = 0;
+    EXPECT_EQ(vx::FindNumbersEnd("1 2 3", 2, pending), 3);
+    EXPECT_EQ(pending, 0);
+    EXPECT_EQ(vx::FindNumbersEnd("10 10 z m5", 2, pending), 6);  // rest begins with the z
+    EXPECT_EQ(pending, 1);
+    pending = 0;
+    EXPECT_EQ(vx::FindNumbersEnd("10z", 6, pending), -1);
+    EXPECT_EQ(vx::FindNumbersEnd("10 10z", 6, pending), -2);
+    EXPECT_EQ(vx::FindNumbersEnd("1 2 3z", 6, pending), -3);
+    EXPECT_EQ(vx::FindNumbersEnd("1 2", 6, pending), 3);
+    EXPECT_EQ(pending, 1);
+}
+
+TEST(PathParser, ImplicitRepeatsAndRelativeCommands) {
+    EXPECT_EQ(Parse("M0 0 L1 1 2 2 3 3").xy, (XY{{0, 0}, {1, 1}, {2, 2}, {3, 3}}));
+    EXPECT_EQ(Parse("m1 1 2 2 l1 0 0 1").xy, (XY{{1, 1}, {3, 3}, {4, 3}, {4, 4}}));
+    EXPECT_EQ(Parse("M1 2 H5 h1 V7 v-1").xy, (XY{{1, 2}, {5, 2}, {6, 2}, {6, 7}, {6, 6}}));
+    const Parsed drawn = Parse("M0 0 L1 1 M5 5 L6 6 H7 m1 1");
+    EXPECT_EQ(drawn.drawn, 3);  // moveto points are not counted
+    EXPECT_EQ(drawn.points.size(), 6u);
+}
+
+TEST(PathParser, SmoothCurvesReflectTheStoredControlPoint) {
+    CSvgConverter conv;
+    const Parsed q = Parse(conv, "M0 0 Q5 5 10 0 T20 0");
+    EXPECT_EQ(q.points.size(), 13u);
+    EXPECT_DOUBLE_EQ(conv.m_dLastCtrlX, 15);
+    EXPECT_DOUBLE_EQ(conv.m_dLastCtrlY, -5);
+    EXPECT_NEAR(q.xy.back().first, 20, 1e-5);
+    // A T after anything but a quadratic draws nothing and keeps the current point.
+    EXPECT_EQ(Parse("M0 0 T10 10 l1 1").xy, (XY{{0, 0}, {1, 1}}));
+
+    XY smooth{{0, 0}};
+    const XY same = CubicPoints(0, 0, 5, 5, 5, 5, 10, 0);
+    smooth.insert(smooth.end(), same.begin(), same.end());
+    EXPECT_EQ(Parse("M0 0 S5 5 10 0").xy, smooth);
+    // After a C the S reflects the C's second control point (10, 10) about (10, 0);
+    // the C drops the moveto point because its first piece starts there again.
+    XY afterCubic = CubicPoints(0, 0, 0, 10, 10, 10, 10, 0);
+    const XY reflected = CubicPoints(10, 0, 10, -10, 20, -10, 20, 0);
+    afterCubic.insert(afterCubic.end(), reflected.begin(), reflected.end());
+    EXPECT_EQ(Parse("M0 0 C0 10 10 10 10 0 S20 -10 20 0").xy, afterCubic);
+}
+
+TEST(PathParser, ArcFlagsPickTheFourCentres) {
+    struct Case { bool large, sweep; double cy, sweepDegrees; };
+    const Case cases[] = {{false, false, -8.660254, -60}, {true, false, 8.660254, -300},
+                          {false, true, 8.660254, 60}, {true, true, -8.660254, 300}};
+    for (const Case& c : cases) {
+        const vx::CArcCentre arc = vx::ArcToCenter(0, 0, 10, 10, 0, c.large, c.sweep, 10, 0);
+        EXPECT_EQ(arc.code, 0);
+        EXPECT_NEAR(arc.cx, 5, 1e-6);
+        EXPECT_NEAR(arc.cy, c.cy, 1e-6);
+        EXPECT_NEAR(arc.sweepDegrees, c.sweepDegrees, 1e-6);
+    }
+    const Parsed parsed = Parse("M0 0 A10 10 0 1 1 10 0");
+    EXPECT_EQ(parsed.points.size(), 22u);  // the moveto, 20 samples, the end point
+    EXPECT_EQ(parsed.drawn, 21);
+    EXPECT_NEAR(parsed.xy[1].first, 0, 1e-9);
+    EXPECT_EQ(parsed.xy.back(), (std::pair<double, double>(10, 0)));
+}
+
+TEST(PathParser, ArcRadiiTooSmallZeroOrWithoutLength) {
+    // Radii scaled up by the square root of lambda: the half circle about (5, 0).
+    const Parsed half = Parse("M0 0 A1 1 0 0 1 10 0");
+    ASSERT_EQ(half.points.size(), 22u);
+    for (const auto& [x, y] : half.xy) EXPECT_NEAR(std::hypot(x - 5, y), 5, 1e-9);
+    EXPECT_NEAR(half.xy[11].second, -5, 1e-9);  // the middle sample, sweep positive
+    EXPECT_EQ(Parse("M0 0 A0 5 0 0 1 10 0").xy, (XY{{0, 0}, {10, 0}}));
+    EXPECT_EQ(Parse("M5 5 A5 5 0 0 1 5 5").xy, (XY{{5, 5}, {5, 5}}));
+    EXPECT_EQ(vx::ArcToCenter(0, 0, 0, 5, 0, false, true, 10, 0).code, 2);
+    EXPECT_EQ(vx::ArcToCenter(5, 5, 5, 5, 0, false, true, 5, 5).code, 1);
+}
+
+TEST(PathParser, Closepaths) {
+    const Parsed two = Parse("M0 0 L10 0 L10 10 z m5 5 L20 20");
+    EXPECT_EQ(two.xy, (XY{{0, 0}, {10, 0}, {10, 10}, {5, 5}, {20, 20}}));
+    EXPECT_EQ(two.points[2].closed, 1);
+    EXPECT_EQ(two.points[2].subpathEnd, 1);
+    EXPECT_EQ(two.points[4].subpathEnd, 0);
+    EXPECT_EQ(two.closePending, 0);
+    // Without a closepath a relative moveto starts from the last point.
+    EXPECT_EQ(Parse("M0 0 L10 0 L10 10 m5 5").xy.back(), (std::pair<double, double>(15, 15)));
+    for (const char* d : {"M0 0 L9 9 Z M5 5 L1 1", "M0 0 L9 9 z M5 5 L1 1", "M0 0 L9 9Z M5 5 L1 1"}) {
+        const Parsed p = Parse(d);
+        EXPECT_EQ(p.xy, (XY{{0, 0}, {9, 9}, {5, 5}, {1, 1}})) << d;
+        EXPECT_EQ(p.points[1].closed, 1) << d;
+    }
+    for (const char* d : {"M0 0 L10 0 L10 10 z", "M0 0 L10 0 L10 10 Z", "M0 0 L10 0 L10 10Z"})
+        EXPECT_EQ(Parse(d).closePending, 1) << d;
+    // A cubic cut short after one pair by a closepath is a line-to that pair.
+    const Parsed line = Parse("M0 0 C10 10z");
+    EXPECT_EQ(line.xy, (XY{{0, 0}, {10, 10}}));
+    EXPECT_EQ(line.closePending, 1);
+}
+
+TEST(PathParser, MalformedArgumentsEndSkipOrDefault) {
+    EXPECT_EQ(Parse("M0 0 C10 10 20z").xy, (XY{{0, 0}}));
+    EXPECT_EQ(Parse("M0 0 L5 5 C1 2 3 4").xy, (XY{{0, 0}, {5, 5}}));
+    EXPECT_EQ(Parse("M0 0 L5 5 A1 1 0 0 1 9").xy, (XY{{0, 0}, {5, 5}}));
+    // A quadratic with three numbers gets 0 as its last value.
+    const Parsed q = Parse("M0 0 Q5 5 10");
+    EXPECT_EQ(q.points.size(), 7u);
+    EXPECT_NEAR(q.xy.back().first, 10, 1e-5);
+    EXPECT_NEAR(q.xy.back().second, 0, 1e-5);
+    // Text after the last number, and stray letters, are dropped.
+    EXPECT_EQ(Parse("M1 2 L3 4 xyz").xy, (XY{{1, 2}, {3, 4}}));
+    EXPECT_EQ(Parse("").points.size(), 0u);
+    EXPECT_EQ(Parse("zzz,,,--").points.size(), 0u);
+}
+
+TEST(PathParser, HostileDataEnds) {
+    // A sign right after a failed command used to repeat that command for ever.
+    EXPECT_EQ(Parse("M0 0 Q1 2 3 4 -1 2z -1 2z").xy.front(), (std::pair<double, double>(0, 0)));
+    // Unknown commands repeated by separators and blanks stay cheap to read.
+    std::string many = "M0 0";
+    for (int i = 0; i < 200000; ++i) many += ",-1e300+1e300,,";
+    many += " x" + std::string(100000, 'y');
+    for (int i = 0; i < 100000; ++i) many += " 1";
+    EXPECT_GT(Parse(many).points.size(), 1u);
+    EXPECT_EQ(Parse("M0 0 C0 1e300 1e300 1e300 1e300 0").points.size(), 2u);
+}
+
+TEST(Flatten, CubicQuadraticAndArcCounts) {
+    EXPECT_EQ(CubicPoints(0, 0, 10, 0, 20, 0, 30, 0), (XY{{0, 0}, {30, 0}}));
+    EXPECT_TRUE(CubicPoints(0, 0, 10, 10, 20, 0, 0, 0).empty());
+    std::vector<CPointData> points;
+    int drawn = 0;
+    vx::AppendQuadratic(points, 0, 0, 5, 10, 10, 0, drawn);
+    ASSERT_EQ(points.size(), 6u);
+    EXPECT_EQ(drawn, 6);
+    EXPECT_EQ(points[0].x, 0);
+    EXPECT_NEAR(points[5].x, 10, 1e-5);
+    EXPECT_NEAR(points[2].y, float(2 * 0.4f * 0.6f * 10.0f), 1e-6);
+    points.clear();
+    vx::AppendArc(0, 0, 5, 5, 30, false, true, 10, 0, points, drawn);
+    EXPECT_EQ(points.size(), 21u);
+    EXPECT_EQ(drawn, 27);
+}
+
+TEST(Flatten, DepthAndNonFiniteGuards) {
+    // Still far from flat at depth 16: every piece there is written as flat.
+    EXPECT_EQ(CubicPoints(0, 0, 0, 1e10, 1e10, 1e10, 1e10, 0).size(), size_t(2 << 16));
+    const double inf = std::numeric_limits<double>::infinity();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    EXPECT_TRUE(CubicPoints(0, 0, inf, 0, 1, 1, 2, 2).empty());
+    EXPECT_TRUE(CubicPoints(0, 0, 1, 1, 2, 2, nan, 3).empty());
+    std::vector<CPointData> points;
+    int drawn = 0;
+    vx::AppendQuadratic(points, 0, 0, 1e39, 0, 1, 1, drawn);  // beyond single precision
+    vx::AppendArc(0, 0, inf, 5, 0, false, true, 10, 0, points, drawn);
+    vx::AppendArc(0, 0, 1e300, 1e300, 0, false, true, 1e300, -1e300, points, drawn);
+    EXPECT_LE(points.size(), 1u);
+    for (const CPointData& p : points) EXPECT_TRUE(std::isfinite(p.x) && std::isfinite(p.y));
+}
+
+}  // namespace
