@@ -11,6 +11,12 @@ public:
     CAttribute(std::string name, std::string value)
         : m_strName(std::move(name)), m_strValue(std::move(value)) {}
     virtual ~CAttribute() = default;
+    // The virtual destructor would otherwise turn every move of the sorted
+    // list into a copy of both texts.
+    CAttribute(const CAttribute&) = default;
+    CAttribute(CAttribute&&) noexcept = default;
+    CAttribute& operator=(const CAttribute&) = default;
+    CAttribute& operator=(CAttribute&&) noexcept = default;
 
     const std::string& GetName() const { return m_strName; }
     const std::string& GetValue() const { return m_strValue; }
@@ -35,6 +41,12 @@ public:
     void RemoveChild(CXML* child);
     // Inserts in byte order of the names; a repeated name takes the new value.
     void AddAttribute(std::string name, std::string value);
+    // Bulk filling for the parser: append in file order, then sort once. Sorting
+    // keeps the last value of a repeated name, as AddAttribute one by one would.
+    void AppendAttributeUnsorted(std::string_view name, std::string_view value) {
+        m_attributes.emplace_back(std::string(name), std::string(value));
+    }
+    void SortAttributes();
 
     CAttribute* GetFirstAttribute();
     CAttribute* GetNextAttribute();
