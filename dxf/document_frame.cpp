@@ -16,6 +16,7 @@ void CSvgConverter::ResetDocumentState() {
     // The writer refers to the sink, so it goes first.
     m_pWriter.reset();
     m_pSink.reset();
+    m_pEndedSink.reset();
     m_markers.clear();
     m_symbols.clear();
     m_strPrevCommand.clear();
@@ -75,6 +76,8 @@ bool CSvgConverter::EndDocument() {
     writer.dxfEOF();
     const bool complete = writer.Finish();
     m_pWriter.reset();
+    // A failed output goes at once (a file sink removes its temporary file).
+    if (complete) m_pEndedSink = std::move(m_pSink);
     m_pSink.reset();
     return complete;
 }

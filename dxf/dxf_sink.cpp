@@ -70,8 +70,10 @@ bool CFileSink::Commit() {
     // fclose reports errors of delayed writes too (a full disk on some file systems).
     const bool closed = std::fclose(m_file) == 0;
     m_file = nullptr;
-    if (!flushed || !closed) return false;
-    if (std::rename(m_strTemp.c_str(), m_strTarget.c_str()) != 0) return false;
+    const bool renamed =
+        flushed && closed && std::rename(m_strTemp.c_str(), m_strTarget.c_str()) == 0;
+    // Renamed or not, the temporary file is gone from here on.
+    if (!renamed) std::remove(m_strTemp.c_str());
     m_strTemp.clear();
-    return true;
+    return renamed;
 }

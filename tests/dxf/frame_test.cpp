@@ -1,0 +1,224 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "convert/svg_converter.h"
+#include "tests/support/convert_fixture.h"
+#include "tests/support/dxf_groups.h"
+
+using vxtest::Entity;
+using vxtest::Group;
+
+namespace {
+
+// The text of a whole document opened in memory, with `body` writing its entities.
+template <class Body>
+std::string Document(CSvgConverter& conv, Body body) {
+    auto sink = std::make_unique<CStringSink>();
+    const CStringSink* data = sink.get();
+    if (conv.BeginDocumentOn(std::move(sink)) != 0) return "";
+    body();
+    if (!conv.EndDocument()) return "";
+    return data->Data();
+}
+
+std::string Document(CSvgConverter& conv) {
+    return Document(conv, [] {});
+}
+
+std::vector<std::string> Names(const std::vector<Entity>& entries) {
+    std::vector<std::string> names;
+    for (const Entity& e : entries) names.push_back(e.Str(2));
+    return names;
+}
+
+using Names_t = std::vector<std::string>;
+
+}  // namespace
+
+TEST(DocumentFrame, EmptyDrawingHasTheStandardTablesAndExactHeader) {
+    CSvgConverter conv;
+    const std::string dxf = Document(conv);
+    const std::vector<Group> groups = vxtest::ParseGroups(dxf);
+    ASSERT_GT(groups.size(), 20u);
+    const std::vector<std::pair<int, std::string>> header = {
+        {999, "Vextora"}, {0, "SECTION"},  {2, "HEADER"}, {9, "$ACADVER"}, {1, "AC1015"},
+        {9, "$HANDSEED"}, {5, "FFFF"},      {0, "ENDSEC"}, {0, "SECTION"},  {2, "TABLES"}};
+    for (size_t i = 0; i < header.size(); ++i) {
+        EXPECT_EQ(groups[i].code, header[i].first) << i;
+        EXPECT_EQ(groups[i].value, header[i].second) << i;
+    }
+    EXPECT_EQ(groups.back().code, 0);
+    EXPECT_EQ(groups.back().value, "EOF");
+    EXPECT_EQ(dxf.substr(0, 12), "999\nVextora\n");
+
+    EXPECT_EQ(vxtest::TableCount(dxf, "LTYPE"), 1);
+    EXPECT_EQ(Names(vxtest::TableEntries(dxf, "LTYPE")),
+              (Names_t{"CONTINUOUS", "BYLAYER", "BYBLOCK"}));
+    EXPECT_EQ(vxtest::TableCount(dxf, "LAYER"), 1);
+    const auto layers = vxtest::TableEntries(dxf, "LAYER");
+    ASSERT_EQ(Names(layers), Names_t{"0"});
+    EXPECT_EQ(layers[0].Int(62), 2);
+    EXPECT_EQ(layers[0].Str(420), "0");
+    EXPECT_EQ(layers[0].Int(370), 100);
+    EXPECT_EQ(layers[0].Str(6), "CONTINUOUS");
+    EXPECT_EQ(vxtest::TableCount(dxf, "STYLE"), 1);
+    const auto styles = vxtest::TableEntries(dxf, "STYLE");
+    ASSERT_EQ(Names(styles), Names_t{"Standard"});
+    EXPECT_EQ(styles[0].Real(42), 2.5);
+    EXPECT_EQ(styles[0].Str(1000), "txt");
+    EXPECT_EQ(vxtest::TableCount(dxf, "APPID"), 1);
+    EXPECT_EQ(Names(vxtest::TableEntries(dxf, "APPID")), Names_t{"ACAD"});
+    EXPECT_EQ(vxtest::TableCount(dxf, "VPORT"), 1);
+    EXPECT_EQ(Names(vxtest::TableEntries(dxf, "BLOCK_RECORD")),
+              (Names_t{"*Model_Space", "*Paper_Space", "*Paper_Space0"}));
+    EXPECT_TRUE(vxtest::EntitiesOf(dxf).empty());
+    EXPECT_NE(dxf.find("  0\nSECTION\n  2\nENTITIES\n  0\nENDSEC\n  0\nSECTION\n  2\nOBJECTS\n"),
+              std::string::npos);
+    EXPECT_NE(dxf.find("  3\nMY_OBJECTS\n"), std::string::npos);
+}
+
+TEST(DocumentFrame, LayerZeroComesFirstUnlessTheDrawingNamesIt) {
+    CSvgConverter conv;
+    EXPECT_EQ(conv.CountLayerEntries(), 1);
+    conv.m_arrLayerNames = {"walls", "0"};
+    std::string dxf = Document(conv);
+    EXPECT_EQ(vxtest::TableCount(dxf, "LAYER"), 2);
+    EXPECT_EQ(Names(vxtest::TableEntries(dxf, "LAYER")), (Names_t{"walls", "0"}));
+
+    conv.m_arrLayerNames = {"walls", "doors"};
+    dxf = Document(conv);
+    EXPECT_EQ(vxtest::TableCount(dxf, "LAYER"), 3);
+    EXPECT_EQ(Names(vxtest::TableEntries(dxf, "LAYER")), (Names_t{"0", "walls", "doors"}));
+    EXPECT_EQ(conv.m_arrLayerNames.size(), 2u);  // the list is read, never changed
+}
+
+TEST(DocumentFrame, DashPatternsBecomeLineTypesAndUnusableOnesLeaveTheTable) {
+    CSvgConverter conv;
+    conv.AddDashPattern("5 3");
+    conv.AddDashPattern("4");
+    conv.AddDashPattern("10 5 2 5");
+    const std::string dxf = Document(conv);
+    EXPECT_EQ(vxtest::TableCount(dxf, "LTYPE"), 4);  // the records before the frame, plus 1
+    const auto entries = vxtest::TableEntries(dxf, "LTYPE");
+    ASSERT_EQ(Names(entries), (Names_t{"CONTINUOUS", "Dash1", "Dash3", "BYLAYER", "BYBLOCK"}));
+    EXPECT_EQ(entries[1].Str(3), "Dash - - - - - - - - - -");
+    EXPECT_EQ(entries[1].Int(73), 2);
+    EXPECT_EQ(entries[1].Real(40), 8.0);
+    EXPECT_EQ(entries[1].Reals(49), (std::vector<double>{5, -3}));
+    EXPECT_EQ(entries[2].Real(40), 22.0);
+    EXPECT_EQ(entries[2].Reals(49), (std::vector<double>{10, -5, 2, -5}));
+    ASSERT_EQ(conv.m_dashes.size(), 2u);
+    EXPECT_EQ(conv.LookupDashName("4"), "");
+    EXPECT_EQ(conv.LookupDashName("10 5 2 5"), "Dash3");
+}
+
+TEST(DocumentFrame, FontsBecomeTextStylesOnOneLineEach) {
+    CSvgConverter conv;
+    conv.AddFontFamily("Arial");
+    conv.AddFontFamily("Arial\n}\n.b{fill:red");
+    const std::string dxf = Document(conv);
+    EXPECT_EQ(vxtest::TableCount(dxf, "STYLE"), 3);
+    const auto styles = vxtest::TableEntries(dxf, "STYLE");
+    ASSERT_EQ(Names(styles), (Names_t{"Standard", "Style-Arial", "Style-Arial } .b{fill:red"}));
+    EXPECT_EQ(styles[1].Str(1000), "Arial");
+    EXPECT_EQ(styles[1].Real(41), 1.0);
+}
+
+TEST(DocumentFrame, ImageDefinitionsFollowTheDictionariesInOrder) {
+    CSvgConverter conv;
+    for (const char* file : {"first.png", "second.jpg"}) {
+        CImageDefData image;
+        image.handle = int(0x100 + conv.m_imageDefs.size());
+        image.file = file;
+        image.width = 640;
+        image.height = 480;
+        conv.m_imageDefs.push_back(image);
+    }
+    const std::string dxf = Document(conv);
+    const auto images = vxtest::ObjectsOf(dxf, "IMAGEDEF");
+    ASSERT_EQ(images.size(), 2u);
+    EXPECT_EQ(images[0].Str(1), "first.png");
+    EXPECT_EQ(images[0].Str(5), "100");
+    EXPECT_EQ(images[1].Str(1), "second.jpg");
+    EXPECT_LT(dxf.rfind("DICTIONARY"), dxf.find("IMAGEDEF"));
+    const std::string end = "  0\nENDSEC\n  0\nEOF\n";
+    EXPECT_EQ(dxf.substr(dxf.size() - end.size()), end);
+}
+
+TEST(DocumentFrame, VertexWidthsAndBulgeOnlyWhenItCounts) {
+    CSvgConverter conv;
+    const std::string dxf = Document(conv, [&] {
+        conv.m_dxf.writePolyline(*conv.m_pWriter, DL_PolylineData(3, 0, 0, 0),
+                                 conv.EntityAttributes(7, 0, ""));
+        conv.WriteVertex(1, 2, 0, 0, 0.5, 0.25);
+        conv.WriteVertex(3, 4, 0, 1e-11, 0, 0);
+        conv.WriteVertex(5, 6, 0, -0.5, 0, 0);
+        conv.m_dxf.writePolylineEnd(*conv.m_pWriter);
+    });
+    const auto polylines = vxtest::EntitiesOf(dxf, "LWPOLYLINE");
+    ASSERT_EQ(polylines.size(), 1u);
+    std::vector<int> vertexCodes;
+    for (const Group& g : polylines[0].groups)
+        if (g.code >= 10 && g.code <= 42 && g.code != 38 && g.code != 39) vertexCodes.push_back(g.code);
+    EXPECT_EQ(vertexCodes, (std::vector<int>{10, 20, 30, 40, 41, 10, 20, 30, 40, 41, 10, 20, 30,
+                                             40, 41, 42}));
+    EXPECT_EQ(polylines[0].Reals(40), (std::vector<double>{0.5, 0, 0}));
+    EXPECT_EQ(polylines[0].Real(42), -0.5);
+    conv.WriteVertex(1, 1, 0, 0, 0, 0);  // no document open: nothing happens
+}
+
+TEST(DocumentFrame, OpeningResetsTheDocumentStateButNotTheTables) {
+    CSvgConverter conv;
+    conv.m_dHeight = conv.m_dWidth = 50;
+    conv.m_nColor = 3;
+    conv.m_crFill = conv.m_crStroke = 0xFF;
+    conv.m_dStrokeWidth = conv.m_dGroupStrokeWidth = 2;
+    conv.m_bClosePending = 1;
+    conv.m_strPrevCommand = "L";
+    conv.m_strFontSize = "12";
+    conv.m_strFontFamily = "Arial";
+    conv.m_strLayerName = "walls";
+    conv.m_strLineType = "Dash1";
+    conv.m_markers.push_back(CMarkdata{"m", "0", "0", "M0 0", ""});
+    conv.m_symbols.push_back(CSymble{"s", "M0 0"});
+    conv.m_nTransformDepth = 2;
+    conv.m_arrLayerNames = {"walls"};
+    conv.AddDashPattern("5 3");
+    conv.AddFontFamily("Arial");
+    ASSERT_EQ(conv.BeginDocumentOn(std::make_unique<CStringSink>()), 0);
+    EXPECT_EQ(conv.m_dHeight, 0);
+    EXPECT_EQ(conv.m_dWidth, 0);
+    EXPECT_EQ(conv.m_nColor, 0);
+    EXPECT_EQ(conv.m_crFill, 0u);
+    EXPECT_EQ(conv.m_crStroke, 0u);
+    EXPECT_EQ(conv.m_dStrokeWidth + conv.m_dGroupStrokeWidth, 0);
+    EXPECT_EQ(conv.m_bClosePending, 0);
+    EXPECT_TRUE(conv.m_strPrevCommand.empty());
+    EXPECT_TRUE(conv.m_strFontSize.empty() && conv.m_strFontFamily.empty());
+    EXPECT_EQ(conv.m_strLayerName, "0");
+    EXPECT_TRUE(conv.m_markers.empty() && conv.m_symbols.empty());
+    EXPECT_EQ(conv.m_nTransformDepth, 0);
+    EXPECT_EQ(conv.m_strLineType, "Dash1");
+    EXPECT_EQ(conv.m_arrLayerNames.size(), 1u);
+    EXPECT_EQ(conv.m_dashes.size(), 1u);
+    EXPECT_EQ(conv.m_fonts.size(), 1u);
+    EXPECT_NE(conv.m_pWriter, nullptr);
+    EXPECT_TRUE(conv.EndDocument());
+    EXPECT_EQ(conv.m_pWriter, nullptr);
+    EXPECT_EQ(conv.m_pSink, nullptr);
+    EXPECT_FALSE(conv.EndDocument());  // nothing open any more
+}
+
+TEST(DocumentFrame, FrameWithEveryTableIsReadByARealReader) {
+    // Written below the output folder, where the audit of all test output reads it.
+    CSvgConverter conv;
+    conv.m_arrLayerNames = {"walls", "doors"};
+    conv.AddDashPattern("5 3");
+    conv.AddFontFamily("Arial");
+    conv.AddFontFamily("'Times New Roman'");
+    ASSERT_EQ(conv.BeginDocument(vxtest::TestOutputFolder() + "frame.dxf"), 0);
+    EXPECT_TRUE(conv.EndDocument());
+    ASSERT_EQ(conv.BeginDocument(vxtest::TestOutputFolder() + "empty.dxf"), 0);
+    EXPECT_TRUE(conv.EndDocument());
+}

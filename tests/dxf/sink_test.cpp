@@ -1,0 +1,123 @@
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <filesystem>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "convert/svg_converter.h"
+#include "tests/support/convert_fixture.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::vector<std::string> FilesIn(const std::string& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// A document large enough that the writer hands blocks to the sink before its end.
+void WriteManyVertices(CSvgConverter& conv) {
+    conv.m_dxf.writePolyline(*conv.m_pWriter, DL_PolylineData(100000, 0, 0, 0),
+                             conv.EntityAttributes(7, 0, ""));
+    for (int i = 0; i < 100000; ++i) conv.WriteVertex(i, i * 0.5, 0, 0, 0, 0);
+    conv.m_dxf.writePolylineEnd(*conv.m_pWriter);
+}
+
+}  // namespace
+
+TEST(FileSink, OutputAppearsOnlyOnCommitAndReplacesTheTarget) {
+    const std::string folder = vxtest::TestInputFolder();
+    const std::string target = folder + "plan.dxf";
+    vxtest::WriteFile(target, "old");
+    {
+        CFileSink sink;
+        ASSERT_TRUE(sink.Open(target));
+        ASSERT_TRUE(sink.Write("new", 3));
+        EXPECT_EQ(vxtest::ReadFile(target), "old");
+        EXPECT_EQ(FilesIn(folder).size(), 2u);  // the target and the hidden temporary file
+        EXPECT_TRUE(sink.Commit());
+    }
+    EXPECT_EQ(vxtest::ReadFile(target), "new");
+    EXPECT_EQ(FilesIn(folder), std::vector<std::string>{"plan.dxf"});
+}
+
+TEST(FileSink, AbandonedOutputLeavesNoFileAndKeepsTheEarlierOne) {
+    const std::string folder = vxtest::TestInputFolder();
+    const std::string target = folder + "plan.dxf";
+    vxtest::WriteFile(target, "old");
+    {
+        CFileSink sink;
+        ASSERT_TRUE(sink.Open(target));
+        ASSERT_TRUE(sink.Write("partial", 7));
+    }
+    EXPECT_EQ(vxtest::ReadFile(target), "old");
+    EXPECT_EQ(FilesIn(folder), std::vector<std::string>{"plan.dxf"});
+
+    CFileSink missing;
+    EXPECT_FALSE(missing.Open(folder + "no/such/folder/plan.dxf"));
+    EXPECT_FALSE(missing.Write("x", 1));
+    EXPECT_FALSE(missing.Commit());
+}
+
+TEST(FileSink, DocumentThatCannotBeCreatedGivesMinusOne) {
+    const std::string folder = vxtest::TestInputFolder();
+    CSvgConverter conv;
+    conv.m_strLayerName = "walls";
+    EXPECT_EQ(conv.BeginDocument(folder + "missing/plan.dxf"), -1);
+    EXPECT_EQ(conv.m_pWriter, nullptr);
+    EXPECT_EQ(conv.m_strLayerName, "0");  // the state was reset all the same
+    EXPECT_FALSE(conv.EndDocument());
+
+    if (geteuid() == 0) return;  // the super-user writes into read-only folders
+    const std::string readOnly = folder + "read-only";
+    fs::create_directories(readOnly);
+    ::chmod(readOnly.c_str(), 0555);
+    EXPECT_EQ(conv.BeginDocument(readOnly + "/plan.dxf"), -1);
+    ::chmod(readOnly.c_str(), 0755);
+    EXPECT_TRUE(FilesIn(readOnly).empty());
+}
+
+TEST(FileSink, WholeDocumentIsCommittedAndTheConverterReleasesItsStream) {
+    const std::string folder = vxtest::TestInputFolder();
+    CSvgConverter conv;
+    ASSERT_EQ(conv.BeginDocument(folder + "plan.dxf"), 0);
+    WriteManyVertices(conv);
+    EXPECT_TRUE(conv.EndDocument());
+    EXPECT_EQ(conv.m_pWriter, nullptr);
+    EXPECT_EQ(conv.m_pSink, nullptr);
+    const std::string dxf = vxtest::ReadFile(folder + "plan.dxf");
+    EXPECT_EQ(dxf.substr(0, 12), "999\nVextora\n");
+    EXPECT_EQ(dxf.substr(dxf.size() - 8), "  0\nEOF\n");
+    EXPECT_EQ(FilesIn(folder), std::vector<std::string>{"plan.dxf"});
+}
+
+TEST(FileSink, FullFileSystemFailsTheDocumentAndKeepsTheEarlierFile) {
+    // A file size limit makes writes fail the way a full disk does.
+    const std::string folder = vxtest::TestInputFolder();
+    const std::string target = folder + "plan.dxf";
+    vxtest::WriteFile(target, "old");
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    rlimit small = saved;
+    small.rlim_cur = 256 * 1024;
+    auto* previous = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+
+    CSvgConverter conv;
+    const int opened = conv.BeginDocument(target);
+    if (opened == 0) WriteManyVertices(conv);
+    const bool ended = opened == 0 && conv.EndDocument();
+
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previous);
+    EXPECT_EQ(opened, 0);
+    EXPECT_FALSE(ended);
+    EXPECT_EQ(vxtest::ReadFile(target), "old");
+    EXPECT_EQ(FilesIn(folder), std::vector<std::string>{"plan.dxf"});
+}

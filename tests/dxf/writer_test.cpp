@@ -1,0 +1,148 @@
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <climits>
+#include <cmath>
+#include <cstdio>
+#include <limits>
+
+#include "dxf/dxf_writer.h"
+#include "tests/support/convert_fixture.h"
+
+namespace {
+
+// The same groups through any DL_Writer: codes of every width, reals of every
+// kind dxflib can print, ints, hex values and plain ASCII strings.
+void WriteSampleGroups(const DL_Writer& w, int repeat) {
+    const double reals[] = {0.0,     -0.0,       1.0,        -1.0,     0.5,     0.1,
+                            1.0 / 3, 123.456,    -987654.321, 1e15,    1e199,   -3e150,
+                            1e-17,   -1e-20,     2.5e-5,      DBL_MIN, 5e-324,  4.9999999999999996e-17,
+                            12345678901234567.0, 286.30555555555548, 0.00000000000000005};
+    const int codes[] = {-1, 0, 5, 9, 10, 42, 99, 100, 330, 1000, 1071};
+    for (int r = 0; r < repeat; ++r) {
+        for (int code : codes) w.dxfString(code, "SECTION");
+        for (double value : reals) w.dxfReal(10, value + r * 1e-3 * (value != 0.0));
+        for (int value : {0, 1, -1, 65, INT_MAX, INT_MIN}) w.dxfInt(70, value);
+        for (int value : {0, 0x30, 0xFFFF, 0xABC, -1, INT_MIN}) w.dxfHex(5, value);
+        w.dxfString(1, "");
+        w.dxfString(1, std::string("tab\there ~\x7f"));
+    }
+}
+
+std::string RealText(double value) {
+    std::string out;
+    CDxfWriter::AppendReal(out, value);
+    return out;
+}
+
+std::string DxfText(std::string_view value) {
+    std::string out;
+    CDxfWriter::AppendDxfText(out, value.data(), value.size());
+    return out;
+}
+
+// A sink that takes `capacity` bytes and fails after them, like a full disk.
+class LimitedSink : public CDxfSink {
+public:
+    explicit LimitedSink(size_t capacity, bool commitWorks = true)
+        : m_nCapacity(capacity), m_bCommitWorks(commitWorks) {}
+    bool Write(const char*, size_t size) override {
+        if (size > m_nCapacity) return false;
+        m_nCapacity -= size;
+        return true;
+    }
+    bool Commit() override { return m_bCommitWorks; }
+
+private:
+    size_t m_nCapacity;
+    bool m_bCommitWorks;
+};
+
+}  // namespace
+
+TEST(DxfWriter, OutputIsByteIdenticalToDxflibsOwnWriter) {
+    // Enough repetitions to cross several of our blocks.
+    const int repeat = 2500;
+    const std::string path = vxtest::TestInputFolder() + "dxflib.txt";
+    {
+        DL_WriterA reference(path.c_str());
+        ASSERT_FALSE(reference.openFailed());
+        WriteSampleGroups(reference, repeat);
+        reference.close();
+    }
+    CStringSink sink;
+    {
+        CDxfWriter ours(sink);
+        WriteSampleGroups(ours, repeat);
+        ASSERT_TRUE(ours.Finish());
+    }
+    const std::string expected = vxtest::ReadFile(path);
+    ASSERT_GT(expected.size(), 2 * CDxfWriter::kBlockSize);
+    ASSERT_EQ(sink.Data().size(), expected.size());
+    EXPECT_TRUE(sink.Data() == expected);
+}
+
+TEST(DxfWriter, RealsBeyondDxflibsRangeAndNonFiniteValues) {
+    EXPECT_EQ(RealText(std::numeric_limits<double>::quiet_NaN()), "0.0");
+    EXPECT_EQ(RealText(std::numeric_limits<double>::infinity()), "0.0");
+    EXPECT_EQ(RealText(-std::numeric_limits<double>::infinity()), "0.0");
+    EXPECT_EQ(RealText(-0.0), "-0.0");
+    EXPECT_EQ(RealText(2.0), "2.0");
+    EXPECT_EQ(RealText(0.25), "0.25");
+    for (double huge : {1e238, -1e300, DBL_MAX}) {
+        char reference[512];
+        std::snprintf(reference, sizeof reference, "%.16f", huge);
+        std::string expected(reference);
+        expected.resize(expected.find('.') + 2);  // the fraction of these is all zeros
+        EXPECT_EQ(RealText(huge), expected);
+    }
+    EXPECT_EQ(RealText(DBL_MAX).size(), 311u);
+}
+
+TEST(DxfWriter, StringValuesStayOnOneLineAndBeyondAsciiAreEscaped) {
+    EXPECT_EQ(DxfText("plain ASCII ~{}\t"), "plain ASCII ~{}\t");
+    EXPECT_EQ(DxfText("two\r\nlines\x01\x1f"), "two  lines  ");
+    EXPECT_EQ(DxfText(std::string_view("a\0b", 3)), "a b");
+    EXPECT_EQ(DxfText("caf\xC3\xA9"), "caf\\U+00E9");
+    EXPECT_EQ(DxfText("\xE2\x82\xAC 5"), "\\U+20AC 5");
+    EXPECT_EQ(DxfText("\xEF\xBF\xBF"), "\\U+FFFF");
+    // Beyond the four hex digits.
+    EXPECT_EQ(DxfText("\xF0\x9F\x98\x80!"), "\\U+FFFD!");
+    // Bytes that are no UTF-8 are Latin-1 characters.
+    EXPECT_EQ(DxfText("caf\xE9"), "caf\\U+00E9");
+    EXPECT_EQ(DxfText("\xE2\x82"), "\\U+00E2\\U+0082");         // cut short
+    EXPECT_EQ(DxfText("\xC0\xAF"), "\\U+00C0\\U+00AF");         // overlong
+    EXPECT_EQ(DxfText("\xED\xA0\x80"), "\\U+00ED\\U+00A0\\U+0080");  // surrogate
+    EXPECT_EQ(DxfText("\xF4\x90\x80\x80"), "\\U+00F4\\U+0090\\U+0080\\U+0080");
+    EXPECT_EQ(DxfText("\xE9\xC3\xA9"), "\\U+00E9\\U+00E9");
+
+    CStringSink sink;
+    CDxfWriter writer(sink);
+    writer.dxfString(1, "x\ny");
+    writer.dxfString(1000, nullptr);
+    ASSERT_TRUE(writer.Finish());
+    EXPECT_EQ(sink.Data(), "  1\nx y\n1000\n\n");
+}
+
+TEST(DxfWriter, FailedWritesAndCommitsAreReported) {
+    {
+        LimitedSink sink(CDxfWriter::kBlockSize + 100);
+        CDxfWriter writer(sink);
+        for (int i = 0; i < 200000; ++i) writer.dxfReal(10, i * 0.5);
+        EXPECT_TRUE(writer.Failed());
+        EXPECT_FALSE(writer.Finish());
+    }
+    {
+        LimitedSink sink(10);
+        CDxfWriter writer(sink);
+        writer.dxfString(0, "SECTION");  // the failure shows when the rest is flushed
+        EXPECT_FALSE(writer.Failed());
+        EXPECT_FALSE(writer.Finish());
+    }
+    {
+        LimitedSink sink(1000, false);
+        CDxfWriter writer(sink);
+        writer.dxfString(0, "EOF");
+        EXPECT_FALSE(writer.Finish());
+    }
+}
