@@ -157,6 +157,9 @@ public:
     struct CTableIndexes;
     CTableIndexes& TableIndexes() const;
     mutable std::shared_ptr<CTableIndexes> m_pTableIndexes;
+    // The sink of the last ended document, kept until the next one opens, so
+    // that whoever handed in an in-memory sink can still read it.
+    std::unique_ptr<CDxfSink> m_pEndedSink;
 
     // ---- Entity attributes (dxf/shapes/attributes.cpp) ------------------
     void SetEntityLayer(DL_Attributes& attributes) const;
