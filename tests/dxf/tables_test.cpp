@@ -1,0 +1,131 @@
+#include <gtest/gtest.h>
+
+#include "convert/svg_converter.h"
+
+namespace {
+
+std::vector<std::string> Patterns(const CSvgConverter& conv) {
+    std::vector<std::string> out;
+    for (const CDashData& d : conv.m_dashes) out.push_back(d.name + "=" + d.pattern);
+    return out;
+}
+
+std::vector<std::string> Families(const CSvgConverter& conv) {
+    std::vector<std::string> out;
+    for (const CFontData& f : conv.m_fonts) out.push_back(f.styleName + "=" + f.family);
+    return out;
+}
+
+std::vector<double> Parse(const std::string& pattern, double& sum) {
+    return CSvgConverter::ParseDashPattern(CDashData("Dash1", pattern), sum);
+}
+
+using Texts = std::vector<std::string>;
+
+}  // namespace
+
+TEST(RawScan, DashArraysOfStyleDeclarationsOnly) {
+    CSvgConverter conv;
+    conv.ScanRawText(
+        "<path style=\"stroke-dasharray:5,3;stroke:#000\"/>"
+        "<path style=\"stroke-dasharray:5,3\"/>"
+        "<path style=\"stroke-dasharray: none\"/><path style=\"stroke-dasharray:none\"/>"
+        "<path stroke-dasharray=\"7 7\"/>"
+        "<path style='stroke-dasharray: 10 5 2 5 ;'/>"
+        "<!-- stroke-dasharray:-1.5 2; -->");
+    EXPECT_EQ(Patterns(conv), (Texts{"Dash1=5,3", "Dash2=10 5 2 5", "Dash3=-1.5 2"}));
+}
+
+TEST(RawScan, FirstFontFamilyWithQuotesOfTheSingleKind) {
+    CSvgConverter conv;
+    conv.ScanRawText(
+        "<text style=\"font-family:Arial, sans-serif\">a</text>"
+        "<text style=\"font-family:'Times New Roman';font-size:3\">b</text>"
+        "<text style='font-family:\"Courier\"'>c</text>"
+        "<text style=\"font-family:,Arial\">d</text>"
+        "<text style=\"font-family:none\">e</text>"
+        "<text style=\"font-family: Arial \">f</text>"
+        "<text font-family=\"Verdana\">g</text>");
+    EXPECT_EQ(Families(conv), (Texts{"Style-Arial=Arial",
+                                     "Style-'Times New Roman'='Times New Roman'"}));
+    EXPECT_EQ(conv.LookupStyleName(" Arial "), "Style-Arial");
+    EXPECT_EQ(conv.LookupStyleName("arial"), "");
+    EXPECT_EQ(conv.LookupStyleName("None"), "");
+}
+
+TEST(RawScan, StyleSheetRuleRunsOverLinesToTheNextSemicolon) {
+    CSvgConverter conv;
+    conv.ScanRawText("<style>\n.a{font-family:Arial\n}\n.b{fill:red;}\n</style>");
+    EXPECT_EQ(Families(conv), (Texts{"Style-Arial\n}\n.b{fill:red=Arial\n}\n.b{fill:red"}));
+}
+
+TEST(RawScan, ValuesAreBoundedAndKeysAtTheVeryEndCountNot) {
+    CSvgConverter conv;
+    conv.ScanRawText("no keys at all");
+    EXPECT_TRUE(conv.m_dashes.empty() && conv.m_fonts.empty());
+    conv.ScanRawText("stroke-dasharray:");
+    conv.ScanRawText("font-family:");
+    EXPECT_TRUE(conv.m_dashes.empty() && conv.m_fonts.empty());
+
+    conv.ScanRawText("stroke-dasharray:" + std::string(500, '1') + ";font-family:" +
+                     std::string(300, 'F') + ";");
+    ASSERT_EQ(conv.m_dashes.size(), 1u);
+    EXPECT_EQ(conv.m_dashes[0].pattern.size(), 361u);
+    ASSERT_EQ(conv.m_fonts.size(), 1u);
+    EXPECT_EQ(conv.m_fonts[0].family.size(), 129u);
+    // A zero byte ends a value as the end of the text does.
+    conv.ScanRawText(std::string("font-family:Ab\0cd;", 19));
+    EXPECT_EQ(conv.m_fonts.back().family, "Ab");
+}
+
+TEST(LineTypes, AddAndLookUpTrimmedPatterns) {
+    CSvgConverter conv;
+    EXPECT_TRUE(conv.AddDashPattern(" 5,3 "));
+    EXPECT_FALSE(conv.AddDashPattern("5,3"));
+    EXPECT_FALSE(conv.AddDashPattern("  "));
+    EXPECT_FALSE(conv.AddDashPattern("NONE"));
+    EXPECT_TRUE(conv.AddDashPattern("5, 3"));
+    EXPECT_EQ(Patterns(conv), (Texts{"Dash1=5,3", "Dash2=5, 3"}));
+    EXPECT_EQ(conv.LookupDashName(" 5,3 "), "Dash1");
+    EXPECT_EQ(conv.LookupDashName("5, 3"), "Dash2");
+    EXPECT_EQ(conv.LookupDashName("5 3"), "");
+    EXPECT_EQ(conv.LookupDashName("none"), "");
+
+    // The table is a plain vector that others clear and fill: lookups follow it.
+    conv.m_dashes.clear();
+    EXPECT_EQ(conv.LookupDashName("5,3"), "");
+    conv.m_dashes.push_back(CDashData("Dash7", "1 1"));
+    EXPECT_EQ(conv.LookupDashName("1 1"), "Dash7");
+    EXPECT_TRUE(conv.AddDashPattern("5,3"));
+    EXPECT_EQ(conv.m_dashes.back().name, "Dash2");
+}
+
+TEST(TextStyles, AddFamiliesOnceEach) {
+    CSvgConverter conv;
+    EXPECT_FALSE(conv.AddFontFamily(""));
+    EXPECT_FALSE(conv.AddFontFamily(" none "));
+    EXPECT_TRUE(conv.AddFontFamily(" Arial "));
+    EXPECT_FALSE(conv.AddFontFamily("Arial"));
+    EXPECT_TRUE(conv.AddFontFamily("arial"));
+    EXPECT_EQ(Families(conv), (Texts{"Style-Arial=Arial", "Style-arial=arial"}));
+    conv.m_fonts.clear();
+    EXPECT_EQ(conv.LookupStyleName("Arial"), "");
+    EXPECT_TRUE(conv.AddFontFamily("Arial"));
+}
+
+TEST(LineTypes, DashPatternNumbersSplitAtSingleSpaces) {
+    double sum = -1;
+    EXPECT_EQ(Parse("5 3", sum), (std::vector<double>{5, 3}));
+    EXPECT_EQ(sum, 8);
+    EXPECT_EQ(Parse("5, 3", sum), (std::vector<double>{5, 3}));
+    EXPECT_EQ(Parse("5,3", sum), (std::vector<double>{5}));
+    EXPECT_EQ(Parse("10 5 2 5", sum), (std::vector<double>{10, 5, 2, 5}));
+    EXPECT_EQ(sum, 22);
+    EXPECT_EQ(Parse("5  3", sum), (std::vector<double>{5, 0, 3}));
+    EXPECT_EQ(Parse("5 3 ", sum), (std::vector<double>{5, 3}));
+    EXPECT_EQ(Parse("x -2.5", sum), (std::vector<double>{0, -2.5}));
+    EXPECT_EQ(sum, -2.5);
+    EXPECT_TRUE(Parse("", sum).empty());
+    EXPECT_EQ(sum, 0);
+    EXPECT_EQ(Parse("1e999 1", sum)[0], 1e300);  // huge numbers are bounded
+}
