@@ -20,9 +20,14 @@ void DrawMark(QPainter& painter, const QRectF& box) {
     painter.drawPath(curve);
     QPolygonF segments;
     for (int i = 0; i <= 6; ++i) segments << curve.pointAtPercent(i / 6.0);
-    painter.setPen(QPen(Qt::white, box.height() * 0.06, Qt::SolidLine, Qt::RoundCap,
+    painter.setPen(QPen(Qt::white, box.height() * 0.05, Qt::SolidLine, Qt::RoundCap,
                         Qt::RoundJoin));
+    painter.translate(0, box.height() * 0.35);
     painter.drawPolyline(segments);
+    painter.setBrush(Qt::white);
+    const double dot = box.height() * 0.07;
+    for (const QPointF& vertex : segments) painter.drawEllipse(vertex, dot, dot);
+    painter.translate(0, -box.height() * 0.35);
 }
 
 }  // namespace

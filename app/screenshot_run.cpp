@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QTreeWidget>
@@ -30,7 +31,8 @@ bool CScreenshotRun::Parse(const QStringList& arguments) {
     if (at < 0 || arguments.size() < at + 4) return false;
     m_strPicture = arguments.at(at + 1);
     m_strOutputFolder = arguments.at(at + 2);
-    m_inputs = arguments.mid(at + 3);
+    // Full paths, as the file dialog gives them.
+    for (const QString& input : arguments.mid(at + 3)) m_inputs << QFileInfo(input).absoluteFilePath();
     return true;
 }
 
