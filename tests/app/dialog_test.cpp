@@ -201,6 +201,12 @@ private slots:
         dialog.Remove();
         QCOMPARE(Column(dialog, 0), QStringList({"/x/2.svg", "/x/4.svg"}));
         QVERIFY(dialog.FileList()->selectedItems().isEmpty());
+
+        // Hundreds of files at once all arrive, in order, with their full paths.
+        QStringList many;
+        for (int i = 0; i < 600; ++i) many << QStringLiteral("/y/drawing-%1.svg").arg(i);
+        dialog.AddFiles(many);
+        QCOMPARE(Column(dialog, 0), QStringList({"/x/2.svg", "/x/4.svg"}) + many);
     }
 
     void droppedFilesAndFoldersAreAdded() {
@@ -247,6 +253,20 @@ private slots:
         QVERIFY(!menu->isVisible());
         QCOMPARE(Column(dialog, 0), QStringList({"/x/1.svg"}));
         QVERIFY(m_messages.isEmpty());
+
+        // "&About" (and the window's "&About Vextora...") show the About box.
+        for (QAction* about : {menu->actions().at(1), dialog.actions().at(0)}) {
+            QString shownTitle;
+            QTimer::singleShot(50, [&] {
+                if (QWidget* box = QApplication::activeModalWidget()) {
+                    shownTitle = box->windowTitle();
+                    box->close();
+                }
+            });
+            about->trigger();
+            QCOMPARE(shownTitle, QStringLiteral("About Vextora"));
+        }
+        QCOMPARE(dialog.actions().at(0)->text(), QStringLiteral("&About Vextora..."));
     }
 };
 
