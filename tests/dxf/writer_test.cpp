@@ -17,7 +17,10 @@ void WriteSampleGroups(const DL_Writer& w, int repeat) {
     const double reals[] = {0.0,     -0.0,       1.0,        -1.0,     0.5,     0.1,
                             1.0 / 3, 123.456,    -987654.321, 1e15,    1e199,   -3e150,
                             1e-17,   -1e-20,     2.5e-5,      DBL_MIN, 5e-324,  4.9999999999999996e-17,
-                            12345678901234567.0, 286.30555555555548, 0.00000000000000005};
+                            12345678901234567.0, 286.30555555555548, 0.00000000000000005,
+                            // ties of the 16th digit, rounded to even
+                            1.0 / 131072, 3.0 / 131072, -5.0 / 131072, 1e-16, 0.99999999999999999,
+                            9.2233720368547758e18, 1.8446744073709552e19, 4.5e-17, 5.5e-17};
     const int codes[] = {-1, 0, 5, 9, 10, 42, 99, 100, 330, 1000, 1071};
     for (int r = 0; r < repeat; ++r) {
         for (int code : codes) w.dxfString(code, "SECTION");
@@ -97,6 +100,34 @@ TEST(DxfWriter, RealsBeyondDxflibsRangeAndNonFiniteValues) {
         EXPECT_EQ(RealText(huge), expected);
     }
     EXPECT_EQ(RealText(DBL_MAX).size(), 311u);
+}
+
+TEST(DxfWriter, RealsMatchThePrintfFormatOverEveryMagnitude) {
+    // Deterministic bit patterns: every exponent, random mantissas, plus the
+    // exact binary fractions whose 17th digit is a tie.
+    unsigned long long state = 0x9E3779B97F4A7C15ULL;
+    int mismatches = 0;
+    for (int i = 0; i < 300000 && mismatches < 5; ++i) {
+        state ^= state << 13;
+        state ^= state >> 7;
+        state ^= state << 17;
+        const int exponent = int(state % 400) - 250;
+        double value = std::ldexp(double(state >> 11), exponent - 53);
+        if (i % 5 == 0) value = std::ldexp(double((state >> 40) | 1), -int(state % 20) - 1);
+        if (i % 2) value = -value;
+        if (std::fabs(value) >= 1e200) continue;
+        char reference[512];
+        std::snprintf(reference, sizeof reference, "%.16f", value);
+        std::string expected(reference);
+        const size_t dot = expected.find('.');
+        size_t end = expected.size();
+        while (end > dot + 2 && expected[end - 1] == '0') --end;
+        expected.resize(end);
+        if (RealText(value) != expected) {
+            ++mismatches;
+            ADD_FAILURE() << reference << " written as " << RealText(value);
+        }
+    }
 }
 
 TEST(DxfWriter, StringValuesStayOnOneLineAndBeyondAsciiAreEscaped) {
