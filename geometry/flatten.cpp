@@ -74,7 +74,6 @@ void AppendQuadratic(std::vector<CPointData>& points, double x0, double y0, doub
 
 CArcCentre ArcToCenter(double x0, double y0, double rx, double ry, double rotationDegrees,
                        bool largeArc, bool sweep, double x, double y) {
-    CArcCentre arc;  // code 0
     if (x0 == x && y0 == y) return CArcCentre{1};
     if (rx == 0 || ry == 0) return CArcCentre{2};
     rx = std::fabs(rx);
@@ -104,6 +103,7 @@ CArcCentre ArcToCenter(double x0, double y0, double rx, double ry, double rotati
     if (ux * vy - uy * vx < 0) delta = -delta;
     if (!sweep && delta > 0) delta -= 2 * kPi;
     if (sweep && delta < 0) delta += 2 * kPi;
+    CArcCentre arc;  // code 0
     arc.cx = cosPhi * cxp - sinPhi * cyp + (x0 + x) / 2;
     arc.cy = sinPhi * cxp + cosPhi * cyp + (y0 + y) / 2;
     arc.rx = rx;
