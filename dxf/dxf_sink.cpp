@@ -11,6 +11,8 @@
 
 namespace {
 
+constexpr size_t kMaxNameInTemp = 200;
+
 // ".<name>.tmp<pid>-<n>" in the target's folder: same file system, so the
 // final rename replaces the target in one step.
 std::string TemporaryName(const std::string& target, unsigned attempt) {
@@ -19,7 +21,8 @@ std::string TemporaryName(const std::string& target, unsigned attempt) {
     const size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
     std::string temp = target.substr(0, nameStart);
     temp += '.';
-    temp.append(target, nameStart, std::string::npos);
+    // A shortened name keeps the temporary one within the file system's limit.
+    temp.append(target, nameStart, kMaxNameInTemp);
     temp += ".tmp";
     temp += std::to_string(static_cast<long>(getpid()));
     temp += '-';

@@ -45,6 +45,14 @@ TEST(FileSink, OutputAppearsOnlyOnCommitAndReplacesTheTarget) {
     }
     EXPECT_EQ(vxtest::ReadFile(target), "new");
     EXPECT_EQ(FilesIn(folder), std::vector<std::string>{"plan.dxf"});
+
+    // The longest name a folder takes still gets its temporary file.
+    const std::string longName = std::string(251, 'n') + ".dxf";
+    CFileSink sink;
+    ASSERT_TRUE(sink.Open(folder + longName));
+    EXPECT_TRUE(sink.Commit());
+    EXPECT_EQ(vxtest::ReadFile(folder + longName), "");
+    fs::remove(folder + longName);
 }
 
 TEST(FileSink, AbandonedOutputLeavesNoFileAndKeepsTheEarlierOne) {
