@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
 
 #include "tests/support/recorders.h"
@@ -66,14 +67,15 @@ TEST(XmlParser, PrologIsSkippedAndTagsReadWithBothQuotes) {
 TEST(XmlParser, TextKeepsEscapesBelowRootNonAsciiAndQuotes) {
     Loaded l;
     Load(l, "<svg>R&amp;lt;D&#65;<text>Tom &amp; Jerry</text>"
-            "<text>\xE4\xBD\xA0\xE5\xA5\xBD</text><text>say \"hi\" <tspan>x</tspan></text></svg>");
+            "<text>\xE4\xBD\xA0\xE5\xA5\xBD</text><text>a<tspan/>b</text><text>say \"hi\" <tspan>x</tspan></text></svg>");
     ASSERT_TRUE(l.ok);
     EXPECT_EQ(l.root.m_strText, "R&lt;DA");  // only the root's text is decoded, in one pass
-    ASSERT_EQ(l.root.GetChildCount(), 3u);
+    ASSERT_EQ(l.root.GetChildCount(), 4u);
     EXPECT_EQ(Child(l.root, 0)->m_strText, "Tom &amp; Jerry");
     EXPECT_EQ(Child(l.root, 1)->m_strText, "\xE4\xBD\xA0\xE5\xA5\xBD");
+    EXPECT_EQ(Child(l.root, 2)->m_strText, "ab");  // direct text on both sides of a child
     // A quotation mark in text opens nothing: the tspan is still an element.
-    CXML* quoted = Child(l.root, 2);
+    CXML* quoted = Child(l.root, 3);
     EXPECT_EQ(quoted->m_strText, "say \"hi\" ");
     ASSERT_EQ(quoted->GetChildCount(), 1u);
     EXPECT_EQ(Child(*quoted, 0)->m_strText, "x");
@@ -128,6 +130,14 @@ TEST(XmlParser, EndOfFileKeepsWhatWasParsedAndWarnsOfCutTag) {
     EXPECT_EQ(Child(*g, 0)->m_strTag, "rect");
     EXPECT_EQ(Child(*g, 1)->m_strTag, "circle");
     EXPECT_EQ(l.messages.messages, std::vector<std::string>{"Warning Tag Block is Incomplete"});
+
+    // Nothing escapes the reader, not even a failing message sink.
+    struct Throwing : IMessageSink {
+        void ShowMessage(const std::string&) override { throw std::runtime_error("closed"); }
+    } throwing;
+    CXML root;
+    EXPECT_FALSE(LoadXml(root, "<svg><g/><rect x=\"1", "", &throwing));
+    EXPECT_EQ(root.GetChildCount(), 0u);
 
     // A cut-off end tag makes no element and no warning.
     Loaded cut;
