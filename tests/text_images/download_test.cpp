@@ -24,7 +24,7 @@ protected:
         vxtest::WriteFile(s_served + "logo.png", vxtest::TinyPng());
         vxtest::WriteFile(s_served + "other.png", "second picture");
         vxtest::WriteFile(s_served + "big.png", std::string(100000, 'x'));
-        s_http.Start(s_served);
+        s_httpUp = s_http.Start(s_served);
         s_certificates = vxtest::MakeTestCertificates(s_root);
         if (s_certificates) s_https.Start(s_served, s_root + "server.pem", s_root + "server.key");
     }
@@ -33,7 +33,12 @@ protected:
         s_https.Stop();
     }
 
-    void SetUp() override { folder = vxtest::TestOutputFolder(); }
+    void SetUp() override {
+        ASSERT_TRUE(s_httpUp) << "the python3 test server did not start";
+        folder = vxtest::TestOutputFolder();
+        // Earlier runs must not leave files that look like leftovers.
+        for (const auto& entry : fs::directory_iterator(folder)) fs::remove_all(entry.path());
+    }
 
     // The downloaded bytes, or "<failed>" (and then no file may exist).
     std::string Fetch(const std::string& url, const CDownloadLimits& limits = {}) {
@@ -54,12 +59,12 @@ protected:
 
     std::string folder;
     static std::string s_root, s_served;
-    static bool s_certificates;
+    static bool s_httpUp, s_certificates;
     static vxtest::TestServer s_http, s_https;
 };
 
 std::string Download::s_root, Download::s_served;
-bool Download::s_certificates = false;
+bool Download::s_httpUp = false, Download::s_certificates = false;
 vxtest::TestServer Download::s_http, Download::s_https;
 
 }  // namespace
