@@ -5,10 +5,11 @@
 using vxtest::Entity;
 using vxtest::PointList;
 using vxtest::ShapeDocument;
+using vxtest::Values;
+using vxtest::ValuesOf;
 
 namespace {
 
-// The vertices of the single LWPOLYLINE that the points text gives, or none.
 std::vector<Entity> PolylinesOf(const std::string& points, bool closed = false,
                                 const std::string& transform = "") {
     ShapeDocument doc;
@@ -16,6 +17,7 @@ std::vector<Entity> PolylinesOf(const std::string& points, bool closed = false,
     return doc.Entities("LWPOLYLINE");
 }
 
+// The vertices of the one polyline written, checked against its vertex count.
 PointList VerticesOf(const std::string& points) {
     const std::vector<Entity> lines = PolylinesOf(points);
     if (lines.size() != 1) return {};
@@ -25,31 +27,22 @@ PointList VerticesOf(const std::string& points) {
 
 }  // namespace
 
-TEST(Polyline, ThreePairsGiveThreeFlippedVerticesOpenInTheCurrentColour) {
+TEST(Polyline, PolylineIsOpenPolygonClosedBothInTheCurrentColour) {
     ShapeDocument doc;
     doc.conv.m_nColor = 5;
     doc.conv.ConvertPolyline("", "  10,10 20,20 30,10  ", "", false);
+    doc.conv.ConvertPolyline("", "10,10 20,20 30,10", "", true);
     const auto lines = doc.Entities("LWPOLYLINE");
-    ASSERT_EQ(lines.size(), 1u);
-    EXPECT_EQ(lines[0].Int(90), 3);
-    EXPECT_EQ(lines[0].Int(70), 0);
-    EXPECT_EQ(lines[0].Int(62), 5);
-    EXPECT_EQ(lines[0].Int(370), 0);
+    ASSERT_EQ(lines.size(), 2u);
+    // vertex count, flags, colour, line weight
+    EXPECT_EQ(ValuesOf(lines[0], {90, 70, 62, 370}), (Values{3, 0, 5, 0}));
+    EXPECT_EQ(ValuesOf(lines[1], {90, 70, 62, 370}), (Values{3, 1, 5, 0}));
     EXPECT_EQ(lines[0].Str(6), "BYLAYER");
     EXPECT_EQ(vxtest::Points(lines[0]), (PointList{{10, 90}, {20, 80}, {30, 90}}));
+    EXPECT_EQ(vxtest::Points(lines[1]), vxtest::Points(lines[0]));
     // Each vertex carries zero start and end widths.
-    EXPECT_EQ(lines[0].Reals(40), (std::vector<double>{0, 0, 0}));
-    EXPECT_EQ(lines[0].Reals(41), (std::vector<double>{0, 0, 0}));
-}
-
-TEST(Polyline, PolygonIsClosedPolylineIsOpen) {
-    const auto polygon = PolylinesOf("0,0 10,0 10,10", true);
-    ASSERT_EQ(polygon.size(), 1u);
-    EXPECT_EQ(polygon[0].Int(70), 1);
-    EXPECT_EQ(polygon[0].Int(90), 3);
-    const auto polyline = PolylinesOf("0,0 10,0 10,10", false);
-    ASSERT_EQ(polyline.size(), 1u);
-    EXPECT_EQ(polyline[0].Int(70), 0);
+    EXPECT_EQ(lines[0].Reals(40), (Values{0, 0, 0}));
+    EXPECT_EQ(lines[0].Reals(41), (Values{0, 0, 0}));
 }
 
 TEST(Polyline, PointsAreSeparatedByAnyWhiteSpaceCommaOrSign) {
@@ -59,29 +52,22 @@ TEST(Polyline, PointsAreSeparatedByAnyWhiteSpaceCommaOrSign) {
     EXPECT_EQ(VerticesOf("10,10\n20,20"), two);
     EXPECT_EQ(VerticesOf("10\t10\r\n20 , 20"), two);
     EXPECT_EQ(VerticesOf("10,10,20,20"), two);
-    // A doubled space adds no vertex at the origin.
-    EXPECT_EQ(VerticesOf("10,10  20,20"), two);
-    // A minus sign starts the next number.
+    EXPECT_EQ(VerticesOf("10,10  20,20"), two);  // no vertex at the origin
     EXPECT_EQ(VerticesOf("10-20 30-40"), (PointList{{10, 120}, {30, 140}}));
-    // An exponent belongs to its number.
     EXPECT_EQ(VerticesOf("1e1,1E1 2e+1,.2e2"), two);
 }
 
 TEST(Polyline, OddAndUnreadableTailsAndSingleVerticesWriteOnlyWholePairs) {
     EXPECT_EQ(VerticesOf("10,10 20,20 30"), (PointList{{10, 90}, {20, 80}}));
     EXPECT_EQ(VerticesOf("10,10 20,20 x 30,30"), (PointList{{10, 90}, {20, 80}}));
-    EXPECT_TRUE(PolylinesOf("10,10").empty());
-    EXPECT_TRUE(PolylinesOf("10,10 20").empty());
-    EXPECT_TRUE(PolylinesOf("").empty());
-    EXPECT_TRUE(PolylinesOf(",10,10 20,20").empty());
-    EXPECT_TRUE(PolylinesOf("10,,10 20,20").empty());
+    for (const char* few : {"10,10", "10,10 20", "", ",10,10 20,20", "10,,10 20,20"})
+        EXPECT_TRUE(PolylinesOf(few).empty()) << few;
 }
 
-TEST(Polyline, ElementTransformMapsEveryVertex) {
-    const auto lines = PolylinesOf("0,0 10,0", false, "translate(5,5)");
-    ASSERT_EQ(lines.size(), 1u);
-    EXPECT_EQ(vxtest::Points(lines[0]), (PointList{{5, 95}, {15, 95}}));
-    // A transform the parser does not take leaves the points where they are.
+TEST(Polyline, ElementTransformMapsEveryVertexUnlessUnreadable) {
+    const auto moved = PolylinesOf("0,0 10,0", false, "translate(5,5)");
+    ASSERT_EQ(moved.size(), 1u);
+    EXPECT_EQ(vxtest::Points(moved[0]), (PointList{{5, 95}, {15, 95}}));
     const auto turned = PolylinesOf("0,0 10,0", false, "rotate(90)");
     ASSERT_EQ(turned.size(), 1u);
     EXPECT_EQ(vxtest::Points(turned[0]), (PointList{{0, 100}, {10, 100}}));
@@ -89,14 +75,9 @@ TEST(Polyline, ElementTransformMapsEveryVertex) {
 
 TEST(Polyline, DashArrayPicksTheDocumentLineTypeOrByLayer) {
     ShapeDocument doc;
-    ASSERT_EQ(doc.conv.m_dashes.size(), 0u);
     doc.conv.m_dashes.push_back(CDashData("Dash1", "5 3"));
-    doc.conv.ConvertPolyline("", "0,0 1,1", " 5 3 ", false);
-    doc.conv.ConvertPolyline("", "0,0 1,1", "none", false);
-    doc.conv.ConvertPolyline("", "0,0 1,1", "7 7", false);
+    for (const char* dash : {" 5 3 ", "none", "7 7"}) doc.conv.ConvertPolyline("", "0,0 1,1", dash);
     const auto lines = doc.Entities("LWPOLYLINE");
     ASSERT_EQ(lines.size(), 3u);
-    EXPECT_EQ(lines[0].Str(6), "Dash1");
-    EXPECT_EQ(lines[1].Str(6), "BYLAYER");
-    EXPECT_EQ(lines[2].Str(6), "BYLAYER");
+    EXPECT_EQ(lines[0].Str(6) + lines[1].Str(6) + lines[2].Str(6), "Dash1BYLAYERBYLAYER");
 }

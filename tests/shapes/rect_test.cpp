@@ -5,6 +5,8 @@
 using vxtest::Entity;
 using vxtest::PointList;
 using vxtest::ShapeDocument;
+using vxtest::Values;
+using vxtest::ValuesOf;
 
 namespace {
 
@@ -13,59 +15,42 @@ constexpr double kPi = 3.141592653589793;
 constexpr double kThreeHalfPi = 4.71238898038469;
 constexpr double kTwoPi = 6.283185307179586;
 
-// Start and end points of the line edges of a hatch.
-PointList LineEdgePoints(const Entity& hatch) {
-    PointList out;
-    for (const Entity& edge : vxtest::HatchEdges(hatch)) {
-        if (edge.type != "1") continue;
-        out.emplace_back(edge.Real(10), edge.Real(20));
-        out.emplace_back(edge.Real(11), edge.Real(21));
-    }
-    return out;
+std::string TypesOf(const std::vector<Entity>& entities) {
+    std::string types;
+    for (const Entity& e : entities) types += e.type + " ";
+    return types;
 }
 
 }  // namespace
 
-TEST(Rect, OutlineIsAClosedPolylineInTheFillColoursNumber) {
+TEST(Rect, OutlineIsClosedInTheFillColoursNumberAndAFillReplacesIt) {
     ShapeDocument doc;
     doc.conv.m_nColor = 5;
     doc.conv.m_crFill = 0x0000FF;
     doc.conv.m_strLineType = "Dash1";
     doc.conv.ConvertRect("", "10", "10", "30", "20", 0, "", "");
-    const auto all = doc.Entities();
-    ASSERT_EQ(all.size(), 1u);
-    EXPECT_EQ(all[0].type, "LWPOLYLINE");
-    EXPECT_EQ(all[0].Int(70), 1);
-    EXPECT_EQ(all[0].Int(90), 4);
-    EXPECT_EQ(all[0].Int(62), CSvgConverter::NearestDxfColor(0x0000FF));
-    EXPECT_EQ(all[0].Str(6), "Dash1");
-    EXPECT_EQ(vxtest::Points(all[0]), (PointList{{10, 90}, {40, 90}, {40, 70}, {10, 70}}));
-}
-
-TEST(Rect, FilledRectangleIsFourLineEdgesOnlyWhenTheFillOptionIsOn) {
-    ShapeDocument doc;
-    doc.conv.m_crFill = 0x00FF00;
     doc.conv.ConvertRect("", "10", "10", "30", "20", 1, "", "");
+    doc.conv.ConvertRect("", "0", "0", "10", "10", 0, "5", "");  // rx alone: square corners
     doc.conv.m_bFillOption = 0;
     doc.conv.ConvertRect("", "10", "10", "30", "20", 1, "", "");
     const auto all = doc.Entities();
-    ASSERT_EQ(all.size(), 2u);
-    ASSERT_EQ(all[0].type, "HATCH");
-    EXPECT_EQ(all[1].type, "LWPOLYLINE");
-    EXPECT_EQ(all[0].Str(2), "SOLID");
-    EXPECT_EQ(all[0].Int(62), CSvgConverter::NearestDxfColor(0x00FF00));
-    EXPECT_EQ(all[0].Int(370), 0);
-    EXPECT_EQ(all[0].Int(93), 4);
-    EXPECT_EQ(LineEdgePoints(all[0]), (PointList{{10, 90}, {40, 90}, {40, 90}, {40, 70},
-                                                 {40, 70}, {10, 70}, {10, 70}, {10, 90}}));
-}
-
-TEST(Rect, RxWithoutRyKeepsSquareCorners) {
-    ShapeDocument doc;
-    doc.conv.ConvertRect("", "0", "0", "10", "10", 0, "5", "");
-    const auto all = doc.Entities();
-    ASSERT_EQ(all.size(), 1u);
-    EXPECT_EQ(all[0].type, "LWPOLYLINE");
+    ASSERT_EQ(TypesOf(all), "LWPOLYLINE HATCH LWPOLYLINE LWPOLYLINE ");
+    const int fill = CSvgConverter::NearestDxfColor(0x0000FF);
+    EXPECT_EQ(ValuesOf(all[0], {70, 90, 62, 370}), (Values{1, 4, double(fill), 0}));
+    EXPECT_EQ(all[0].Str(6), "Dash1");
+    const PointList corners{{10, 90}, {40, 90}, {40, 70}, {10, 70}};
+    EXPECT_EQ(vxtest::Points(all[0]), corners);
+    EXPECT_EQ(ValuesOf(all[1], {62, 370, 93}), (Values{double(fill), 0, 4}));
+    EXPECT_EQ(all[1].Str(2), "SOLID");
+    PointList edgePoints;
+    for (const Entity& edge : vxtest::HatchEdges(all[1])) {
+        EXPECT_EQ(edge.type, "1");
+        edgePoints.emplace_back(edge.Real(10), edge.Real(20));
+        EXPECT_EQ(edge.Real(11), corners[edgePoints.size() % 4].first);
+        EXPECT_EQ(edge.Real(21), corners[edgePoints.size() % 4].second);
+    }
+    EXPECT_EQ(edgePoints, corners);
+    EXPECT_EQ(vxtest::Points(all[3]), corners);
 }
 
 TEST(Rect, TurnedRectangleKeepsAllFourCornersInsideGroups) {
@@ -76,8 +61,7 @@ TEST(Rect, TurnedRectangleKeepsAllFourCornersInsideGroups) {
     doc.conv.ConvertRect("", "10", "20", "5", "5", 0, "", "");
     const auto lines = doc.Entities("LWPOLYLINE");
     ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(vxtest::Points(lines[0]),
-              (PointList{{100, 200}, {100, 190}, {80, 190}, {80, 200}}));
+    EXPECT_EQ(vxtest::Points(lines[0]), (PointList{{100, 200}, {100, 190}, {80, 190}, {80, 200}}));
     EXPECT_EQ(vxtest::Points(lines[1])[0], (std::pair<double, double>(110, 180)));
 }
 
@@ -87,27 +71,18 @@ TEST(RoundRect, OutlineIsFourSidesAndFourQuarterEllipsesInTheStrokeColour) {
     doc.conv.m_crFill = 0x0000FF;
     doc.conv.ConvertRect("", "10", "10", "30", "20", 0, "5", "5");
     const auto all = doc.Entities();
-    ASSERT_EQ(all.size(), 8u);
-    const PointList sides[4] = {{{15, 90}, {35, 90}}, {{40, 85}, {40, 75}},
-                                {{35, 70}, {15, 70}}, {{10, 75}, {10, 85}}};
-    const PointList centres{{35, 85}, {35, 75}, {15, 75}, {15, 85}};
-    const double ranges[4][2] = {{0, kHalfPi}, {kThreeHalfPi, kTwoPi}, {kPi, kThreeHalfPi},
-                                 {kHalfPi, kPi}};
+    ASSERT_EQ(TypesOf(all), "LINE ELLIPSE LINE ELLIPSE LINE ELLIPSE LINE ELLIPSE ");
+    // Top, right, bottom, left side; then top-right, bottom-right, bottom-left, top-left arc.
+    const Values sides[4] = {{15, 90, 35, 90}, {40, 85, 40, 75}, {35, 70, 15, 70}, {10, 75, 10, 85}};
+    const Values arcs[4] = {{35, 85, 5, 0, 1, 0, kHalfPi},
+                            {35, 75, 5, 0, 1, kThreeHalfPi, kTwoPi},
+                            {15, 75, 5, 0, 1, kPi, kThreeHalfPi},
+                            {15, 85, 5, 0, 1, kHalfPi, kPi}};
     for (int k = 0; k < 4; ++k) {
-        const Entity& side = all[2 * k];
-        const Entity& arc = all[2 * k + 1];
-        ASSERT_EQ(side.type, "LINE");
-        ASSERT_EQ(arc.type, "ELLIPSE");
-        EXPECT_EQ(side.Int(62), 3);
-        EXPECT_EQ(arc.Int(62), 3);
-        EXPECT_EQ((PointList{{side.Real(10), side.Real(20)}, {side.Real(11), side.Real(21)}}),
-                  sides[k]);
-        EXPECT_EQ(vxtest::Points(arc)[0], centres[k]);
-        EXPECT_EQ(arc.Real(11), 5);
-        EXPECT_EQ(arc.Real(21), 0);
-        EXPECT_EQ(arc.Real(40), 1);
-        EXPECT_EQ(arc.Real(41), ranges[k][0]);
-        EXPECT_EQ(arc.Real(42), ranges[k][1]);
+        EXPECT_EQ(ValuesOf(all[2 * k], {10, 20, 11, 21}), sides[k]) << k;
+        EXPECT_EQ(ValuesOf(all[2 * k + 1], {10, 20, 11, 21, 40, 41, 42}), arcs[k]) << k;
+        EXPECT_EQ(all[2 * k].Int(62), 3);
+        EXPECT_EQ(all[2 * k + 1].Int(62), 3);
     }
 }
 
@@ -117,35 +92,26 @@ TEST(RoundRect, TallCornersPointTheMajorAxisUpInHatchAndOutline) {
     doc.conv.ConvertRect("", "0", "0", "20", "30", 1, "2", "6");
     const auto all = doc.Entities();
     ASSERT_EQ(all.size(), 9u);
-    // Outline: top-right, bottom-right, bottom-left, top-left.
-    const double outline[4][2] = {{kThreeHalfPi, kTwoPi}, {kPi, kThreeHalfPi}, {kHalfPi, kPi},
-                                  {0, kHalfPi}};
-    for (int k = 0; k < 4; ++k) {
-        const Entity& arc = all[2 * k + 1];
-        ASSERT_EQ(arc.type, "ELLIPSE");
-        EXPECT_EQ(arc.Real(11), 0);
-        EXPECT_EQ(arc.Real(21), 6);
-        EXPECT_DOUBLE_EQ(arc.Real(40), 1.0 / 3);
-        EXPECT_EQ(arc.Real(41), outline[k][0]);
-        EXPECT_EQ(arc.Real(42), outline[k][1]);
-    }
+    // Outline arcs: top-right, bottom-right, bottom-left, top-left.
+    const Values outline[4] = {{0, 6, 1.0 / 3, kThreeHalfPi, kTwoPi},
+                               {0, 6, 1.0 / 3, kPi, kThreeHalfPi},
+                               {0, 6, 1.0 / 3, kHalfPi, kPi},
+                               {0, 6, 1.0 / 3, 0, kHalfPi}};
+    for (int k = 0; k < 4; ++k)
+        EXPECT_EQ(ValuesOf(all[2 * k + 1], {11, 21, 40, 41, 42}), outline[k]) << k;
     // Hatch: left side, bottom-left, bottom, bottom-right, right, top-right, top, top-left.
     ASSERT_EQ(all[8].type, "HATCH");
     EXPECT_EQ(all[8].Int(93), 8);
     const auto edges = vxtest::HatchEdges(all[8]);
     ASSERT_EQ(edges.size(), 8u);
-    const double hatch[4][2] = {{90, 180}, {180, 270}, {270, 360}, {0, 90}};
-    const vxtest::PointList lineStarts{{0, 94}, {2, 70}, {20, 76}, {18, 100}};
+    const Values sides[4] = {{0, 94, 0, 76}, {2, 70, 18, 70}, {20, 76, 20, 94}, {18, 100, 2, 100}};
+    const Values arcs[4] = {{2, 76, 0, 6, 90, 180, 1},
+                            {18, 76, 0, 6, 180, 270, 1},
+                            {18, 94, 0, 6, 270, 360, 1},
+                            {2, 94, 0, 6, 0, 90, 1}};
     for (int k = 0; k < 4; ++k) {
-        const Entity& side = edges[2 * k];
-        const Entity& arc = edges[2 * k + 1];
-        ASSERT_EQ(side.type, "1");
-        ASSERT_EQ(arc.type, "3");
-        EXPECT_EQ(vxtest::Points(side)[0], lineStarts[k]);
-        EXPECT_EQ(arc.Real(11), 0);
-        EXPECT_EQ(arc.Real(21), 6);
-        EXPECT_NEAR(arc.Real(50), hatch[k][0], 1e-9);
-        EXPECT_NEAR(arc.Real(51), hatch[k][1], 1e-9);
-        EXPECT_EQ(arc.Int(73), 1);
+        EXPECT_EQ(edges[2 * k].type + edges[2 * k + 1].type, "13");
+        EXPECT_EQ(ValuesOf(edges[2 * k], {10, 20, 11, 21}), sides[k]) << k;
+        EXPECT_EQ(ValuesOf(edges[2 * k + 1], {10, 20, 11, 21, 50, 51, 73}), arcs[k]) << k;
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 // A converter with a DXF document open in memory, for calling the shape
 // emitters directly and reading back what they wrote.
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
@@ -54,6 +55,14 @@ inline std::vector<std::pair<double, double>> Points(const Entity& e) {
 }
 
 using PointList = std::vector<std::pair<double, double>>;
+using Values = std::vector<double>;
+
+// The first value of each group code, in the order asked (0 when absent).
+inline Values ValuesOf(const Entity& e, std::initializer_list<int> codes) {
+    Values out;
+    for (int code : codes) out.push_back(e.Real(code));
+    return out;
+}
 
 // The boundary edges of a hatch: the groups of each edge, from its 72 type group
 // to the next edge or the end of its loop.
