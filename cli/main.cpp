@@ -2,7 +2,9 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <string>
+#include <system_error>
 
 #include "cli/batch.h"
 #include "cli/options.h"
@@ -20,6 +22,9 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (options.outputFolder.back() != '/') options.outputFolder += '/';
+    // A missing output folder is made; when that fails every file fails on its own.
+    std::error_code ignored;
+    std::filesystem::create_directories(options.outputFolder, ignored);
 
     CTerminalProgress progress;
     CStderrMessages messages;
