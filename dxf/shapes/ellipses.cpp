@@ -1,3 +1,5 @@
+#include <cmath>
+
 #include "convert/svg_converter.h"
 #include "convert/text.h"
 #include "dxf/shapes/shape_constants.h"
@@ -11,7 +13,10 @@ void CSvgConverter::ConvertEllipse(int fill, const std::string& transform, const
     // Lines and rectangles drawn after this ellipse take its line type.
     m_strLineType = DashLineType(dashArray);
     const double x = vx::LeadingNumber(cx), y = vx::LeadingNumber(cy);
-    const double radiusX = vx::LeadingNumber(rx), radiusY = vx::LeadingNumber(ry);
+    // A negative radius would give a negative axis ratio, which DXF readers
+    // reject: the ellipse takes the radii's size.
+    const double radiusX = std::fabs(vx::LeadingNumber(rx));
+    const double radiusY = std::fabs(vx::LeadingNumber(ry));
     if (radiusX == 0 || radiusY == 0) {
         // A flat ellipse is the line across it.
         std::vector<CPointData> line;
@@ -31,6 +36,8 @@ void CSvgConverter::ConvertEllipse(int fill, const std::string& transform, const
     const double ratio = alongY ? radiusX / radiusY : radiusY / radiusX;
     MapPoint(hasTransform, matrix, centre.x, centre.y);
     MapPoint(hasTransform, matrix, axisEnd.x, axisEnd.y);
+    // A transform that squeezes the major axis to nothing leaves no ellipse to write.
+    if (axisEnd.x == centre.x && axisEnd.y == centre.y) return;
     if (fill) {
         const DL_HatchEdgeData edge(centre.x, m_dHeight - centre.y, axisEnd.x - centre.x,
                                     centre.y - axisEnd.y, ratio, 0, vx::kTwoPi, true);
@@ -41,7 +48,8 @@ void CSvgConverter::ConvertEllipse(int fill, const std::string& transform, const
 
 void CSvgConverter::WriteEllipseEntity(double cx, double cy, double ex, double ey, double ratio,
                                        double startAngle, double endAngle) {
-    if (!m_pWriter) return;
+    // Readers reject an ellipse without a major axis (a corner squeezed to nothing).
+    if (!m_pWriter || (ex == cx && ey == cy)) return;
     // DXF y runs upward, so the axis's y component is cy - ey.
     m_dxf.writeEllipse(*m_pWriter,
                        DL_EllipseData(cx, m_dHeight - cy, 0, ex - cx, cy - ey, 0, ratio,

@@ -1,3 +1,5 @@
+#include <cmath>
+
 #include "convert/svg_converter.h"
 #include "convert/text.h"
 
@@ -10,7 +12,10 @@ void CSvgConverter::ConvertRect(const std::string& transform, const std::string&
     // A missing ry is 0 and does not take rx: such a rectangle keeps square corners.
     const double radiusX = vx::LeadingNumber(rx), radiusY = vx::LeadingNumber(ry);
     if (radiusX != 0 && radiusY != 0) {
-        ConvertRoundRect(transform, x, y, width, height, filled, radiusX, radiusY);
+        // A negative radius would make corner arcs with a negative axis ratio,
+        // which DXF readers reject: the corners take the radii's size.
+        ConvertRoundRect(transform, x, y, width, height, filled, std::fabs(radiusX),
+                         std::fabs(radiusY));
         return;
     }
     const double left = vx::LeadingNumber(x), top = vx::LeadingNumber(y);

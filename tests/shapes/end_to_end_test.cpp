@@ -67,3 +67,18 @@ TEST(ShapesFromSvg, LineAfterAnEllipseTakesItsLineType) {
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_EQ(lines[0].Str(6), "BYLAYER");
 }
+
+TEST(ShapesFromSvg, NegativeAndSqueezedRadiiStillGiveValidEllipses) {
+    // Every file here is read back by dxf_audit_all, which rejects a negative
+    // axis ratio or a zero major axis.
+    const std::string dxf = vxtest::ConvertSvg(Svg(
+        "<ellipse cx=\"50\" cy=\"50\" rx=\"-5\" ry=\"10\" fill=\"red\" stroke=\"blue\"/>"
+        "<rect x=\"10\" y=\"10\" width=\"30\" height=\"20\" rx=\"-2\" ry=\"6\"/>"
+        "<ellipse cx=\"5\" cy=\"5\" rx=\"4\" ry=\"2\" stroke=\"red\" transform=\"scale(0,0)\"/>"));
+    const auto ellipses = vxtest::EntitiesOf(dxf, "ELLIPSE");
+    ASSERT_EQ(ellipses.size(), 5u);  // the first ellipse and four corners; the squeezed one is gone
+    EXPECT_DOUBLE_EQ(ellipses[0].Real(40), 0.5);
+    EXPECT_DOUBLE_EQ(ellipses[0].Real(21), -10.0);
+    for (size_t i = 1; i < ellipses.size(); ++i) EXPECT_NEAR(ellipses[i].Real(40), 1.0 / 3, 1e-12);
+    EXPECT_EQ(vxtest::EntitiesOf(dxf, "HATCH").size(), 1u);
+}
