@@ -17,6 +17,7 @@ namespace {
 
 constexpr double kWidth = 2000;
 constexpr double kHeight = 1500;
+constexpr double kReach = 60;
 constexpr int kElementsPerLayer = 40;
 constexpr size_t kLongPathBytes = 10u * 1024 * 1024;
 constexpr size_t kFlushBytes = 1u << 20;
@@ -107,7 +108,12 @@ private:
     double X() { return m_random.Real(0, kWidth); }
     double Y() { return m_random.Real(0, kHeight); }
     double Step() { return m_random.Real(-20, 20); }
-    COutput& Point() { return m_out << X() << ',' << Y(); }
+    // Figures stay within kReach of their anchor, as they do in real drawings: curves as large
+    // as the whole sheet would be flattened into far more segments than usual.
+    void NewAnchor() { m_anchorX = X(), m_anchorY = Y(); }
+    double NearX() { return m_anchorX + m_random.Real(-kReach, kReach); }
+    double NearY() { return m_anchorY + m_random.Real(-kReach, kReach); }
+    COutput& Point() { return m_out << NearX() << ',' << NearY(); }
     COutput& Delta() { return m_out << Step() << ',' << Step(); }
 
     void WriteTransform() {
@@ -165,11 +171,12 @@ private:
 
     // One sub-path that uses every command, some with implicit repeats.
     void WriteSubpath() {
-        m_out << "M" << X() << ',' << Y() << " L";
+        NewAnchor();
+        m_out << "M" << m_anchorX << ',' << m_anchorY << " L";
         Point() << ' ';
         Point() << " l";
         Delta() << ' ';
-        Delta() << " H" << X() << " h" << Step() << " V" << Y() << " v" << Step() << " C";
+        Delta() << " H" << NearX() << " h" << Step() << " V" << NearY() << " v" << Step() << " C";
         Point() << ' ';
         Point() << ' ';
         Point() << " c";
@@ -230,6 +237,7 @@ private:
         m_out << "<" << name;
         WriteStrokeStyle(name[4] == 'g' && m_random.Int(2) == 0);
         m_out << " points=\"";
+        NewAnchor();
         Point();
         const int count = 3 + m_random.Int(12);
         for (int i = 0; i < count; ++i) {
@@ -271,6 +279,8 @@ private:
     const CSettings& m_settings;
     COutput& m_out;
     CRandom m_random;
+    double m_anchorX = 0;
+    double m_anchorY = 0;
 };
 
 bool ParseArguments(int argc, char** argv, CSettings& settings) {
