@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -12,7 +14,9 @@ namespace vxtest {
 
 static std::string TestSlug() {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    if (!info) return "no-test";
+    // Outside a test (a suite's set-up) the folder must still be this process's
+    // own: ctest runs the tests of one suite in parallel processes.
+    if (!info) return "suite-" + std::to_string(getpid());
     std::string slug = std::string(info->test_suite_name()) + "." + info->name();
     for (char& c : slug)
         if (c == '/') c = '_';

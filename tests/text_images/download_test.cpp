@@ -130,7 +130,7 @@ TEST_F(Download, ImagesFetchedByTheConverter) {
     doc.conv.ConvertImage("0", "0", "1", "1", s_http.Url("/files/.."));
 
     const size_t fetched = s_certificates ? 6 : 5;
-    EXPECT_EQ(doc.conv.m_imageDefs.size(), fetched);
+    ASSERT_EQ(doc.conv.m_imageDefs.size(), fetched);
     EXPECT_EQ(doc.Entities("IMAGE").size(), fetched);
     EXPECT_EQ(vxtest::ReadFile(folder + "logo.png"), vxtest::TinyPng());
     EXPECT_EQ(vxtest::ReadFile(folder + "other.png"), "second picture");

@@ -3,6 +3,8 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <fcntl.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -15,6 +17,11 @@ bool TestServer::Start(const std::string& folder, const std::string& cert,
     const std::string script = std::string(VX_SOURCE_DIR) + "/tests/text_images/test_server.py";
     m_pid = fork();
     if (m_pid == 0) {
+        // The server dies with the test, and holds none of the test's output
+        // streams: an orphan holding them would keep ctest waiting.
+        prctl(PR_SET_PDEATHSIG, SIGTERM);
+        const int devNull = open("/dev/null", O_WRONLY);
+        if (devNull >= 0) dup2(devNull, STDERR_FILENO);
         dup2(pipeEnds[1], STDOUT_FILENO);
         close(pipeEnds[0]);
         close(pipeEnds[1]);
