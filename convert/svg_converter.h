@@ -34,6 +34,10 @@ struct CImageFetchOptions {
 };
 
 constexpr int kTransformStackSize = 50;
+// Work the path parser may do in one document: each point it appends and each
+// command it reads uses one unit. A few deeply split curves, or a long marker
+// or symbol placed thousands of times, would otherwise write gigabytes.
+constexpr long long kPathBudgetPerDocument = 1LL << 22;
 
 class CSvgConverter {
 public:
@@ -270,6 +274,7 @@ public:
     int m_bClosePending = 0;
     double m_dLastCtrlX = 0;
     double m_dLastCtrlY = 0;
+    long long m_nPathBudgetLeft = kPathBudgetPerDocument;  // reading stops at 0
 
     std::string m_strMarkerStart;
     std::string m_strMarkerEnd;

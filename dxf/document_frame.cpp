@@ -20,6 +20,7 @@ void CSvgConverter::ResetDocumentState() {
     m_markers.clear();
     m_symbols.clear();
     m_strPrevCommand.clear();
+    m_nPathBudgetLeft = kPathBudgetPerDocument;
     m_strFontSize.clear();
     m_strFontFamily.clear();
     m_strLayerName = "0";

@@ -53,6 +53,8 @@ void CPathReader::Read(std::string_view data) {
     std::string_view args;
     bool progressed = true;
     for (;;) {
+        if (m_conv.m_nPathBudgetLeft <= 0) return;  // the document's path work is spent
+        --m_conv.m_nPathBudgetLeft;
         const vx::CPathCutState state{m_conv.m_strPrevCommand, m_conv.m_bClosePending};
         const char* before = data.data();
         if (!vx::NextPathCommand(data, command, args, state, progressed)) return;
@@ -62,7 +64,9 @@ void CPathReader::Read(std::string_view data) {
             if (m_conv.m_strPrevCommand.empty()) continue;
             command = std::string(vx::RepeatedCommand(m_conv.m_strPrevCommand));
         }
+        const int drawnBefore = m_drawn;
         const bool keepGoing = Interpret(command, args);
+        m_conv.m_nPathBudgetLeft -= m_drawn - drawnBefore;
         m_conv.m_strPrevCommand = command;
         if (!keepGoing) return;
     }

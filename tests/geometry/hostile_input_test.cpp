@@ -1,0 +1,66 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tests/shapes/shape_document.h"
+
+namespace {
+
+using vxtest::Entity;
+using vxtest::ShapeDocument;
+
+// A cubic arch this tall is split to the depth limit: 131072 points.
+const char kDeepCubic[] = "c0 1e11 1e11 1e11 1e11 0 ";
+
+size_t VertexCount(const std::vector<Entity>& lines) {
+    size_t count = 0;
+    for (const Entity& line : lines) count += line.Reals(10).size();
+    return count;
+}
+
+std::string Repeated(const std::string& piece, int times) {
+    std::string text;
+    for (int i = 0; i < times; ++i) text += piece;
+    return text;
+}
+
+TEST(PathBudget, DeepCurvesStopWhenTheDocumentsWorkIsSpent) {
+    ShapeDocument doc;
+    doc.conv.m_nPathBudgetLeft = 300000;
+    // Unbounded, these would be 1.3 million vertices; the curve that spends the
+    // budget is still finished, nothing after it is read.
+    doc.conv.ConvertPath("", "M0 0 " + Repeated(kDeepCubic, 10), "", "", "");
+    doc.conv.ConvertPath("", "M0 0 L5 5", "", "", "");
+    const std::vector<Entity> lines = doc.Entities("LWPOLYLINE");
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(VertexCount(lines), 3u * 131072u);
+}
+
+TEST(PathBudget, MarkersAndSymbolsPlacedAgainAndAgainShareTheBudget) {
+    ShapeDocument doc;
+    doc.conv.m_nPathBudgetLeft = 1000;
+    doc.conv.m_markers.push_back({"m", "", "", "M0 0 " + Repeated("l1 1 ", 99), ""});
+    doc.conv.m_symbols.push_back({"s", "M0 0 " + Repeated("l1 1 ", 99)});
+    // Each placement reads 100 commands and appends 99 points: about five fit.
+    for (int i = 0; i < 20; ++i) doc.conv.ConvertPath("", "M0 0 L1 0", "", "", "url(#m)");
+    for (int i = 0; i < 20; ++i) doc.conv.ConvertUse("", "", "", "#s");
+    const std::vector<Entity> lines = doc.Entities("LWPOLYLINE");
+    EXPECT_LE(VertexCount(lines), 1000u);
+    EXPECT_GT(VertexCount(lines), 400u);
+}
+
+TEST(PathBudget, EveryDocumentStartsWithTheFullBudget) {
+    ShapeDocument doc;
+    EXPECT_EQ(doc.conv.m_nPathBudgetLeft, kPathBudgetPerDocument);
+    doc.conv.m_nPathBudgetLeft = 0;
+    doc.conv.ConvertPath("", "M0 0 L5 5", "", "", "");
+    EXPECT_TRUE(doc.Entities("LWPOLYLINE").empty());
+    auto sink = std::make_unique<CStringSink>();
+    CStringSink* data = sink.get();
+    ASSERT_EQ(doc.conv.BeginDocumentOn(std::move(sink)), 0);
+    doc.conv.ConvertPath("", "M0 0 L5 5", "", "", "");
+    doc.conv.EndDocument();
+    EXPECT_EQ(vxtest::EntitiesOf(data->Data(), "LWPOLYLINE").size(), 1u);
+}
+
+}  // namespace
