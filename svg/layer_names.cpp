@@ -4,14 +4,26 @@
 #include "convert/text.h"
 
 std::string CSvgConverter::LayerNameFromId(std::string_view id) {
-    std::string name(vx::TrimView(id));
-    for (char& c : name) {
+    std::string name;
+    bool afterWide = false;  // the last character taken was beyond ASCII
+    for (const char c : vx::TrimView(id)) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x80) {
+            // Readers refuse table names with characters beyond ASCII (written as
+            // \U+XXXX escapes): one '_' stands for each multi-byte character.
+            const bool continuation = (byte & 0xC0) == 0x80;
+            if (!(continuation && afterWide)) name.push_back('_');
+            afterWide = true;
+            continue;
+        }
+        afterWide = false;
         switch (c) {
             case '<': case '>': case '/': case '\\': case '"': case ':': case ';':
             case '?': case '*': case '|': case '=': case '`': case ',':
-                c = '_';  // DXF table names may not hold these
+                name.push_back('_');  // DXF table names may not hold these
                 break;
             default:
+                name.push_back(c);
                 break;
         }
     }
