@@ -33,7 +33,7 @@ void CSvgConverter::ConvertEllipse(int fill, const std::string& transform, const
     CPointData centre(x, y);
     CPointData axisEnd = alongY ? CPointData(x, y + radiusY) : CPointData(x + radiusX, y);
     // The ratio stays as given: a transform moves and stretches the major axis only.
-    const double ratio = alongY ? radiusX / radiusY : radiusY / radiusX;
+    const double ratio = vx::ReadableAxisRatio(alongY ? radiusX / radiusY : radiusY / radiusX);
     MapPoint(hasTransform, matrix, centre.x, centre.y);
     MapPoint(hasTransform, matrix, axisEnd.x, axisEnd.y);
     // A transform that squeezes the major axis to nothing leaves no ellipse to write.

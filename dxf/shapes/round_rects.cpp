@@ -39,7 +39,7 @@ struct CRoundRect {
         piece.centre = Centre(corner);
         piece.axisEnd = alongX ? CPointData(piece.centre.x + rx, piece.centre.y)
                                : CPointData(piece.centre.x, piece.centre.y - ry);
-        piece.ratio = alongX ? ry / rx : rx / ry;
+        piece.ratio = vx::ReadableAxisRatio(alongX ? ry / rx : rx / ry);
         piece.startAngle = kRanges[alongX ? 0 : 1][corner][0];
         piece.endAngle = kRanges[alongX ? 0 : 1][corner][1];
         return piece;
