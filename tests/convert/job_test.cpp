@@ -151,3 +151,12 @@ TEST(Job, GroupIdsBecomeValidLayersOnce) {
     EXPECT_EQ(lines[1].Str(8), "a_b_c");
     EXPECT_EQ(lines[2].Str(8), "Upper");
 }
+
+TEST(Job, UnreadableInputFailsAloneAndTheBatchGoesOn) {
+    // A folder opens but cannot be read as a file.
+    CSvgConverter converter;
+    converter.m_strOutputFolder = TestOutputFolder();
+    std::string outName;
+    EXPECT_FALSE(converter.ConvertFile(TestInputFolder(), outName));
+    EXPECT_NE(ConvertSvg(converter, Svg("<line x1=\"0\" y1=\"0\" x2=\"5\" y2=\"5\"/>"), "next"), "");
+}
