@@ -34,10 +34,12 @@ struct CImageFetchOptions {
 };
 
 constexpr int kTransformStackSize = 50;
-// Work the path parser may do in one document: each point it appends and each
-// command it reads uses one unit. A few deeply split curves, or a long marker
-// or symbol placed thousands of times, would otherwise write gigabytes.
-constexpr long long kPathBudgetPerDocument = 1LL << 22;
+// What the path parser may do in one document: draw 4M points and read 256 MB
+// of path data (a marker or symbol is read again at every placement). A few
+// deeply split curves, or a long marker placed thousands of times, would
+// otherwise write gigabytes or take hours.
+constexpr long long kPathPointsPerDocument = 1LL << 22;
+constexpr long long kPathTextPerDocument = 1LL << 28;
 
 class CSvgConverter {
 public:
@@ -274,7 +276,8 @@ public:
     int m_bClosePending = 0;
     double m_dLastCtrlX = 0;
     double m_dLastCtrlY = 0;
-    long long m_nPathBudgetLeft = kPathBudgetPerDocument;  // reading stops at 0
+    long long m_nPathPointsLeft = kPathPointsPerDocument;  // reading stops at 0
+    long long m_nPathTextLeft = kPathTextPerDocument;      // no more path data read at 0
 
     std::string m_strMarkerStart;
     std::string m_strMarkerEnd;

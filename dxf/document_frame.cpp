@@ -20,7 +20,8 @@ void CSvgConverter::ResetDocumentState() {
     m_markers.clear();
     m_symbols.clear();
     m_strPrevCommand.clear();
-    m_nPathBudgetLeft = kPathBudgetPerDocument;
+    m_nPathPointsLeft = kPathPointsPerDocument;
+    m_nPathTextLeft = kPathTextPerDocument;
     m_strFontSize.clear();
     m_strFontFamily.clear();
     m_strLayerName = "0";
@@ -96,7 +97,8 @@ void CSvgConverter::WriteVertex(double x, double y, double z, double bulge, doub
     m_pWriter->dxfReal(10, x);
     m_pWriter->dxfReal(20, y);
     m_pWriter->dxfReal(30, z);
-    m_pWriter->dxfReal(40, startWidth);
-    m_pWriter->dxfReal(41, endWidth);
+    // A polyline's vertices share their widths: formatted once, copied after.
+    m_pWriter->dxfRepeatedReal(40, startWidth);
+    m_pWriter->dxfRepeatedReal(41, endWidth);
     if (std::fabs(bulge) > 1e-10) m_pWriter->dxfReal(42, bulge);
 }

@@ -52,9 +52,11 @@ void CPathReader::Read(std::string_view data) {
     std::string command;
     std::string_view args;
     bool progressed = true;
+    // Each reading uses the whole text: a command search may look to its end.
+    if (m_conv.m_nPathTextLeft <= 0) return;
+    m_conv.m_nPathTextLeft -= static_cast<long long>(data.size());
     for (;;) {
-        if (m_conv.m_nPathBudgetLeft <= 0) return;  // the document's path work is spent
-        --m_conv.m_nPathBudgetLeft;
+        if (m_conv.m_nPathPointsLeft <= 0) return;  // the document's points are spent
         const vx::CPathCutState state{m_conv.m_strPrevCommand, m_conv.m_bClosePending};
         const char* before = data.data();
         if (!vx::NextPathCommand(data, command, args, state, progressed)) return;
@@ -66,7 +68,7 @@ void CPathReader::Read(std::string_view data) {
         }
         const int drawnBefore = m_drawn;
         const bool keepGoing = Interpret(command, args);
-        m_conv.m_nPathBudgetLeft -= m_drawn - drawnBefore;
+        m_conv.m_nPathPointsLeft -= m_drawn - drawnBefore;
         m_conv.m_strPrevCommand = command;
         if (!keepGoing) return;
     }

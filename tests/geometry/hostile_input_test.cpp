@@ -24,9 +24,9 @@ std::string Repeated(const std::string& piece, int times) {
     return text;
 }
 
-TEST(PathBudget, DeepCurvesStopWhenTheDocumentsWorkIsSpent) {
+TEST(PathBudget, DeepCurvesStopWhenTheDocumentsPointsAreSpent) {
     ShapeDocument doc;
-    doc.conv.m_nPathBudgetLeft = 300000;
+    doc.conv.m_nPathPointsLeft = 300000;
     // Unbounded, these would be 1.3 million vertices; the curve that spends the
     // budget is still finished, nothing after it is read.
     doc.conv.ConvertPath("", "M0 0 " + Repeated(kDeepCubic, 10), "", "", "");
@@ -36,23 +36,33 @@ TEST(PathBudget, DeepCurvesStopWhenTheDocumentsWorkIsSpent) {
     EXPECT_EQ(VertexCount(lines), 3u * 131072u);
 }
 
-TEST(PathBudget, MarkersAndSymbolsPlacedAgainAndAgainShareTheBudget) {
+TEST(PathBudget, MarkersAndSymbolsPlacedAgainAndAgainShareThePoints) {
     ShapeDocument doc;
-    doc.conv.m_nPathBudgetLeft = 1000;
+    doc.conv.m_nPathPointsLeft = 1000;
     doc.conv.m_markers.push_back({"m", "", "", "M0 0 " + Repeated("l1 1 ", 99), ""});
     doc.conv.m_symbols.push_back({"s", "M0 0 " + Repeated("l1 1 ", 99)});
-    // Each placement reads 100 commands and appends 99 points: about five fit.
+    // Each path draws one point and its marker 99: ten placements fit.
     for (int i = 0; i < 20; ++i) doc.conv.ConvertPath("", "M0 0 L1 0", "", "", "url(#m)");
     for (int i = 0; i < 20; ++i) doc.conv.ConvertUse("", "", "", "#s");
-    const std::vector<Entity> lines = doc.Entities("LWPOLYLINE");
-    EXPECT_LE(VertexCount(lines), 1000u);
-    EXPECT_GT(VertexCount(lines), 400u);
+    EXPECT_EQ(VertexCount(doc.Entities("LWPOLYLINE")), 10u * (2u + 100u));
+}
+
+TEST(PathBudget, LongMarkerTextsPlacedAgainAndAgainStopWhenTheTextIsSpent) {
+    ShapeDocument doc;
+    doc.conv.m_nPathTextLeft = 12000;
+    // Closepath letters without numbers draw nothing but are read at every placement.
+    doc.conv.m_markers.push_back({"z", "", "", "M0 0 L1 1 " + std::string(5000, 'z'), ""});
+    for (int i = 0; i < 5; ++i) doc.conv.ConvertPath("", "M0 0 L1 0", "", "", "url(#z)");
+    // Three paths and their markers are read, the third crossing the bound.
+    EXPECT_EQ(doc.Entities("LWPOLYLINE").size(), 6u);
 }
 
 TEST(PathBudget, EveryDocumentStartsWithTheFullBudget) {
     ShapeDocument doc;
-    EXPECT_EQ(doc.conv.m_nPathBudgetLeft, kPathBudgetPerDocument);
-    doc.conv.m_nPathBudgetLeft = 0;
+    EXPECT_EQ(doc.conv.m_nPathPointsLeft, kPathPointsPerDocument);
+    EXPECT_EQ(doc.conv.m_nPathTextLeft, kPathTextPerDocument);
+    doc.conv.m_nPathPointsLeft = 0;
+    doc.conv.m_nPathTextLeft = 0;
     doc.conv.ConvertPath("", "M0 0 L5 5", "", "", "");
     EXPECT_TRUE(doc.Entities("LWPOLYLINE").empty());
     auto sink = std::make_unique<CStringSink>();
