@@ -1,7 +1,7 @@
 #pragma once
-// Positions of the records of the dash pattern and font tables by their key,
-// so that a drawing with thousands of patterns or families is not scanned
-// record by record for every addition and every lookup.
+// Positions of the records of the dash pattern, font and symbol tables by their
+// key, so that a drawing with thousands of patterns, families or symbols is not
+// scanned record by record for every addition and every lookup.
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -40,7 +40,9 @@ private:
 struct CSvgConverter::CTableIndexes {
     CTableIndex dashes;
     CTableIndex fonts;
+    CTableIndex symbols;
 };
 
 inline const std::string& DashKey(const CDashData& record) { return record.pattern; }
 inline const std::string& FontKey(const CFontData& record) { return record.family; }
+inline const std::string& SymbolKey(const CSymble& record) { return record.id; }

@@ -3,6 +3,7 @@
 // is understood, a definition whose shape is a direct path child.
 #include "convert/svg_converter.h"
 #include "convert/text.h"
+#include "dxf/table_index.h"
 
 namespace {
 
@@ -31,7 +32,10 @@ void CSvgConverter::CollectDefinition(CXML* element) {
     }
     if (id.empty() || !pathData || pathData->empty()) return;
     if (isSymbol) {
+        CTableIndex& index = TableIndexes().symbols;
+        index.Find(m_symbols, SymbolKey, id);  // brings the index up to date
         m_symbols.push_back(CSymble{id, *pathData});
+        index.Added(id);
         return;
     }
     m_markers.push_back(CMarkdata{id, AttributeOrEmpty(*element, "refX"),
@@ -48,7 +52,6 @@ const CMarkdata* CSvgConverter::FindMarker(std::string_view reference) const {
 }
 
 const CSymble* CSvgConverter::FindSymbol(std::string_view name) const {
-    for (const CSymble& symbol : m_symbols)
-        if (symbol.id == name) return &symbol;
-    return nullptr;
+    const long position = TableIndexes().symbols.Find(m_symbols, SymbolKey, name);
+    return position < 0 ? nullptr : &m_symbols[size_t(position)];
 }

@@ -3,6 +3,10 @@
 #include "tests/support/convert_fixture.h"
 #include "tests/support/dxf_groups.h"
 
+#include <cmath>
+#include <string>
+#include <vector>
+
 namespace {
 
 TEST(HostileLayerNames, CharactersBeyondAsciiBecomeOneUnderscoreEach) {
@@ -28,6 +32,40 @@ TEST(HostileLayerNames, ReadersAcceptLayersOfIdsBeyondAscii) {
     ASSERT_EQ(circles.size(), 1u);
     EXPECT_EQ(circles[0].Str(8), "___");
     EXPECT_EQ(dxf.find("\\U+"), std::string::npos);
+}
+
+}  // namespace
+
+namespace {
+
+// The first x of each LWPOLYLINE, rounded.
+std::vector<long> FirstXs(const std::string& dxf) {
+    std::vector<long> xs;
+    for (const auto& line : vxtest::EntitiesOf(dxf, "LWPOLYLINE"))
+        xs.push_back(std::lround(line.Reals(10)[0]));
+    return xs;
+}
+
+TEST(SymbolLookup, ManySymbolsFirstOfAnIdWinsAndEachFileHasItsOwn) {
+    std::string defs;
+    for (int i = 0; i < 300; ++i)
+        defs += "<symbol id=\"s" + std::to_string(i) + "\"><path d=\"M" + std::to_string(i) +
+                " 0 h1\"/></symbol>";
+    CSvgConverter conv;
+    const std::string first = vxtest::ConvertSvg(
+        conv,
+        "<svg width=\"10\" height=\"10\"><defs>" + defs +
+            "<symbol id=\"s7\"><path d=\"M999 0 h1\"/></symbol></defs>"
+            "<use xlink:href=\"#s299\"/><use xlink:href=\"#s7\"/><use xlink:href=\"#s300\"/></svg>",
+        "symbols_first");
+    EXPECT_EQ(FirstXs(first), (std::vector<long>{329, 8}));  // 299 and 7, scaled by 1.1
+    // The next file's definitions replace the last file's, though fewer of them.
+    const std::string second = vxtest::ConvertSvg(
+        conv,
+        "<svg width=\"10\" height=\"10\"><symbol id=\"s9\"><path d=\"M42 0 h1\"/></symbol>"
+        "<use xlink:href=\"#s9\"/><use xlink:href=\"#s8\"/></svg>",
+        "symbols_second");
+    EXPECT_EQ(FirstXs(second), (std::vector<long>{42}));
 }
 
 }  // namespace
