@@ -94,11 +94,6 @@ void CSvgConverter::WriteVertex(double x, double y, double z, double bulge, doub
                                 double endWidth) {
     if (!m_pWriter) return;
     // dxflib's vertex record has no widths, so the groups are written here.
-    m_pWriter->dxfReal(10, x);
-    m_pWriter->dxfReal(20, y);
-    m_pWriter->dxfReal(30, z);
-    // A polyline's vertices share their widths: formatted once, copied after.
-    m_pWriter->dxfRepeatedReal(40, startWidth);
-    m_pWriter->dxfRepeatedReal(41, endWidth);
+    m_pWriter->dxfVertex(x, y, z, startWidth, endWidth);
     if (std::fabs(bulge) > 1e-10) m_pWriter->dxfReal(42, bulge);
 }

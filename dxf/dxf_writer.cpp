@@ -1,7 +1,9 @@
-// Group output of CDxfWriter: the code line, the value line, and the buffer
-// that collects them into large blocks for the sink.
+// Group output of CDxfWriter: the code line, the value line, and the block
+// that collects them for the sink.
 #include "dxf/dxf_writer.h"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <cstring>
 
@@ -10,74 +12,140 @@ namespace {
 // Enough for any int in decimal or hexadecimal.
 constexpr size_t kIntText = 16;
 
+// The code line of a group, padded on the left to three characters as dxflib
+// pads it; the eight bytes are copied whole, `length` of them count.
+struct CCodeLine {
+    char text[8] = {};
+    unsigned char length = 0;
+};
+
+constexpr int kTabledCodes = 1100;  // DXF codes end at 1071
+
+constexpr CCodeLine MakeCodeLine(int gc) {
+    CCodeLine line;
+    char digits[4] = {};
+    int count = 0;
+    for (int rest = gc; count == 0 || rest > 0; rest /= 10) digits[count++] = char('0' + rest % 10);
+    int at = 0;
+    for (int pad = count; pad < 3; ++pad) line.text[at++] = ' ';
+    while (count > 0) line.text[at++] = digits[--count];
+    line.text[at++] = '\n';
+    line.length = static_cast<unsigned char>(at);
+    return line;
+}
+
+constexpr std::array<CCodeLine, kTabledCodes> MakeCodeLines() {
+    std::array<CCodeLine, kTabledCodes> lines{};
+    for (int gc = 0; gc < kTabledCodes; ++gc) lines[size_t(gc)] = MakeCodeLine(gc);
+    return lines;
+}
+
+constexpr std::array<CCodeLine, kTabledCodes> kCodeLines = MakeCodeLines();
+
+char* WriteCodeLine(char* out, int gc) {
+    if (gc >= 0 && gc < kTabledCodes) {
+        const CCodeLine& line = kCodeLines[size_t(gc)];
+        std::memcpy(out, line.text, sizeof line.text);
+        return out + line.length;
+    }
+    // Codes outside the table (negative ones): the same padding, computed.
+    if (gc < 10) *out++ = ' ';
+    if (gc < 100) *out++ = ' ';
+    out = std::to_chars(out, out + kIntText, gc).ptr;
+    *out++ = '\n';
+    return out;
+}
+
 }  // namespace
 
 // The base opens no file for an empty name; every byte goes to the sink instead.
-CDxfWriter::CDxfWriter(CDxfSink& sink) : DL_WriterA(""), m_sink(sink) {
-    m_buffer.reserve(kBlockSize + kBlockSize / 4);
-}
+CDxfWriter::CDxfWriter(CDxfSink& sink)
+    : DL_WriterA(""), m_sink(sink), m_block(new char[kCapacity]) {}
 
 CDxfWriter::~CDxfWriter() = default;
 
-void CDxfWriter::GroupCode(int gc) const {
-    // Codes are padded on the left to three characters, as dxflib does.
-    if (gc < 10) {
-        m_buffer.append("  ", 2);
-    } else if (gc < 100) {
-        m_buffer.push_back(' ');
-    }
-    char text[kIntText];
-    const auto result = std::to_chars(text, text + kIntText, gc);
-    m_buffer.append(text, size_t(result.ptr - text));
-    m_buffer.push_back('\n');
-}
-
-void CDxfWriter::EndGroup() const {
-    m_buffer.push_back('\n');
-    if (m_buffer.size() >= kBlockSize) FlushBlock();
+void CDxfWriter::EndGroup(char* end) const {
+    *end++ = '\n';
+    m_nUsed = size_t(end - m_block.get());
+    if (m_nUsed >= kBlockSize) FlushBlock();
 }
 
 void CDxfWriter::FlushBlock() const {
-    if (!m_bFailed && !m_buffer.empty() && !m_sink.Write(m_buffer.data(), m_buffer.size()))
-        m_bFailed = true;
-    m_buffer.clear();
+    if (!m_bFailed && m_nUsed > 0 && !m_sink.Write(m_block.get(), m_nUsed)) m_bFailed = true;
+    m_nUsed = 0;
+}
+
+// Any amount of text: what does not fit behind the block goes in pieces.
+void CDxfWriter::Put(const char* data, size_t size) const {
+    while (size > 0) {
+        if (m_nUsed == kCapacity) FlushBlock();
+        const size_t piece = std::min(size, kCapacity - m_nUsed);
+        std::memcpy(Free(), data, piece);
+        m_nUsed += piece;
+        data += piece;
+        size -= piece;
+    }
 }
 
 void CDxfWriter::dxfReal(int gc, double value) const {
-    GroupCode(gc);
-    AppendReal(m_buffer, value);
-    EndGroup();
+    EndGroup(WriteReal(WriteCodeLine(Free(), gc), value));
+}
+
+// The value text of a width, kept while the width stays the same.
+char* CDxfWriter::RepeatedReal(char* out, double value) const {
+    uint64_t bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
+    if (m_strRepeatedText.empty() || bits != m_nRepeatedBits) {
+        char text[kMaxRealText];
+        m_strRepeatedText.assign(text, WriteReal(text, value));
+        m_nRepeatedBits = bits;
+    }
+    std::memcpy(out, m_strRepeatedText.data(), m_strRepeatedText.size());
+    return out + m_strRepeatedText.size();
+}
+
+void CDxfWriter::dxfVertex(double x, double y, double z, double startWidth,
+                           double endWidth) const {
+    char* out = WriteReal(WriteCodeLine(Free(), 10), x);
+    *out++ = '\n';
+    out = WriteReal(WriteCodeLine(out, 20), y);
+    *out++ = '\n';
+    out = WriteReal(WriteCodeLine(out, 30), z);
+    *out++ = '\n';
+    out = RepeatedReal(WriteCodeLine(out, 40), startWidth);
+    *out++ = '\n';
+    EndGroup(RepeatedReal(WriteCodeLine(out, 41), endWidth));
 }
 
 void CDxfWriter::dxfInt(int gc, int value) const {
-    GroupCode(gc);
-    char text[kIntText];
-    const auto result = std::to_chars(text, text + kIntText, value);
-    m_buffer.append(text, size_t(result.ptr - text));
-    EndGroup();
+    char* out = WriteCodeLine(Free(), gc);
+    EndGroup(std::to_chars(out, out + kIntText, value).ptr);
 }
 
 void CDxfWriter::dxfHex(int gc, int value) const {
     // "%0X" of the int: its bits as unsigned, upper-case digits, no padding.
-    GroupCode(gc);
-    char text[kIntText];
-    auto result = std::to_chars(text, text + kIntText, static_cast<unsigned>(value), 16);
-    for (char* c = text; c != result.ptr; ++c)
+    char* const start = WriteCodeLine(Free(), gc);
+    char* const end = std::to_chars(start, start + kIntText, static_cast<unsigned>(value), 16).ptr;
+    for (char* c = start; c != end; ++c)
         if (*c >= 'a') *c = static_cast<char>(*c - 'a' + 'A');
-    m_buffer.append(text, size_t(result.ptr - text));
-    EndGroup();
+    EndGroup(end);
+}
+
+void CDxfWriter::StringGroup(int gc, const char* value, size_t size) const {
+    m_nUsed = size_t(WriteCodeLine(Free(), gc) - m_block.get());
+    m_strText.clear();
+    AppendDxfText(m_strText, value, size);
+    Put(m_strText.data(), m_strText.size());
+    if (m_nUsed == kCapacity) FlushBlock();
+    EndGroup(Free());
 }
 
 void CDxfWriter::dxfString(int gc, const char* value) const {
-    GroupCode(gc);
-    if (value) AppendDxfText(m_buffer, value, std::strlen(value));
-    EndGroup();
+    StringGroup(gc, value ? value : "", value ? std::strlen(value) : 0);
 }
 
 void CDxfWriter::dxfString(int gc, const std::string& value) const {
-    GroupCode(gc);
-    AppendDxfText(m_buffer, value.data(), value.size());
-    EndGroup();
+    StringGroup(gc, value.data(), value.size());
 }
 
 bool CDxfWriter::Finish() {

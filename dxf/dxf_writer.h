@@ -1,14 +1,16 @@
 #pragma once
-// Our DL_WriterA: the same group output as dxflib's ASCII writer, buffered in
-// large blocks and with fast number formatting, onto a CDxfSink.
+// Our DL_WriterA: the same group output as dxflib's ASCII writer, formatted
+// straight into large blocks that go to a CDxfSink in one write each.
 #include <cstddef>
+#include <cstdint>
+#include <memory>
 #include <string>
 
 #include <dl_writer_ascii.h>
 
 #include "dxf/dxf_sink.h"
 
-class CDxfWriter : public DL_WriterA {
+class CDxfWriter final : public DL_WriterA {
 public:
     explicit CDxfWriter(CDxfSink& sink);
     ~CDxfWriter() override;
@@ -20,14 +22,21 @@ public:
     void dxfHex(int gc, int value) const override;
     void dxfString(int gc, const char* value) const override;
     void dxfString(int gc, const std::string& value) const override;
+    // The groups of one polyline vertex: 10 x, 20 y, 30 z, 40 and 41 the
+    // widths. The widths are the same for every vertex of a polyline, so their
+    // text is formatted only when they change.
+    void dxfVertex(double x, double y, double z, double startWidth, double endWidth) const;
 
     // Writes what is buffered to the sink and commits it; false when any write failed.
     bool Finish();
     bool Failed() const { return m_bFailed; }
 
-    // The value text of a real group: "%.16f", comma turned into a point,
-    // trailing zeros cut back to one digit after the point. Appended to out.
-    static void AppendReal(std::string& out, double value);
+    // "%.16f" of the largest double has 309 digits before the point.
+    static constexpr size_t kMaxRealText = 336;
+    // Writes the value text of a real group at out, which has room for
+    // kMaxRealText bytes, and returns its end: "%.16f", trailing zeros cut back
+    // to one digit after the point; values that are not numbers give "0.0".
+    static char* WriteReal(char* out, double value);
     // The value text of a string group: control characters become a space,
     // non-ASCII characters \U+XXXX (see the definition for the details).
     static void AppendDxfText(std::string& out, const char* value, size_t size);
@@ -36,11 +45,24 @@ public:
     static constexpr size_t kBlockSize = size_t(1) << 20;
 
 private:
-    void GroupCode(int gc) const;
-    void EndGroup() const;
+    // Room beyond kBlockSize: the groups of a vertex, or any group of a code
+    // and a number, fit into it.
+    static constexpr size_t kMaxNumberGroup = 8 + kMaxRealText + 1;
+    static constexpr size_t kCapacity = kBlockSize + 5 * kMaxNumberGroup;
+    // A block is flushed once it holds kBlockSize bytes, so a new group always
+    // starts with room for five number groups at Free().
+    char* Free() const { return m_block.get() + m_nUsed; }
+    void EndGroup(char* end) const;
+    char* RepeatedReal(char* out, double value) const;
+    void Put(const char* data, size_t size) const;
+    void StringGroup(int gc, const char* value, size_t size) const;
     void FlushBlock() const;
 
     CDxfSink& m_sink;
-    mutable std::string m_buffer;
+    std::unique_ptr<char[]> m_block;
+    mutable size_t m_nUsed = 0;
+    mutable std::string m_strText;  // the encoded value of a string group
+    mutable uint64_t m_nRepeatedBits = 0;
+    mutable std::string m_strRepeatedText;  // empty until the first repeated real
     mutable bool m_bFailed = false;
 };

@@ -20,7 +20,14 @@ void WriteSampleGroups(const DL_Writer& w, int repeat) {
                             12345678901234567.0, 286.30555555555548, 0.00000000000000005,
                             // ties of the 16th digit, rounded to even
                             1.0 / 131072, 3.0 / 131072, -5.0 / 131072, 1e-16, 0.99999999999999999,
-                            9.2233720368547758e18, 1.8446744073709552e19, 4.5e-17, 5.5e-17};
+                            9.2233720368547758e18, 1.8446744073709552e19, 4.5e-17, 5.5e-17,
+                            // whole numbers and their neighbours around powers of ten
+                            7.0, -42.0, 99999999.0, 1e8, 123456789.0, 4294967296.0, 1e18,
+                            9.9999999999999982, 10.000000000000002, 99999999.999999985,
+                            100000000.00000001, -0.99999999999999989, 1e-8, 9.99999999999e-9,
+                            // either side of 2^-11, where the fraction needs 128 bits
+                            0.00048828125, 0.00048828124999999995, 0.00048828125000000005,
+                            -0.000123, 0.1 + 0.2, 1000000.0000000001};
     const int codes[] = {-1, 0, 5, 9, 10, 42, 99, 100, 330, 1000, 1071};
     for (int r = 0; r < repeat; ++r) {
         for (int code : codes) w.dxfString(code, "SECTION");
@@ -30,12 +37,14 @@ void WriteSampleGroups(const DL_Writer& w, int repeat) {
         w.dxfString(1, "");
         w.dxfString(1, std::string("tab\there ~\x7f"));
     }
+    // Longer than a block and its reserve: it goes to the sink in pieces.
+    w.dxfString(1, std::string(CDxfWriter::kBlockSize * 5 / 2, 'x'));
+    w.dxfReal(10, 1.5);
 }
 
 std::string RealText(double value) {
-    std::string out;
-    CDxfWriter::AppendReal(out, value);
-    return out;
+    char text[CDxfWriter::kMaxRealText];
+    return std::string(text, CDxfWriter::WriteReal(text, value));
 }
 
 std::string DxfText(std::string_view value) {
@@ -85,6 +94,43 @@ TEST(DxfWriter, OutputIsByteIdenticalToDxflibsOwnWriter) {
     EXPECT_TRUE(sink.Data() == expected);
 }
 
+TEST(DxfWriter, VertexGroupsMatchSingleRealGroups) {
+    // Widths repeat for a while and then change, to +0 and -0 among others.
+    const double widths[] = {0.0, -0.0, 0.0, 1.0 / 3, 1.0 / 3, 2.0, 1e-20, 1e150};
+    const std::string path = vxtest::TestInputFolder() + "dxflib-vertices.txt";
+    auto vertex = [&](int i, double& x, double& y, double& width) {
+        x = i * 0.37 - 1000;
+        y = 1500 - i * 1.1;
+        width = widths[(i / 7) % std::size(widths)];
+    };
+    const int count = 25000;  // crosses two blocks
+    {
+        DL_WriterA reference(path.c_str());
+        ASSERT_FALSE(reference.openFailed());
+        for (int i = 0; i < count; ++i) {
+            double x, y, width;
+            vertex(i, x, y, width);
+            for (auto [code, value] : {std::pair{10, x}, {20, y}, {30, 0.0}, {40, width},
+                                       {41, i % 5 ? width : 0.5}})
+                reference.dxfReal(code, value);
+        }
+        reference.close();
+    }
+    CStringSink sink;
+    {
+        CDxfWriter ours(sink);
+        for (int i = 0; i < count; ++i) {
+            double x, y, width;
+            vertex(i, x, y, width);
+            ours.dxfVertex(x, y, 0.0, width, i % 5 ? width : 0.5);
+        }
+        ASSERT_TRUE(ours.Finish());
+    }
+    const std::string expected = vxtest::ReadFile(path);
+    ASSERT_GT(expected.size(), 2 * CDxfWriter::kBlockSize);
+    EXPECT_TRUE(sink.Data() == expected);
+}
+
 TEST(DxfWriter, RealsBeyondDxflibsRangeAndNonFiniteValues) {
     EXPECT_EQ(RealText(std::numeric_limits<double>::quiet_NaN()), "0.0");
     EXPECT_EQ(RealText(std::numeric_limits<double>::infinity()), "0.0");
@@ -92,6 +138,13 @@ TEST(DxfWriter, RealsBeyondDxflibsRangeAndNonFiniteValues) {
     EXPECT_EQ(RealText(-0.0), "-0.0");
     EXPECT_EQ(RealText(2.0), "2.0");
     EXPECT_EQ(RealText(0.25), "0.25");
+    EXPECT_EQ(RealText(0.0), "0.0");
+    EXPECT_EQ(RealText(-3.0), "-3.0");
+    EXPECT_EQ(RealText(12345678.0), "12345678.0");
+    EXPECT_EQ(RealText(100000000.0), "100000000.0");
+    EXPECT_EQ(RealText(0.99999999999999999), "1.0");
+    EXPECT_EQ(RealText(0.1), "0.1");
+    EXPECT_EQ(RealText(1e-16), "0.0000000000000001");
     for (double huge : {1e238, -1e300, DBL_MAX}) {
         char reference[512];
         std::snprintf(reference, sizeof reference, "%.16f", huge);
