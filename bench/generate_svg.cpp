@@ -169,41 +169,69 @@ private:
         m_out << ";fill:" << (filled ? m_random.Pick(kColors) : "none") << "\"";
     }
 
+    // The points of an outline follow each other in short steps, as the nodes of real drawings
+    // do, whether a command gives them absolutely or relatively; control points lie near them.
+    COutput& PenPoint() {
+        m_penX += Step(), m_penY += Step();
+        return m_out << m_penX << ',' << m_penY;
+    }
+    COutput& PenDelta() {
+        const double dx = Step(), dy = Step();
+        m_penX += dx, m_penY += dy;
+        return m_out << dx << ',' << dy;
+    }
+    COutput& PenHorizontal(bool relative) {
+        const double dx = Step();
+        m_penX += dx;
+        return m_out << (relative ? dx : m_penX);
+    }
+    COutput& PenVertical(bool relative) {
+        const double dy = Step();
+        m_penY += dy;
+        return m_out << (relative ? dy : m_penY);
+    }
+    COutput& ControlPoint() { return m_out << m_penX + Step() << ',' << m_penY + Step(); }
+
     // One sub-path that uses every command, some with implicit repeats.
     void WriteSubpath() {
         NewAnchor();
+        m_penX = m_anchorX, m_penY = m_anchorY;
         m_out << "M" << m_anchorX << ',' << m_anchorY << " L";
-        Point() << ' ';
-        Point() << " l";
+        PenPoint() << ' ';
+        PenPoint() << " l";
+        PenDelta() << ' ';
+        PenDelta() << " H";
+        PenHorizontal(false) << " h";
+        PenHorizontal(true) << " V";
+        PenVertical(false) << " v";
+        PenVertical(true) << " C";
+        ControlPoint() << ' ';
+        ControlPoint() << ' ';
+        PenPoint() << " c";
         Delta() << ' ';
-        Delta() << " H" << NearX() << " h" << Step() << " V" << NearY() << " v" << Step() << " C";
-        Point() << ' ';
-        Point() << ' ';
-        Point() << " c";
+        Delta() << ' ';
+        PenDelta() << ' ';  // a second curve repeats the letter
         Delta() << ' ';
         Delta() << ' ';
+        PenDelta() << " S";
+        ControlPoint() << ' ';
+        PenPoint() << " s";
         Delta() << ' ';
+        PenDelta() << " Q";
+        ControlPoint() << ' ';
+        PenPoint() << " q";
         Delta() << ' ';
-        Delta() << ' ';
-        Delta() << " S";
-        Point() << ' ';
-        Point() << " s";
-        Delta() << ' ';
-        Delta() << " Q";
-        Point() << ' ';
-        Point() << " q";
-        Delta() << ' ';
-        Delta() << " T";
-        Point() << " t";
-        Delta() << ' ';
-        Delta() << " A" << m_random.Real(5, 60) << ',' << m_random.Real(5, 60) << ' '
-                << m_random.Int(90) << ' ' << m_random.Int(2) << ',' << m_random.Int(2) << ' ';
-        Point() << " a" << m_random.Real(2, 20) << ',' << m_random.Real(2, 20) << " 0 "
-                << m_random.Int(2) << ' ' << m_random.Int(2) << ' ';
-        Delta() << " Z m";
-        Delta() << " l";
-        Delta() << ' ';
-        Delta() << "z";
+        PenDelta() << " T";
+        PenPoint() << " t";
+        PenDelta() << " A" << m_random.Real(5, 60) << ',' << m_random.Real(5, 60) << ' '
+                   << m_random.Int(90) << ' ' << m_random.Int(2) << ',' << m_random.Int(2) << ' ';
+        PenPoint() << " a" << m_random.Real(2, 20) << ',' << m_random.Real(2, 20) << " 0 "
+                   << m_random.Int(2) << ' ' << m_random.Int(2) << ' ';
+        PenDelta() << " Z m";
+        m_penX = m_anchorX, m_penY = m_anchorY;  // a closed subpath returns to its start
+        PenDelta() << " l";
+        PenDelta() << ' ';
+        PenDelta() << "z";
     }
 
     void WritePath() {
@@ -281,6 +309,8 @@ private:
     CRandom m_random;
     double m_anchorX = 0;
     double m_anchorY = 0;
+    double m_penX = 0;  // the current point of the path being written
+    double m_penY = 0;
 };
 
 bool ParseArguments(int argc, char** argv, CSettings& settings) {
