@@ -15,6 +15,27 @@ bool StartsSignedNumber(char sign, char previous) {
            (previous == ',' || IsPathSpace(previous) || previous == 'e' || previous == 'E');
 }
 
+// The characters that always continue a number: digits, ".", "e" and "E".
+struct CNumberBodyChars {
+    bool table[256] = {};
+};
+
+constexpr CNumberBodyChars MakeNumberBodyChars() {
+    CNumberBodyChars chars;
+    for (char c : {'0', '1', '2', '3', '4', '5', '6', '7', '8', '9', '.', 'e', 'E'})
+        chars.table[static_cast<unsigned char>(c)] = true;
+    return chars;
+}
+
+constexpr CNumberBodyChars kNumberBodyChars = MakeNumberBodyChars();
+
+// The end of the run of such characters that starts at `from`.
+size_t SkipNumberBody(std::string_view text, size_t from) {
+    while (from < text.size() && kNumberBodyChars.table[static_cast<unsigned char>(text[from])])
+        ++from;
+    return from;
+}
+
 // Skips the separators after the character that ended a number; closepath
 // letters among them still close the subpath.
 size_t SkipSeparators(std::string_view text, size_t from, int& closePending,
@@ -53,12 +74,19 @@ std::ptrdiff_t FindNumbersEnd(std::string_view text, int n, int& closePending) {
     char previous = '\0';
     size_t i = 0;
     while (i < text.size()) {
+        // Digits, points and exponent letters carry a number on; the loop
+        // stops only at the characters that may end it.
+        const size_t runEnd = SkipNumberBody(text, i);
+        if (runEnd != i) {
+            previous = text[runEnd - 1];
+            i = runEnd;
+            continue;
+        }
         const char c = text[i];
         if (IsClosepath(c)) {
             closePending = 1;
             if (completed < n - 1) return -1 - completed;
-        } else if (StartsSignedNumber(c, previous) || IsPathDigit(c) || c == '.' || c == 'e' ||
-                   c == 'E' || i == 0) {
+        } else if (StartsSignedNumber(c, previous) || i == 0) {
             previous = c;
             ++i;
             continue;
