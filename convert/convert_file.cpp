@@ -25,6 +25,12 @@ bool ReadWholeFile(const std::string& path, std::string& content) {
 
 }  // namespace
 
+// Drops an open document: its temporary file goes, an earlier DXF stays.
+void CSvgConverter::AbandonDocument() {
+    m_pWriter.reset();  // the writer refers to the sink, so it goes first
+    m_pSink.reset();
+}
+
 void CSvgConverter::ReportProgress(int percent) {
     if (m_pProgress) m_pProgress->SetPos(percent);
 }
@@ -64,6 +70,7 @@ bool CSvgConverter::ConvertFile(std::string inputPath, std::string& outName) {
 
         // A document that stops parsing part way is converted as far as it was built.
         LoadXml(m_xmlRoot, content, m_strRootName, m_pMessages);
+        const size_t inputBytes = content.size();
         content = std::string();
         ReportProgress(12);
 
@@ -72,14 +79,19 @@ bool CSvgConverter::ConvertFile(std::string inputPath, std::string& outName) {
         CollectLayerNames(&m_xmlRoot);
         ReportProgress(15);
 
+        m_nInputBytes = static_cast<long long>(inputBytes);
         if (BeginDocument(m_strOutputPath) == -1) return false;
         WalkElement(&m_xmlRoot, std::string(), int(m_xmlRoot.GetChildCount()));
         m_xmlRoot.Clear();
+        if (PathBudgetSpent()) {
+            // Path data beyond any real drawing's: an incomplete DXF is not a success.
+            AbandonDocument();
+            return false;
+        }
         if (!EndDocument()) return false;
     } catch (const std::exception&) {
         // Out of memory or another failure while reading: this file fails, the batch goes on.
-        m_pWriter.reset();
-        m_pSink.reset();
+        AbandonDocument();
         m_xmlRoot.Clear();
         return false;
     }

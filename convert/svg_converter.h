@@ -35,11 +35,14 @@ struct CImageFetchOptions {
 
 constexpr int kTransformStackSize = 50;
 // What the path parser may do in one document: draw 4M points and read 256 MB
-// of path data (a marker or symbol is read again at every placement). A few
+// of path data (a marker or symbol is read again at every placement), plus a
+// share per byte of input, so that large drawings are never cut short. A few
 // deeply split curves, or a long marker placed thousands of times, would
-// otherwise write gigabytes or take hours.
+// otherwise write gigabytes or take hours; such a file fails instead.
 constexpr long long kPathPointsPerDocument = 1LL << 22;
+constexpr long long kPathPointsPerInputByte = 16;
 constexpr long long kPathTextPerDocument = 1LL << 28;
+constexpr long long kPathTextPerInputByte = 8;
 
 class CSvgConverter {
 public:
@@ -60,6 +63,7 @@ public:
     void SetProgressSink(IProgressSink* sink) { m_pProgress = sink; }
     void SetMessageSink(IMessageSink* sink) { m_pMessages = sink; }
     void ReportProgress(int percent);
+    void AbandonDocument();
 
     // ---- Element walker (svg/walker*.cpp, svg/layer_names.cpp) ----------
     void WalkElement(CXML* element, std::string parentName, int topCount);
@@ -140,6 +144,8 @@ public:
     // False when any write failed; the output then does not appear.
     bool EndDocument();
     void ResetDocumentState();
+    // True when the path parser stopped early: the document is incomplete.
+    bool PathBudgetSpent() const { return m_nPathPointsLeft <= 0 || m_nPathTextLeft <= 0; }
     int CountLayerEntries() const;
     // An LWPOLYLINE vertex with start and end widths (groups 10 20 30 40 41 [42]).
     void WriteVertex(double x, double y, double z, double bulge, double startWidth,
@@ -276,6 +282,7 @@ public:
     int m_bClosePending = 0;
     double m_dLastCtrlX = 0;
     double m_dLastCtrlY = 0;
+    long long m_nInputBytes = 0;  // size of the SVG being converted
     long long m_nPathPointsLeft = kPathPointsPerDocument;  // reading stops at 0
     long long m_nPathTextLeft = kPathTextPerDocument;      // no more path data read at 0
 

@@ -20,8 +20,8 @@ void CSvgConverter::ResetDocumentState() {
     m_markers.clear();
     m_symbols.clear();
     m_strPrevCommand.clear();
-    m_nPathPointsLeft = kPathPointsPerDocument;
-    m_nPathTextLeft = kPathTextPerDocument;
+    m_nPathPointsLeft = kPathPointsPerDocument + kPathPointsPerInputByte * m_nInputBytes;
+    m_nPathTextLeft = kPathTextPerDocument + kPathTextPerInputByte * m_nInputBytes;
     m_strFontSize.clear();
     m_strFontFamily.clear();
     m_strLayerName = "0";

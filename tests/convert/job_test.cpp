@@ -160,3 +160,21 @@ TEST(Job, UnreadableInputFailsAloneAndTheBatchGoesOn) {
     EXPECT_FALSE(converter.ConvertFile(TestInputFolder(), outName));
     EXPECT_NE(ConvertSvg(converter, Svg("<line x1=\"0\" y1=\"0\" x2=\"5\" y2=\"5\"/>"), "next"), "");
 }
+
+TEST(Job, PathDataBeyondAnyRealDrawingFailsTheFileInsteadOfCuttingItShort) {
+    // A long marker is read again at every placement: 3000 placements of 100 KB
+    // are far more path data than the file could hold itself.
+    std::string svg = "<svg height=\"100\"><marker id=\"m\"><path d=\"M0 0 L1 1" +
+                      std::string(100000, ' ') + "\"/></marker>";
+    for (int i = 0; i < 3000; ++i) svg += "<path style=\"marker-end:url(#m)\" d=\"M0 0 L9 9\"/>";
+    svg += "</svg>";
+    CSvgConverter converter;
+    converter.m_strOutputFolder = TestOutputFolder();
+    const std::string input = TestInputFolder() + "flood.svg";
+    WriteFile(input, svg);
+    std::string outName;
+    EXPECT_FALSE(converter.ConvertFile(input, outName));
+    EXPECT_TRUE(fs::is_empty(converter.m_strOutputFolder));
+    // The same converter goes on with the next file as usual.
+    EXPECT_NE(ConvertSvg(converter, Svg("<path d=\"M0 0 L5 5\"/>"), "after"), "");
+}
