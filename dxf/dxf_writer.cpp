@@ -88,7 +88,28 @@ void CDxfWriter::Put(const char* data, size_t size) const {
 }
 
 void CDxfWriter::dxfReal(int gc, double value) const {
-    EndGroup(WriteReal(WriteCodeLine(Free(), gc), value));
+    EndGroup(RecentReal(WriteCodeLine(Free(), gc), value));
+}
+
+char* CDxfWriter::RecentReal(char* out, double value) const {
+    uint64_t bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
+    for (const CRecentReal& recent : m_recent) {
+        if (recent.bits == bits && recent.length > 0) {
+            std::memcpy(out, recent.text, kRecentTextSize);  // the block has room for all
+            return out + recent.length;
+        }
+    }
+    char* const end = WriteReal(out, value);
+    const size_t length = size_t(end - out);
+    if (length <= kRecentTextSize) {
+        CRecentReal& slot = m_recent[m_nNextRecent];
+        m_nNextRecent = (m_nNextRecent + 1) % kRecentReals;
+        slot.bits = bits;
+        slot.length = static_cast<unsigned char>(length);
+        std::memcpy(slot.text, out, length);
+    }
+    return end;
 }
 
 // The value text of a width, kept while the width stays the same.
@@ -106,9 +127,9 @@ char* CDxfWriter::RepeatedReal(char* out, double value) const {
 
 void CDxfWriter::dxfVertex(double x, double y, double z, double startWidth,
                            double endWidth) const {
-    char* out = WriteReal(WriteCodeLine(Free(), 10), x);
+    char* out = RecentReal(WriteCodeLine(Free(), 10), x);
     *out++ = '\n';
-    out = WriteReal(WriteCodeLine(out, 20), y);
+    out = RecentReal(WriteCodeLine(out, 20), y);
     *out++ = '\n';
     out = WriteReal(WriteCodeLine(out, 30), z);
     *out++ = '\n';

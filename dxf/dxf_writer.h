@@ -24,7 +24,8 @@ public:
     void dxfString(int gc, const std::string& value) const override;
     // The groups of one polyline vertex: 10 x, 20 y, 30 z, 40 and 41 the
     // widths. The widths are the same for every vertex of a polyline, so their
-    // text is formatted only when they change.
+    // text is formatted only when they change; a vertex that repeats the one
+    // before it copies its text.
     void dxfVertex(double x, double y, double z, double startWidth, double endWidth) const;
 
     // Writes what is buffered to the sink and commits it; false when any write failed.
@@ -54,6 +55,7 @@ private:
     char* Free() const { return m_block.get() + m_nUsed; }
     void EndGroup(char* end) const;
     char* RepeatedReal(char* out, double value) const;
+    char* RecentReal(char* out, double value) const;
     void Put(const char* data, size_t size) const;
     void StringGroup(int gc, const char* value, size_t size) const;
     void FlushBlock() const;
@@ -62,6 +64,18 @@ private:
     std::unique_ptr<char[]> m_block;
     mutable size_t m_nUsed = 0;
     mutable std::string m_strText;  // the encoded value of a string group
+    // The last few values of real groups and coordinates with their texts:
+    // flattened curves repeat the point where one piece ends as the start of
+    // the next, and a hatch edge starts where the one before it ended.
+    static constexpr int kRecentReals = 4;
+    static constexpr size_t kRecentTextSize = 32;  // longer texts are not kept
+    struct CRecentReal {
+        uint64_t bits = 0;
+        unsigned char length = 0;  // 0: the slot holds nothing
+        char text[kRecentTextSize];
+    };
+    mutable CRecentReal m_recent[kRecentReals];
+    mutable int m_nNextRecent = 0;
     mutable uint64_t m_nRepeatedBits = 0;
     mutable std::string m_strRepeatedText;  // empty until the first repeated real
     mutable bool m_bFailed = false;
