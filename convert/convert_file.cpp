@@ -49,7 +49,6 @@ bool CSvgConverter::ConvertFile(std::string inputPath, std::string& outName) {
     m_strTextTransform.clear();
     m_strTextFontFamily.clear();
     m_strTextFontSize.clear();
-    m_nGroupDepth = 0;
     m_strLineType.clear();
     m_strRootName.clear();
     m_dashes.clear();

@@ -7,8 +7,7 @@
 #include "convert/svg_converter.h"
 
 void CSvgConverter::ResetDocumentState() {
-    ResetTransforms();
-    m_dWidth = m_dHeight = 0;
+    ResetTransforms();  // the group stack and the drawing size
     m_dStrokeWidth = m_dGroupStrokeWidth = 0;
     m_nColor = 0;
     m_crStroke = m_crFill = 0;

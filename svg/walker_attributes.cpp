@@ -17,12 +17,10 @@ void ApplySvgAttribute(CSvgConverter& c, const std::string& n, const std::string
     else if (EqualsNoCase(n, "width")) c.m_dWidth = LeadingNumber(v);
 }
 
+// A group's fill is a fill update that also marks the group as filled.
 void ApplyGroupFill(CSvgConverter& c, std::string_view v) {
     if (v == "none") return;
-    bool known = true;
-    const uint32_t rgb = CSvgConverter::ParseColor(v, &known);
-    if (known) c.m_crFill = rgb;
-    c.m_bFill = 1;
+    c.FillUpdate(v);
     c.m_bGroupFill = 1;
 }
 

@@ -54,12 +54,12 @@ std::string_view CutAtClosingTag(std::string_view content, std::string_view tag)
 void CSvgConverter::ConvertText(const std::string& transform, const std::string& fontFamily,
                                 const std::string& fontSize, const std::string& content,
                                 const std::string& x, const std::string& y) {
+    if (content.empty() || !m_pWriter) return;
     const std::string& family = fontFamily.empty() ? m_strFontFamily : fontFamily;
     const std::string& size = fontSize.empty() ? m_strFontSize : fontSize;
     double px = vx::LeadingNumber(x), py = vx::LeadingNumber(y);
     std::string style = family.empty() ? std::string() : LookupStyleName(family);
     if (style.empty()) style = "Standard";
-    if (content.empty() || !m_pWriter) return;
 
     std::string_view shown = CutAtClosingTag(content, "/text>");
     shown = CutAtClosingTag(shown, "/tspan>");
