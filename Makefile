@@ -5,7 +5,7 @@ PACKAGES = build-essential cmake libdxflib-dev libcurl4-openssl-dev libgtest-dev
            qt6-base-dev python3-ezdxf python3-matplotlib xvfb xauth
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: run test build deps clean
+.PHONY: run test test-sanitize build deps clean
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null \
@@ -28,5 +28,12 @@ run: build
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
+# The whole suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
+SANITIZE_BUILD ?= build-sanitize
+test-sanitize: deps
+	cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVEXTORA_SANITIZE=ON >/dev/null
+	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
+	cd $(SANITIZE_BUILD) && ctest --output-on-failure -j $(JOBS)
+
 clean:
-	rm -rf $(BUILD) out
+	rm -rf $(BUILD) $(SANITIZE_BUILD) out
