@@ -131,6 +131,9 @@ public:
     // follow through WriteVertex. The end clears the pending closepath.
     void BeginPathPolyline(int count, bool closed);
     void EndPathPolyline();
+    // The whole polyline through points in DXF orientation (y already flipped);
+    // false, with nothing written, when a coordinate or the width is not finite.
+    bool WriteDxfPolyline(const std::vector<CPointData>& points, bool closed, double width);
 
     // ---- Symbol instances (geometry/symbol_use.cpp) ---------------------
     void ConvertUse(const std::string& transform, const std::string& x, const std::string& y,

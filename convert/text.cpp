@@ -68,9 +68,8 @@ double ReadNumber(std::string_view s, size_t& used) {
         const std::string_view number(first, size_t(s.data() + end - first));
         const size_t e = number.find_first_of("eE");
         const bool tiny = e != std::string_view::npos && number[e + 1] == '-';
-        value = tiny ? 0.0 : 1e300;
+        value = tiny ? 0.0 : HUGE_VAL;
     }
-    if (value > 1e300) value = 1e300;
     return negative ? -value : value;
 }
 

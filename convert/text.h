@@ -1,6 +1,8 @@
 #pragma once
 // Text helpers shared by every subsystem: trimming, case-insensitive matching,
 // the leading-number conversion that every numeric attribute goes through.
+#include <algorithm>
+#include <cmath>
 #include <string>
 #include <string_view>
 
@@ -24,9 +26,13 @@ inline bool Contains(std::string_view s, std::string_view part) {
 
 // The decimal number at the start of the text (leading white space skipped,
 // optional sign, digits, optional fraction and exponent). A text without one
-// reads as 0. The result is always finite: magnitudes are bounded to 1e300.
+// reads as 0. A number too large for a double (1e400) reads as infinite, so
+// that the entity it belongs to is left out rather than drawn somewhere wrong.
 double LeadingNumber(std::string_view s);
-// Same, but the number must start at s[0]; `used` receives its length (0 if none).
+// Keeps a value finite where a table or the drawing's size needs one (a dash
+// length, the height every y is flipped against): NaN is 0, the rest within 1e300.
+inline double Bounded(double v) { return std::isnan(v) ? 0.0 : std::clamp(v, -1e300, 1e300); }
+// Same as LeadingNumber, but the number must start at s[0]; `used` receives its length (0 if none).
 double ReadNumber(std::string_view s, size_t& used);
 // atoi-like whole number at the start of the text; bounded to the int range.
 int LeadingInt(std::string_view s);

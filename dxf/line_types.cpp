@@ -28,10 +28,11 @@ std::vector<double> CSvgConverter::ParseDashPattern(const CDashData& record, dou
     // last space only when there is one.
     for (size_t space = rest.find(' '); space != std::string_view::npos;
          space = rest.find(' ')) {
-        numbers.push_back(vx::LeadingNumber(rest.substr(0, space)));
+        numbers.push_back(vx::Bounded(vx::LeadingNumber(rest.substr(0, space))));
         rest.remove_prefix(space + 1);
     }
-    if (!rest.empty()) numbers.push_back(vx::LeadingNumber(rest));
-    for (double number : numbers) sum += number;
+    if (!rest.empty()) numbers.push_back(vx::Bounded(vx::LeadingNumber(rest)));
+    // A line type's lengths must be finite numbers: huge ones are bounded.
+    for (double number : numbers) sum = vx::Bounded(sum + number);
     return numbers;
 }

@@ -1,5 +1,7 @@
 #include "geometry/flatten.h"
 
+#include "geometry/finite.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -8,10 +10,6 @@ namespace vx {
 namespace {
 
 constexpr double kPi = 3.14159265358979323846;
-
-bool AllFinite(std::initializer_list<double> values) {
-    return std::all_of(values.begin(), values.end(), [](double v) { return std::isfinite(v); });
-}
 
 void Append(std::vector<CPointData>& points, double x, double y, int& drawn) {
     points.emplace_back(x, y);

@@ -29,17 +29,18 @@ void CSvgConverter::WriteMarkerOutline(const CMarkdata& marker, const CPointData
     const bool hasTransform = ParseTransform(marker.transform, m);
     const double width = ScaledStrokeWidth(m, OutlineStrokeWidth());
     // Each subpath of the marker is its own open polyline.
+    std::vector<CPointData> placed;
     size_t index = 0, begin = 0, end = 0;
     while (vx::NextSubpath(points, index, begin, end)) {
         if (end - begin < 2) continue;
-        BeginPathPolyline(int(end - begin), false);
+        placed.clear();
         for (size_t i = begin; i < end; ++i) {
             double x = points[i].x, y = points[i].y;
             if (hasTransform) ApplyMatrix(m, x, y);
             const double turnedX = x * cosine - y * sine + shiftX;
             const double turnedY = x * sine + y * cosine + shiftY;
-            WriteVertex(turnedX, m_dHeight - turnedY, 0, 0, width, width);
+            placed.emplace_back(turnedX, m_dHeight - turnedY);
         }
-        EndPathPolyline();
+        WriteDxfPolyline(placed, false, width);
     }
 }

@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "convert/svg_converter.h"
+#include "geometry/finite.h"
 #include "geometry/subpaths.h"
 
 namespace {
@@ -39,18 +40,18 @@ void CSvgConverter::WritePathOutline(std::vector<CPointData>& points,
     const bool hasTransform = ParseTransform(transform, m);
     const bool closed = m_bClosePending || points.back().closed;
     const double width = ScaledStrokeWidth(m, OutlineStrokeWidth());
+    for (CPointData& p : points) MapPoint(hasTransform, m, p.x, p.y);
     // The mapped first three and last three points orient the markers.
     CPointData head[3], tail[3];
-    BeginPathPolyline(n, closed);
-    for (int i = 0; i < n; ++i) {
-        CPointData p = points[size_t(i)];
-        MapPoint(hasTransform, m, p.x, p.y);
-        if (i < 3) head[i] = p;
-        if (i >= n - 3) tail[i - (n - 3)] = p;
-        WriteVertex(p.x, m_dHeight - p.y, 0, 0, width, width);
+    for (int i = 0; i < 3; ++i) {
+        head[i] = points[size_t(std::min(i, n - 1))];
+        tail[i] = points[size_t(std::max(n - 3 + i, 0))];
     }
-    EndPathPolyline();
+    for (CPointData& p : points) p.y = m_dHeight - p.y;
+    const bool written = WriteDxfPolyline(points, closed, width);
     points.clear();
+    // Markers would turn along a path that is not drawn.
+    if (!written) return;
     // A repeated end point says nothing about the direction: look one further.
     const bool longer = n > 2;
     const CPointData& second = longer && vx::PointsCoincide(head[0], head[1]) ? head[2] : head[1];
@@ -101,6 +102,18 @@ double CSvgConverter::OutlineStrokeWidth() const {
 void CSvgConverter::BeginPathPolyline(int count, bool closed) {
     const DL_Attributes attributes = EntityAttributes(m_nColor, 0, m_strLineType);
     m_dxf.writePolyline(*m_pWriter, DL_PolylineData(count, 0, 0, closed ? 1 : 0), attributes);
+}
+
+bool CSvgConverter::WriteDxfPolyline(const std::vector<CPointData>& points, bool closed,
+                                     double width) {
+    if (!std::isfinite(width) || !vx::AllFinite(points.data(), points.size())) {
+        m_bClosePending = 0;
+        return false;
+    }
+    BeginPathPolyline(int(points.size()), closed);
+    for (const CPointData& p : points) WriteVertex(p.x, p.y, 0, 0, width, width);
+    EndPathPolyline();
+    return true;
 }
 
 void CSvgConverter::EndPathPolyline() {

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "geometry/finite.h"
+
 namespace vx {
 
 namespace {
@@ -13,6 +15,9 @@ bool IsLoop(const CPolylinedata& subpath) { return subpath.points.size() > 2; }
 void WriteSolidFill(CSvgConverter& conv, const std::vector<CPolylinedata>& subpaths) {
     const int loops = int(std::count_if(subpaths.begin(), subpaths.end(), IsLoop));
     if (loops == 0) return;
+    // One hatch holds every loop: a loop that cannot be written leaves all of it out.
+    for (const CPolylinedata& subpath : subpaths)
+        if (!AllFinite(subpath.points.data(), subpath.points.size())) return;
     const DL_Attributes attributes =
         conv.EntityAttributes(CSvgConverter::NearestDxfColor(conv.m_crFill), -1, "BYLAYER");
     const DL_HatchData data(loops, true, 1.0, 0.0, "SOLID", 0, 0);

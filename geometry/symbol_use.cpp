@@ -8,18 +8,18 @@ void CSvgConverter::ConvertUse(const std::string& transform, const std::string& 
     if (!symbol) return;
     const vx::CSymbolPlacement placement(*this, transform, x, y);
     const std::vector<CPointData> points = vx::CollectSymbolPoints(*this, *symbol);
+    std::vector<CPointData> placed;
     size_t index = 0, begin = 0, end = 0;
     while (vx::NextSubpath(points, index, begin, end)) {
         if (end - begin < 2) continue;
         // A closed subpath also ends on its first vertex.
         const bool closed = points[end - 1].closed;
-        BeginPathPolyline(int(end - begin) + (closed ? 1 : 0), closed);
+        placed.clear();
         for (size_t i = begin; i < end + (closed ? 1 : 0); ++i) {
             const CPointData& p = points[i < end ? i : begin];
-            double px = p.x, py = p.y;
-            placement.Place(px, py);
-            WriteVertex(px, py, 0, 0, 0, 0);
+            placed.emplace_back(p.x, p.y);
+            placement.Place(placed.back().x, placed.back().y);
         }
-        EndPathPolyline();
+        WriteDxfPolyline(placed, closed, 0);
     }
 }

@@ -2,8 +2,6 @@
 // Reading the number lists of transform functions and viewBox texts: numbers
 // separated by white space and/or commas, with the parentheses of a function
 // call counting as separators too.
-#include <algorithm>
-#include <cmath>
 #include <cstddef>
 #include <string_view>
 
@@ -18,9 +16,5 @@ bool NextListNumber(std::string_view text, size_t& pos, double& value);
 // Up to maxCount numbers from the start of the text; returns how many were read.
 // `end` (when given) receives the position after the last number read.
 int ReadNumberList(std::string_view text, double* values, int maxCount, size_t* end = nullptr);
-
-// Keeps a value computed from such numbers finite (they are themselves at most
-// 1e300 in magnitude, but sums and products are not).
-inline double Bounded(double v) { return std::isnan(v) ? 0.0 : std::clamp(v, -1e300, 1e300); }
 
 }  // namespace vx

@@ -33,9 +33,10 @@ void CSvgConverter::PopTransform() {
 }
 
 void CSvgConverter::ApplyMatrix(const CMatrix& m, double& x, double& y) {
-    // Bounded so that huge coordinates and scalings stay finite in the DXF.
-    const double nx = vx::Bounded(m.a * x + m.c * y + m.e);
-    y = vx::Bounded(m.b * x + m.d * y + m.f);
+    // A result too large for a double is left infinite: the entity it belongs
+    // to is then not written at all.
+    const double nx = m.a * x + m.c * y + m.e;
+    y = m.b * x + m.d * y + m.f;
     x = nx;
 }
 

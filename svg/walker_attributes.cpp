@@ -13,8 +13,8 @@ namespace {
 
 void ApplySvgAttribute(CSvgConverter& c, const std::string& n, const std::string& v) {
     if (EqualsNoCase(n, "viewBox")) c.ParseViewBox(v);
-    else if (EqualsNoCase(n, "height")) c.m_dHeight = LeadingNumber(v);
-    else if (EqualsNoCase(n, "width")) c.m_dWidth = LeadingNumber(v);
+    else if (EqualsNoCase(n, "height")) c.m_dHeight = vx::Bounded(LeadingNumber(v));
+    else if (EqualsNoCase(n, "width")) c.m_dWidth = vx::Bounded(LeadingNumber(v));
 }
 
 // A group's fill is a fill update that also marks the group as filled.

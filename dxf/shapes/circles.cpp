@@ -3,6 +3,7 @@
 #include "convert/svg_converter.h"
 #include "convert/text.h"
 #include "dxf/shapes/shape_constants.h"
+#include "geometry/finite.h"
 
 void CSvgConverter::ConvertCircle(int fill, const std::string& transform, const std::string& cx,
                                   const std::string& cy, const std::string& r,
@@ -19,8 +20,8 @@ void CSvgConverter::ConvertCircle(int fill, const std::string& transform, const 
     for (CPointData* p : {&centre, &radiusEnd, &origin}) MapPoint(hasTransform, matrix, p->x, p->y);
     // The mapped length of a horizontal radius: a non-uniform scale keeps a circle.
     const double radius = std::hypot(radiusEnd.x - origin.x, radiusEnd.y - origin.y);
-    if (radius == 0) return;
     const double dxfY = m_dHeight - centre.y;
+    if (radius == 0 || !vx::AllFinite({centre.x, dxfY, radius})) return;
     if (fill) {
         const DL_HatchEdgeData edge(centre.x, dxfY, radius, 0, vx::kTwoPi, true);
         WriteCurveFill(edge);

@@ -7,6 +7,7 @@
 
 #include "convert/svg_converter.h"
 #include "convert/text.h"
+#include "geometry/finite.h"
 #include "dxf/shapes/image_names.h"
 #include "dxf/shapes/image_source.h"
 #include "xml/xml_parser.h"
@@ -36,6 +37,14 @@ void CSvgConverter::ConvertImage(const std::string& x, const std::string& y,
     const double left = vx::LeadingNumber(x), top = vx::LeadingNumber(y);
     const double w = vx::LeadingNumber(width), h = vx::LeadingNumber(height);
 
+    // The IMAGE grows right and up from its insertion point: the lower-left corner.
+    double cornerX = left, cornerY = top + h;
+    ApplyGroupTransforms(cornerX, cornerY);
+    cornerY = m_dHeight - cornerY;
+    // Checked before the picture is fetched or copied: nothing is stored for an
+    // image that cannot be placed.
+    if (!vx::AllFinite({cornerX, cornerY, w, h})) return;
+
     const std::string drawingName = vx::DrawingName(m_strOutputPath);
     CImageStore store;
     store.folder = m_strImageFolder;
@@ -46,11 +55,6 @@ void CSvgConverter::ConvertImage(const std::string& x, const std::string& y,
     store.caFile = m_strImageCaFile;
     const std::string stored = StoreImageFile(DecodeEntities(href), store);
     if (stored.empty()) return;
-
-    // The IMAGE grows right and up from its insertion point: the lower-left corner.
-    double cornerX = left, cornerY = top + h;
-    ApplyGroupTransforms(cornerX, cornerY);
-    cornerY = m_dHeight - cornerY;
 
     const std::string file = FileReference(stored);
     const int pixelsWide = PixelCount(w), pixelsHigh = PixelCount(h);

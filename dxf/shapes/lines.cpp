@@ -1,5 +1,6 @@
 #include "convert/svg_converter.h"
 #include "convert/text.h"
+#include "geometry/finite.h"
 
 void CSvgConverter::ConvertLine(const std::string& transform, const std::string& x1,
                                 const std::string& y1, const std::string& x2,
@@ -16,7 +17,9 @@ void CSvgConverter::ConvertLine(const std::string& transform, const std::string&
 
 void CSvgConverter::WriteLineEntity(double x1, double y1, double x2, double y2) {
     if (!m_pWriter) return;
+    const double dxfY1 = m_dHeight - y1, dxfY2 = m_dHeight - y2;
+    if (!vx::AllFinite({x1, dxfY1, x2, dxfY2})) return;
     // A line has no dash array of its own: it keeps the line type last set.
-    m_dxf.writeLine(*m_pWriter, DL_LineData(x1, m_dHeight - y1, 0, x2, m_dHeight - y2, 0),
+    m_dxf.writeLine(*m_pWriter, DL_LineData(x1, dxfY1, 0, x2, dxfY2, 0),
                     EntityAttributes(m_nColor, 0, m_strLineType));
 }

@@ -1,9 +1,11 @@
 #include <array>
+#include <cmath>
 #include <initializer_list>
 
 #include "convert/svg_converter.h"
 #include "convert/text.h"
 #include "dxf/shapes/shape_constants.h"
+#include "geometry/finite.h"
 
 namespace {
 
@@ -67,6 +69,20 @@ void MapCornerPoints(const CSvgConverter& converter, bool hasTransform, const CM
     for (CPointData* p : points) converter.MapPoint(hasTransform, m, p->x, p->y);
 }
 
+// Whether every edge of the boundary can be written: the hatch is one entity,
+// so a single value that is not finite leaves all of it out.
+bool BoundaryIsFinite(const CSvgConverter& converter, bool hasTransform, const CMatrix& m,
+                      const std::array<CCornerPiece, 4>& pieces) {
+    for (CCornerPiece p : pieces) {
+        MapCornerPoints(converter, hasTransform, m, {&p.sideStart, &p.sideEnd, &p.centre, &p.axisEnd});
+        const CPointData points[] = {p.sideStart, p.sideEnd, p.centre, p.axisEnd};
+        if (!vx::AllFiniteFlipped(points, 4, converter.m_dHeight) || !std::isfinite(p.ratio) ||
+            !vx::AllFinite({p.axisEnd.x - p.centre.x, p.centre.y - p.axisEnd.y}))
+            return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 void CSvgConverter::ConvertRoundRect(const std::string& transform, const std::string& x,
@@ -85,6 +101,7 @@ void CSvgConverter::ConvertRoundRect(const std::string& transform, const std::st
                                     p.startAngle, p.endAngle);
         return;
     }
+    if (!BoundaryIsFinite(*this, t, m, rect.BoundaryPieces())) return;
     const DL_Attributes attributes = EntityAttributes(NearestDxfColor(m_crFill), 0, m_strLineType);
     WriteSingleLoopHatch(attributes, 100.0, 8, [&] {
         for (const CCornerPiece& p : rect.BoundaryPieces())

@@ -4,6 +4,7 @@
 
 #include "convert/svg_converter.h"
 #include "convert/text.h"
+#include "geometry/finite.h"
 #include "svg/number_list.h"
 #include "xml/xml_parser.h"
 
@@ -26,7 +27,7 @@ CTextPlacement ReadTextTransform(std::string_view transform) {
         double values[6] = {m.a, m.b, m.c, m.d, m.e, m.f};
         vx::ReadNumberList(transform.substr(at + 6), values, 6);
         m = CMatrix{values[0], values[1], values[2], values[3], values[4], values[5]};
-        placement.scale = vx::Bounded(std::hypot(m.a, m.b));
+        placement.scale = std::hypot(m.a, m.b);
         // SVG turns clockwise on screen where DXF turns counter-clockwise.
         placement.angle = -std::atan2(m.b, m.a);
         if (placement.angle == 0) placement.angle = 0;  // no "-0" in the file
@@ -65,10 +66,11 @@ void CSvgConverter::ConvertText(const std::string& transform, const std::string&
     shown = CutAtClosingTag(shown, "/tspan>");
 
     const CTextPlacement placement = ReadTextTransform(transform);
-    const double height = vx::Bounded(vx::LeadingNumber(size) * kHeightPerFontSize * placement.scale);
+    const double height = vx::LeadingNumber(size) * kHeightPerFontSize * placement.scale;
     ApplyMatrix(placement.matrix, px, py);
     ApplyGroupTransforms(px, py);
     py = m_dHeight - py;
+    if (!vx::AllFinite({px, py, height, placement.angle})) return;
 
     m_dxf.writeText(*m_pWriter,
                     DL_TextData(px, py, 0, px, py, 0, height, kWidthFactor, 0, 0, 0,
