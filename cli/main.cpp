@@ -17,8 +17,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "vextora-convert: %s\n%s", error.c_str(), kUsageText);
         return 2;
     }
-    if (options.help) {
-        std::fputs(kUsageText, stdout);
+    if (options.help || options.version) {
+        std::fputs(options.help ? kUsageText : kVersionText, stdout);
         return 0;
     }
     if (options.outputFolder.back() != '/') options.outputFolder += '/';

@@ -15,6 +15,7 @@ const char kUsageText[] =
     "  --no-download      never fetch http:// or https:// images (they are dropped)\n"
     "  -j N               convert on N workers (default 1); see below\n"
     "  -h, --help         show this text\n"
+    "  --version          show the program's version\n"
     "\n"
     "What is converted: line, polyline, polygon, rect (plain and rounded), circle, ellipse,\n"
     "path (every command), markers, symbols placed by use, text and tspan, image.\n"
@@ -31,6 +32,8 @@ const char kUsageText[] =
     "\n"
     "Exit status: 0 when every file converted, 1 when any failed, 2 for a usage error.\n";
 
+const char kVersionText[] = "vextora-convert " VEXTORA_VERSION "\n";
+
 bool ParseCommandLine(int argc, char** argv, CCommandLine& options, std::string& error) {
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
@@ -42,6 +45,8 @@ bool ParseCommandLine(int argc, char** argv, CCommandLine& options, std::string&
             options.download = false;
         } else if (arg == "-h" || arg == "--help") {
             options.help = true;
+        } else if (arg == "--version") {
+            options.version = true;
         } else if (arg == "-o" || arg == "--output") {
             if (++i >= argc) return error = "option " + arg + " needs a folder", false;
             options.outputFolder = argv[i];
@@ -57,7 +62,7 @@ bool ParseCommandLine(int argc, char** argv, CCommandLine& options, std::string&
             options.inputs.push_back(arg);
         }
     }
-    if (options.help) return true;
+    if (options.help || options.version) return true;
     if (options.outputFolder.empty()) return error = "no output folder (-o)", false;
     if (options.inputs.empty()) return error = "no input files", false;
     return true;

@@ -7,6 +7,7 @@ struct CCommandLine {
     bool fill = true;
     bool download = true;
     bool help = false;
+    bool version = false;
     int jobs = 1;
     std::string outputFolder;
     std::vector<std::string> inputs;
@@ -15,3 +16,4 @@ struct CCommandLine {
 // False with a message in error for a usage error.
 bool ParseCommandLine(int argc, char** argv, CCommandLine& options, std::string& error);
 extern const char kUsageText[];
+extern const char kVersionText[];
