@@ -12,6 +12,7 @@
 #include "app/about_dlg.h"
 #include "app/dropped_files.h"
 #include "app/file_dialogs.h"
+#include "app/vextora_app.h"
 #include "app/vextora_dlg.h"
 #include "platform/qt/desktop.h"
 
@@ -54,7 +55,7 @@ void CVextoraDlg::OnFillOption() {
 }
 
 void CVextoraDlg::OnHelp() {
-    OpenWithDesktop(QCoreApplication::applicationDirPath() + QStringLiteral("/help.html"));
+    OpenWithDesktop(HelpPagePath(QCoreApplication::applicationDirPath()));
 }
 
 void CVextoraDlg::OnAbout() {
