@@ -2,10 +2,11 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 PACKAGES = build-essential cmake libdxflib-dev libcurl4-openssl-dev libgtest-dev \
-           qt6-base-dev python3-ezdxf python3-matplotlib xvfb xauth
+           qt6-base-dev python3-ezdxf python3-matplotlib xvfb xauth \
+           file desktop-file-utils man-db
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: run test test-sanitize build deps clean
+.PHONY: run test test-sanitize build deps clean package
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null \
@@ -25,8 +26,15 @@ run: build
 	$(BUILD)/bin/vextora-convert -o out/ examples/*.svg; \
 	status=$$?; ls -l out/; exit $$status
 
+# As root the package is also installed onto the machine with apt-get, run and
+# removed again (ctest's package.install only unpacks it into a temporary root).
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	@if [ "$$(id -u)" = 0 ]; then packaging/test-package.sh $(BUILD) --system; fi
+
+# The Debian package: $(BUILD)/vextora_<version>_<arch>.deb
+package: build
+	cd $(BUILD) && cpack
 
 # The whole suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
 SANITIZE_BUILD ?= build-sanitize
