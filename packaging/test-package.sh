@@ -59,7 +59,8 @@ if [ "$mode" = --system ]; then
         echo "package test: vextora is already installed here; the system install is left out"
         exit 0
     fi
-    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$deb" >"$work/apt.log" 2>&1 ||
+    # Recommends (xdg-utils and what it brings) would stay behind after the removal.
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "$deb" >"$work/apt.log" 2>&1 ||
         { cat "$work/apt.log" >&2; fail "apt-get install failed"; }
     installed_here=yes
     root=""
