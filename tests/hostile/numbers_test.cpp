@@ -181,3 +181,27 @@ TEST(HostileNumbers, DrawingSizeAndDashLengthsAreBounded) {
     EXPECT_TRUE(found) << "the path names line type " << paths[0].Str(6);
     EXPECT_EQ(FirstNonFiniteGroup(dxf), "");
 }
+
+TEST(HostileNumbers, PartsThatCannotBePlacedLeaveTheRestOfTheirShape) {
+    // A marker of its own cannot be placed: the path it sits on is still drawn.
+    // A symbol's outline is one polyline per subpath, so only the bad one goes;
+    // a filled symbol that cannot be placed leaves no hatch.
+    const std::string dxf = ConvertSvg(
+        HostileSvg("<defs><marker id=\"far\"><path d=\"M0 0 L1e400 0\"/></marker>"
+                   "<symbol id=\"s\"><path d=\"M0 0 L5 0 L5 5 Z M0 0 L1e400 0 L1e400 1e400 Z\"/>"
+                   "</symbol><symbol id=\"f\"><path d=\"M0 0 L1e400 0 L1e400 1e400 Z\"/></symbol>"
+                   "</defs>"
+                   "<path d=\"M0 0 L10 10\" style=\"fill:none;stroke:#000;marker-end:url(#far)\"/>"
+                   "<use xlink:href=\"#s\" x=\"20\" y=\"0\" style=\"fill:none;stroke:#000\"/>"
+                   "<use xlink:href=\"#f\" x=\"40\" y=\"0\" style=\"fill:#f00;stroke:none\"/>" +
+                   std::string(kAfter)),
+        true, "parts");
+    ASSERT_NE(dxf, "");
+    const auto outlines = EntitiesOf(dxf, "LWPOLYLINE");
+    ASSERT_EQ(outlines.size(), 2u);
+    EXPECT_EQ(Points(outlines[0]), (PointList{{0, 100}, {10, 90}}));
+    EXPECT_EQ(outlines[1].Reals(10).front(), 20);
+    EXPECT_TRUE(EntitiesOf(dxf, "HATCH").empty());
+    EXPECT_EQ(EntitiesOf(dxf, "LINE").size(), 1u);
+    EXPECT_EQ(FirstNonFiniteGroup(dxf), "");
+}
