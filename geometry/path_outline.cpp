@@ -65,7 +65,9 @@ void CSvgConverter::CollectFillSubpath(std::vector<CPointData>& points,
                                        const std::string& transform,
                                        std::vector<CPolylinedata>& fills) {
     if (points.size() < 2) return;
-    if (!vx::HasArea(points)) {
+    // A subpath that cannot be placed still goes to the fill, which then leaves
+    // out the whole hatch rather than a hatch with a loop missing.
+    if (vx::AllFinite(points.data(), points.size()) && !vx::HasArea(points)) {
         WritePathOutline(points, transform);
         return;
     }

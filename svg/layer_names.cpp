@@ -3,10 +3,18 @@
 #include "convert/svg_converter.h"
 #include "convert/text.h"
 
+namespace {
+
+// CAD programs refuse or cut table names longer than this.
+constexpr size_t kMaxLayerNameLength = 255;
+
+}  // namespace
+
 std::string CSvgConverter::LayerNameFromId(std::string_view id) {
     std::string name;
     bool afterWide = false;  // the last character taken was beyond ASCII
     for (const char c : vx::TrimView(id)) {
+        if (name.size() == kMaxLayerNameLength) break;
         const auto byte = static_cast<unsigned char>(c);
         if (byte >= 0x80) {
             // Readers refuse table names with characters beyond ASCII (written as
@@ -27,7 +35,8 @@ std::string CSvgConverter::LayerNameFromId(std::string_view id) {
                 break;
         }
     }
-    return name;
+    // A cut may end on a blank that the id had inside.
+    return vx::Trim(name);
 }
 
 void CSvgConverter::CollectLayerNames(CXML* element) {

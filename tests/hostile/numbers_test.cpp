@@ -92,6 +92,7 @@ TEST(HostileNumbers, EveryEntityThatCannotBePlacedIsLeftOutWholeAndTheDrawingGoe
                  "marker-start:url(#m);marker-end:url(#m)\"/>",
         // One loop that cannot be placed takes the whole hatch with it.
         "<path d=\"M0 0 L10 0 L10 10 Z M0 0 L1e400 0 L1e400 1e400 Z\" style=\"fill:#f00;stroke:none\"/>",
+        "<path d=\"M0 0 L10 0 L10 10 Z M0 0 L1e400 0 L5 5 Z\" style=\"fill:#f00;stroke:none\"/>",
         "<path d=\"M0 0 L10 0 L10 10 Z M0 0 L1e300 0 L1e300 1e300 Z\" transform=\"scale(1e10)\" "
         "style=\"fill:#f00;stroke:none\"/>",
         symbol + "<use xlink:href=\"#s\" x=\"1e400\" y=\"0\" style=\"fill:none;stroke:#000\"/>",
