@@ -25,6 +25,8 @@ const char kUsageText[] =
     "Drawing state (colours, fill, layer) is carried from element to element in document\n"
     "order; each group id becomes a layer. Images named by http:// or https:// addresses\n"
     "are downloaded into OUTDIR (unless --no-download); data: and local images are copied.\n"
+    "An element whose coordinates are too large for the DXF (1e400, or overflowing once\n"
+    "transformed) is left out; the rest of the drawing is converted.\n"
     "\n"
     "With -j N > 1 each worker has its own converter: what one converter carries from one\n"
     "file to the next (the last curve control point of path data; the output folder and\n"
