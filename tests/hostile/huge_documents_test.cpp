@@ -3,25 +3,16 @@
 // work), and what was drawn is counted, not timed.
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <map>
 #include <set>
 #include <string>
 
+#include "convert/text.h"
 #include "tests/hostile/hostile_support.h"
 #include "tests/shapes/shape_document.h"
 #include "tests/support/convert_fixture.h"
 
 using namespace vxtest;
-
-namespace {
-
-std::string ToLower(std::string text) {
-    for (char& c : text) c = char(std::tolower(static_cast<unsigned char>(c)));
-    return text;
-}
-
-}  // namespace
 
 TEST(HugeDocuments, HundredThousandNestedGroupsKeepWhatFitsAndCloseEveryGroup) {
     constexpr int kDepth = 100000;
@@ -142,9 +133,9 @@ TEST(HugeDocuments, HundredThousandCharacterIdMakesOneUsableLayer) {
     // layers are called, the table holds each name once.
     std::set<std::string> layers;
     for (const Entity& entry : TableEntries(dxf, "LAYER"))
-        EXPECT_TRUE(layers.insert(ToLower(entry.Str(2))).second);
+        EXPECT_TRUE(layers.insert(vx::ToLower(entry.Str(2))).second);
     for (const Entity& line : lines) {
-        EXPECT_TRUE(layers.count(ToLower(line.Str(8))));
+        EXPECT_TRUE(layers.count(vx::ToLower(line.Str(8))));
         // Table names longer than 255 characters are refused by CAD programs.
         EXPECT_LE(line.Str(8).size(), 255u);
         EXPECT_EQ(line.Str(8).substr(0, 10), "wwwwwwwwww");
