@@ -29,13 +29,13 @@ inline bool Contains(std::string_view s, std::string_view part) {
 // reads as 0. A number too large for a double (1e400) reads as infinite, so
 // that the entity it belongs to is left out rather than drawn somewhere wrong.
 double LeadingNumber(std::string_view s);
-// Keeps a value finite where a table or the drawing's size needs one (a dash
-// length, the height every y is flipped against): NaN is 0, the rest within 1e300.
-inline double Bounded(double v) { return std::isnan(v) ? 0.0 : std::clamp(v, -1e300, 1e300); }
-// Same as LeadingNumber, but the number must start at s[0]; `used` receives its length (0 if none).
+// Same, but the number must start at s[0]; `used` receives its length (0 if none).
 double ReadNumber(std::string_view s, size_t& used);
 // atoi-like whole number at the start of the text; bounded to the int range.
 int LeadingInt(std::string_view s);
+// Keeps a value finite where a table or the drawing's size needs one (a dash
+// length, the height every y is flipped against): NaN is 0, the rest within 1e300.
+inline double Bounded(double v) { return std::isnan(v) ? 0.0 : std::clamp(v, -1e300, 1e300); }
 
 // The text after the first occurrence of key up to the next ';' (or the end);
 // false when key does not occur.

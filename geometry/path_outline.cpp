@@ -40,14 +40,15 @@ void CSvgConverter::WritePathOutline(std::vector<CPointData>& points,
     const bool hasTransform = ParseTransform(transform, m);
     const bool closed = m_bClosePending || points.back().closed;
     const double width = ScaledStrokeWidth(m, OutlineStrokeWidth());
-    for (CPointData& p : points) MapPoint(hasTransform, m, p.x, p.y);
-    // The mapped first three and last three points orient the markers.
+    // The mapped first three and last three points, before the flip, orient the markers.
     CPointData head[3], tail[3];
-    for (int i = 0; i < 3; ++i) {
-        head[i] = points[size_t(std::min(i, n - 1))];
-        tail[i] = points[size_t(std::max(n - 3 + i, 0))];
+    for (int i = 0; i < n; ++i) {
+        CPointData& p = points[size_t(i)];
+        MapPoint(hasTransform, m, p.x, p.y);
+        if (i < 3) head[i] = p;
+        if (i >= n - 3) tail[i - (n - 3)] = p;
+        p.y = m_dHeight - p.y;
     }
-    for (CPointData& p : points) p.y = m_dHeight - p.y;
     const bool written = WriteDxfPolyline(points, closed, width);
     points.clear();
     // Markers would turn along a path that is not drawn.

@@ -13,14 +13,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::vector<std::string> FilesIn(const std::string& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 // A document large enough that the writer hands blocks to the sink before its end.
 void WriteManyVertices(CSvgConverter& conv) {
     conv.m_dxf.writePolyline(*conv.m_pWriter, DL_PolylineData(100000, 0, 0, 0),
@@ -40,11 +32,11 @@ TEST(FileSink, OutputAppearsOnlyOnCommitAndReplacesTheTarget) {
         ASSERT_TRUE(sink.Open(target));
         ASSERT_TRUE(sink.Write("new", 3));
         EXPECT_EQ(vxtest::ReadFile(target), "old");
-        EXPECT_EQ(FilesIn(folder).size(), 2u);  // the target and the hidden temporary file
+        EXPECT_EQ(vxtest::FilesBelow(folder).size(), 2u);  // the target and the hidden temporary file
         EXPECT_TRUE(sink.Commit());
     }
     EXPECT_EQ(vxtest::ReadFile(target), "new");
-    EXPECT_EQ(FilesIn(folder), std::vector<std::string>{"plan.dxf"});
+    EXPECT_EQ(vxtest::FilesBelow(folder), std::vector<std::string>{"plan.dxf"});
 
     // The longest name a folder takes still gets its temporary file.
     const std::string longName = std::string(251, 'n') + ".dxf";
@@ -65,7 +57,7 @@ TEST(FileSink, AbandonedOutputLeavesNoFileAndKeepsTheEarlierOne) {
         ASSERT_TRUE(sink.Write("partial", 7));
     }
     EXPECT_EQ(vxtest::ReadFile(target), "old");
-    EXPECT_EQ(FilesIn(folder), std::vector<std::string>{"plan.dxf"});
+    EXPECT_EQ(vxtest::FilesBelow(folder), std::vector<std::string>{"plan.dxf"});
 
     CFileSink missing;
     EXPECT_FALSE(missing.Open(folder + "no/such/folder/plan.dxf"));
@@ -88,7 +80,7 @@ TEST(FileSink, DocumentThatCannotBeCreatedGivesMinusOne) {
     ::chmod(readOnly.c_str(), 0555);
     EXPECT_EQ(conv.BeginDocument(readOnly + "/plan.dxf"), -1);
     ::chmod(readOnly.c_str(), 0755);
-    EXPECT_TRUE(FilesIn(readOnly).empty());
+    EXPECT_TRUE(vxtest::FilesBelow(readOnly).empty());
 }
 
 TEST(FileSink, WholeDocumentIsCommittedAndTheConverterReleasesItsStream) {
@@ -102,7 +94,7 @@ TEST(FileSink, WholeDocumentIsCommittedAndTheConverterReleasesItsStream) {
     const std::string dxf = vxtest::ReadFile(folder + "plan.dxf");
     EXPECT_EQ(dxf.substr(0, 12), "999\nVextora\n");
     EXPECT_EQ(dxf.substr(dxf.size() - 8), "  0\nEOF\n");
-    EXPECT_EQ(FilesIn(folder), std::vector<std::string>{"plan.dxf"});
+    EXPECT_EQ(vxtest::FilesBelow(folder), std::vector<std::string>{"plan.dxf"});
 }
 
 TEST(FileSink, FullFileSystemFailsTheDocumentAndKeepsTheEarlierFile) {
@@ -127,5 +119,5 @@ TEST(FileSink, FullFileSystemFailsTheDocumentAndKeepsTheEarlierFile) {
     EXPECT_EQ(opened, 0);
     EXPECT_FALSE(ended);
     EXPECT_EQ(vxtest::ReadFile(target), "old");
-    EXPECT_EQ(FilesIn(folder), std::vector<std::string>{"plan.dxf"});
+    EXPECT_EQ(vxtest::FilesBelow(folder), std::vector<std::string>{"plan.dxf"});
 }

@@ -1,16 +1,16 @@
 #pragma once
 // Shared pieces of the hostile-input tests: SVG wrappers, a check that no
-// numeric group of a DXF holds anything but a finite number, and the list of
-// files a conversion left in a folder.
+// numeric group of a DXF holds anything but a finite number, and a check that
+// files lie inside a folder.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "tests/support/convert_fixture.h"
 #include "tests/support/dxf_groups.h"
 
 namespace vxtest {
@@ -44,18 +44,6 @@ inline std::string FirstNonFiniteGroup(const std::string& dxf) {
         if (IsNumericCode(g.code) && !IsFiniteNumberText(g.value))
             return std::to_string(g.code) + " = '" + g.value + "'";
     return "";
-}
-
-// Every regular file below folder, as paths relative to it, sorted.
-inline std::vector<std::string> FilesBelow(const std::string& folder) {
-    namespace fs = std::filesystem;
-    std::vector<std::string> names;
-    std::error_code error;
-    for (fs::recursive_directory_iterator it(folder, error), end; !error && it != end;
-         it.increment(error))
-        if (!it->is_directory()) names.push_back(fs::relative(it->path(), folder).string());
-    std::sort(names.begin(), names.end());
-    return names;
 }
 
 // Each path lies inside folder once symbolic links and ".." are resolved.

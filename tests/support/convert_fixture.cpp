@@ -4,6 +4,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -38,6 +39,16 @@ void WriteFile(const std::string& path, const std::string& content) {
     std::ofstream out(path, std::ios::binary);
     out << content;
     ASSERT_TRUE(out.good()) << "cannot write " << path;
+}
+
+std::vector<std::string> FilesBelow(const std::string& folder) {
+    std::vector<std::string> names;
+    std::error_code error;
+    for (fs::recursive_directory_iterator it(folder, error), end; !error && it != end;
+         it.increment(error))
+        if (!it->is_directory()) names.push_back(fs::relative(it->path(), folder).string());
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 std::string ReadFile(const std::string& path) {

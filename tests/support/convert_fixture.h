@@ -2,6 +2,7 @@
 // Converting SVG text end to end in tests. Files go below test-dxf/<suite>/,
 // where the dxf_audit_all test checks every DXF with a real DXF reader.
 #include <string>
+#include <vector>
 
 #include "convert/svg_converter.h"
 
@@ -12,6 +13,9 @@ std::string TestOutputFolder();
 // A scratch folder outside test-dxf/ for inputs (created, ends with '/').
 std::string TestInputFolder();
 void WriteFile(const std::string& path, const std::string& content);
+// Every regular file below folder, as paths relative to it, sorted: what a
+// conversion left behind (temporary files and pictures included).
+std::vector<std::string> FilesBelow(const std::string& folder);
 std::string ReadFile(const std::string& path);
 
 // Writes svg to <input folder>/<name>.svg, converts it with converter (its
