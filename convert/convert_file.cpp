@@ -2,7 +2,9 @@
 // fixed progress steps.
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <exception>
+#include <new>
 
 #include "convert/svg_converter.h"
 #include "platform/progress_sink.h"
@@ -10,18 +12,25 @@
 
 namespace {
 
-// The whole file in memory; false when it cannot be opened or read.
-bool ReadWholeFile(const std::string& path, std::string& content) {
+// The whole file in memory; 0, or the errno of the failure to open or read it.
+int ReadWholeFile(const std::string& path, std::string& content) {
     std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file) return false;
+    if (!file) return errno;
     content.clear();
     char block[1 << 16];
     size_t got = 0;
     while ((got = std::fread(block, 1, sizeof block, file)) > 0) content.append(block, got);
-    const bool ok = !std::ferror(file);
+    const int error = std::ferror(file) ? (errno ? errno : EIO) : 0;
     std::fclose(file);
-    return ok;
+    return error;
 }
+
+std::string ErrnoText(int error) { return std::strerror(error ? error : EIO); }
+
+// Thrown through the walk when the cancel flag is set; the job turns it into a failure.
+struct CCancelled : std::exception {
+    const char* what() const noexcept override { return "interrupted"; }
+};
 
 }  // namespace
 
@@ -35,7 +44,22 @@ void CSvgConverter::ReportProgress(int percent) {
     if (m_pProgress) m_pProgress->SetPos(percent);
 }
 
+void CSvgConverter::ThrowIfCancelled() const {
+    if (Cancelled()) throw CCancelled();
+}
+
+bool CSvgConverter::Fail(std::string reason) {
+    m_strFailureReason = std::move(reason);
+    return false;
+}
+
+bool CSvgConverter::FailToWrite() {
+    return Fail("cannot write " + m_strOutputPath + ": " + ErrnoText(m_nOutputError));
+}
+
 bool CSvgConverter::ConvertFile(std::string inputPath, std::string& outName) {
+    m_strFailureReason.clear();
+    m_nOutputError = 0;
     m_strOutputPath = m_strOutputFolder;
     outName = DeriveOutputName(inputPath);
     m_strOutputPath += outName;
@@ -60,7 +84,9 @@ bool CSvgConverter::ConvertFile(std::string inputPath, std::string& outName) {
 
     try {
         std::string content;
-        if (!ReadWholeFile(inputPath, content)) return false;
+        ThrowIfCancelled();
+        if (const int error = ReadWholeFile(inputPath, content))
+            return Fail(std::string("cannot read: ") + ErrnoText(error));
         if (m_pProgress) m_pProgress->Show(inputPath);
         ReportProgress(0);
 
@@ -79,20 +105,26 @@ bool CSvgConverter::ConvertFile(std::string inputPath, std::string& outName) {
         ReportProgress(15);
 
         m_nInputBytes = static_cast<long long>(inputBytes);
-        if (BeginDocument(m_strOutputPath) == -1) return false;
+        if (BeginDocument(m_strOutputPath) == -1) return FailToWrite();
         WalkElement(&m_xmlRoot, std::string(), int(m_xmlRoot.GetChildCount()));
         m_xmlRoot.Clear();
         if (PathBudgetSpent()) {
             // Path data beyond any real drawing's: an incomplete DXF is not a success.
             AbandonDocument();
-            return false;
+            return Fail("path data beyond the work limit (more points than any real drawing "
+                        "of this size)");
         }
-        if (!EndDocument()) return false;
-    } catch (const std::exception&) {
-        // Out of memory or another failure while reading: this file fails, the batch goes on.
+        ThrowIfCancelled();
+        if (!EndDocument()) return FailToWrite();
+    } catch (const std::bad_alloc&) {
+        // Out of memory: this file fails, the batch goes on.
         AbandonDocument();
         m_xmlRoot.Clear();
-        return false;
+        return Fail("out of memory");
+    } catch (const std::exception& error) {
+        AbandonDocument();
+        m_xmlRoot.Clear();
+        return Fail(error.what());
     }
 
     ReportProgress(100);

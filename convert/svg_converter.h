@@ -3,6 +3,7 @@
 // batch; it holds the element tree, the tables, the DXF writer and the drawing
 // state that the walker and the emitters share. Its members are defined in the
 // folder of the subsystem that owns them (convert/, xml/, svg/, geometry/, dxf/).
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -64,6 +65,18 @@ public:
     void SetMessageSink(IMessageSink* sink) { m_pMessages = sink; }
     void ReportProgress(int percent);
     void AbandonDocument();
+    // Why the last ConvertFile returned false, for a line after the file's
+    // name: "cannot read: No such file or directory", "not an SVG drawing",
+    // "cannot write out/plan.dxf: No space left on device". Empty after a success.
+    const std::string& FailureReason() const { return m_strFailureReason; }
+    // A flag that another thread or a signal handler sets to stop the file in
+    // progress: it then fails with "interrupted", its temporary output removed
+    // and an earlier DXF of its name kept.
+    void SetCancelFlag(const std::atomic<bool>* flag) { m_pCancel = flag; }
+    bool Cancelled() const { return m_pCancel && m_pCancel->load(std::memory_order_relaxed); }
+    void ThrowIfCancelled() const;
+    bool Fail(std::string reason);  // sets the reason; always false
+    bool FailToWrite();              // "cannot write <path>: <errno text>"
 
     // ---- Element walker (svg/walker*.cpp, svg/layer_names.cpp) ----------
     void WalkElement(CXML* element, std::string parentName, int topCount);
@@ -251,6 +264,8 @@ public:
     std::string m_strRootName;
     std::string m_strImageFolder;
     std::string m_strInputPath;  // the SVG being converted (local image references)
+    std::string m_strFailureReason;
+    int m_nOutputError = 0;  // errno of the output file's failure
 
     CXML m_xmlRoot;
 
@@ -316,4 +331,5 @@ public:
     IProgressSink* m_pProgress = nullptr;
     IMessageSink* m_pMessages = nullptr;
     IProfile* m_pProfile = nullptr;
+    const std::atomic<bool>* m_pCancel = nullptr;
 };

@@ -28,7 +28,10 @@ void CSvgConverter::ResetDocumentState() {
 
 int CSvgConverter::BeginDocument(const std::string& outputPath) {
     auto sink = std::make_unique<CFileSink>();
-    if (!sink->Open(outputPath)) sink.reset();
+    if (!sink->Open(outputPath)) {
+        m_nOutputError = sink->Error();
+        sink.reset();
+    }
     return BeginDocumentOn(std::move(sink));
 }
 
@@ -77,6 +80,7 @@ bool CSvgConverter::EndDocument() {
     writer.dxfEOF();
     const bool complete = writer.Finish();
     m_pWriter.reset();
+    if (!complete) m_nOutputError = m_pSink->Error();
     // A failed output goes at once (a file sink removes its temporary file).
     if (complete) m_pEndedSink = std::move(m_pSink);
     m_pSink.reset();

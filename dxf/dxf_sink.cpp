@@ -37,8 +37,16 @@ CFileSink::~CFileSink() {
     if (!m_strTemp.empty()) std::remove(m_strTemp.c_str());
 }
 
+bool CFileSink::Fail() {
+    if (m_nError == 0) m_nError = errno;
+    return false;
+}
+
 bool CFileSink::Open(const std::string& targetPath) {
-    if (m_file || targetPath.empty() || targetPath.back() == '/') return false;
+    if (m_file || targetPath.empty() || targetPath.back() == '/') {
+        errno = EINVAL;
+        return Fail();
+    }
     for (unsigned attempt = 0; attempt < 100; ++attempt) {
         std::string temp = TemporaryName(targetPath, attempt);
         // O_EXCL: never write into a file that someone else created meanwhile.
@@ -46,10 +54,11 @@ bool CFileSink::Open(const std::string& targetPath) {
         const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0) {
             if (errno == EEXIST) continue;
-            return false;
+            return Fail();
         }
         m_file = ::fdopen(fd, "wb");
         if (!m_file) {
+            Fail();
             ::close(fd);
             std::remove(temp.c_str());
             return false;
@@ -58,23 +67,27 @@ bool CFileSink::Open(const std::string& targetPath) {
         m_strTarget = targetPath;
         return true;
     }
-    return false;
+    errno = EEXIST;
+    return Fail();
 }
 
 bool CFileSink::Write(const char* data, size_t size) {
     if (!m_file || m_bFailed) return false;
-    if (size > 0 && std::fwrite(data, 1, size, m_file) != size) m_bFailed = true;
+    if (size > 0 && std::fwrite(data, 1, size, m_file) != size) {
+        Fail();
+        m_bFailed = true;
+    }
     return !m_bFailed;
 }
 
 bool CFileSink::Commit() {
     if (!m_file) return false;
-    const bool flushed = !m_bFailed && std::fflush(m_file) == 0;
+    const bool flushed = !m_bFailed && (std::fflush(m_file) == 0 || Fail());
     // fclose reports errors of delayed writes too (a full disk on some file systems).
-    const bool closed = std::fclose(m_file) == 0;
+    const bool closed = std::fclose(m_file) == 0 || Fail();
     m_file = nullptr;
-    const bool renamed =
-        flushed && closed && std::rename(m_strTemp.c_str(), m_strTarget.c_str()) == 0;
+    const bool renamed = flushed && closed &&
+                         (std::rename(m_strTemp.c_str(), m_strTarget.c_str()) == 0 || Fail());
     // Renamed or not, the temporary file is gone from here on.
     if (!renamed) std::remove(m_strTemp.c_str());
     m_strTemp.clear();

@@ -11,6 +11,8 @@ public:
     virtual bool Write(const char* data, size_t size) = 0;
     // Called once after the last write; false when the output is not complete.
     virtual bool Commit() = 0;
+    // The errno of the first failure (0 when none, or when it has none).
+    virtual int Error() const { return 0; }
 };
 
 // Writes to a temporary file in the target's folder and renames it onto the
@@ -23,9 +25,12 @@ public:
     bool Open(const std::string& targetPath);
     bool Write(const char* data, size_t size) override;
     bool Commit() override;
+    int Error() const override { return m_nError; }
 
 private:
+    bool Fail();  // records errno once; always false
     std::FILE* m_file = nullptr;
+    int m_nError = 0;
     bool m_bFailed = false;
     std::string m_strTarget;
     std::string m_strTemp;

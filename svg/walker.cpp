@@ -54,6 +54,7 @@ void CSvgConverter::WalkChildren(CXML* element, const CElementKind& kind,
     }
     int done = 0;
     for (CXML* child : element->Children()) {
+        ThrowIfCancelled();
         WalkElement(child, element->m_strTag, 0);
         ++done;
         if (topCount > 0) ReportProgress(int(15 + done * step));
