@@ -4,6 +4,8 @@
 
 #include <curl/curl.h>
 
+#include <cerrno>
+#include <cstring>
 #include <memory>
 #include <mutex>
 
@@ -15,6 +17,7 @@ struct CTransfer {
     CFileSink sink;
     long long received = 0;
     long long maxBytes = 0;
+    bool tooLarge = false;  // the body outgrew maxBytes (no Content-Length told it in advance)
 };
 
 // Returning less than the size offered makes libcurl abort the transfer.
@@ -22,7 +25,10 @@ size_t WriteReceived(char* data, size_t size, size_t count, void* context) {
     auto* transfer = static_cast<CTransfer*>(context);
     const size_t bytes = size * count;
     transfer->received += static_cast<long long>(bytes);
-    if (transfer->received > transfer->maxBytes) return 0;
+    if (transfer->received > transfer->maxBytes) {
+        transfer->tooLarge = true;
+        return 0;
+    }
     return transfer->sink.Write(data, bytes) ? bytes : 0;
 }
 
@@ -54,18 +60,45 @@ void SetTransferOptions(CURL* curl, const std::string& url, const CDownloadLimit
     curl_easy_setopt(curl, CURLOPT_WRITEDATA, &transfer);
 }
 
+CDownloadResult Failure(CDownloadResult::Outcome outcome, std::string error = {}) {
+    CDownloadResult result;
+    result.outcome = outcome;
+    result.error = std::move(error);
+    return result;
+}
+
+CDownloadResult WriteFailure(const std::string& localPath, int error) {
+    return Failure(CDownloadResult::kFailed,
+                   "cannot write " + localPath + ": " + std::strerror(error ? error : EIO));
+}
+
+CDownloadResult FailedTransfer(CURL* curl, CURLcode code, const CTransfer& transfer,
+                               const std::string& localPath) {
+    if (transfer.tooLarge || code == CURLE_FILESIZE_EXCEEDED)
+        return Failure(CDownloadResult::kTooLarge);
+    if (code == CURLE_OPERATION_TIMEDOUT) return Failure(CDownloadResult::kTimedOut);
+    if (code == CURLE_WRITE_ERROR && transfer.sink.Error())
+        return WriteFailure(localPath, transfer.sink.Error());
+    if (code != CURLE_HTTP_RETURNED_ERROR)
+        return Failure(CDownloadResult::kFailed, curl_easy_strerror(code));
+    CDownloadResult result = Failure(CDownloadResult::kHttpError);
+    curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &result.httpStatus);
+    return result;
+}
+
 }  // namespace
 
-int DownloadUrlToFile(const std::string& url, const std::string& localPath,
-                      const CDownloadLimits& limits) {
+CDownloadResult DownloadUrlToFile(const std::string& url, const std::string& localPath,
+                                  const CDownloadLimits& limits) {
     InitCurlOnce();
     CTransfer transfer;
     transfer.maxBytes = limits.maxBytes;
-    if (!transfer.sink.Open(localPath)) return CURLE_WRITE_ERROR;
+    if (!transfer.sink.Open(localPath)) return WriteFailure(localPath, transfer.sink.Error());
     std::unique_ptr<CURL, CCurlDeleter> curl(curl_easy_init());
-    if (!curl) return CURLE_FAILED_INIT;
+    if (!curl) return Failure(CDownloadResult::kFailed, curl_easy_strerror(CURLE_FAILED_INIT));
     SetTransferOptions(curl.get(), url, limits, transfer);
-    const CURLcode result = curl_easy_perform(curl.get());
-    if (result != CURLE_OK) return result;
-    return transfer.sink.Commit() ? 0 : CURLE_WRITE_ERROR;
+    const CURLcode code = curl_easy_perform(curl.get());
+    if (code != CURLE_OK) return FailedTransfer(curl.get(), code, transfer, localPath);
+    if (!transfer.sink.Commit()) return WriteFailure(localPath, transfer.sink.Error());
+    return {};
 }

@@ -10,9 +10,18 @@ struct CDownloadLimits {
     std::string caFile;  // extra certificate authorities (PEM); empty: the system's
 };
 
-// 0 when the resource has been stored in full at localPath, non-zero otherwise
-// (bad address, network failure, HTTP error status, too large, too slow, too
-// many redirects, unwritable folder). A failure leaves no partial file and
-// keeps an earlier file of that name. Blocks until the transfer has ended.
-int DownloadUrlToFile(const std::string& url, const std::string& localPath,
-                      const CDownloadLimits& limits);
+// How a download ended, so that a caller can say why a resource is missing.
+struct CDownloadResult {
+    enum Outcome { kStored, kHttpError, kTimedOut, kTooLarge, kFailed };
+    Outcome outcome = kStored;
+    long httpStatus = 0;  // kHttpError: the status the server answered
+    std::string error;    // kFailed: libcurl's text, or the system's for an unwritable file
+    bool Stored() const { return outcome == kStored; }
+};
+
+// Stores the resource in full at localPath, or fails (bad address, network
+// failure, HTTP error status, too large, too slow, too many redirects,
+// unwritable folder). A failure leaves no partial file and keeps an earlier
+// file of that name. Blocks until the transfer has ended.
+CDownloadResult DownloadUrlToFile(const std::string& url, const std::string& localPath,
+                                  const CDownloadLimits& limits);

@@ -66,6 +66,16 @@ std::string DrawingName(std::string_view outputPath) {
     return name.empty() ? std::string("drawing") : std::string(name);
 }
 
+std::string ShortReference(std::string_view reference) {
+    // Embedded data says little after its media type; an address keeps its file name.
+    const size_t kShown = StartsWithNoCase(reference, "data:") ? 40 : 200;
+    std::string shown(reference.substr(0, kShown));
+    for (char& c : shown)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = '?';
+    if (reference.size() > kShown) shown += "...";
+    return shown;
+}
+
 bool LooksLikeRasterImage(std::string_view head) {
     static constexpr std::string_view kSignatures[] = {
         std::string_view("\x89PNG\r\n\x1A\n", 8), "\xFF\xD8\xFF", "GIF87a", "GIF89a", "BM",

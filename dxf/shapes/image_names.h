@@ -20,6 +20,10 @@ bool IsStorableName(std::string_view name);
 bool PercentDecode(std::string_view text, std::string& out);
 // The output DXF name without its folder and ".dxf": "plan" for "out/plan.dxf".
 std::string DrawingName(std::string_view outputPath);
+// A reference as a warning shows it, on one short line: embedded data cut to
+// its first few dozen characters, anything else to a few hundred, control
+// characters as '?'.
+std::string ShortReference(std::string_view reference);
 // The file starts like a PNG, JPEG, GIF, BMP or TIFF picture.
 bool LooksLikeRasterImage(std::string_view head);
 

@@ -1,6 +1,6 @@
 // An image element becomes an IMAGE entity over the area the SVG shows, with
 // its picture stored in the image folder and one image definition recorded
-// for the objects section.
+// for the objects section. A picture left out gets a warning with the reason.
 #include <climits>
 #include <cmath>
 #include <filesystem>
@@ -10,11 +10,14 @@
 #include "geometry/finite.h"
 #include "dxf/shapes/image_names.h"
 #include "dxf/shapes/image_source.h"
+#include "dxf/shapes/picture_size.h"
+#include "platform/message_sink.h"
 #include "xml/xml_parser.h"
 
 namespace {
 
-// One SVG unit is one pixel: the size cut toward zero, kept in the int range.
+// For a picture of unknown size one SVG unit is one pixel: the size cut
+// toward zero, kept in the int range.
 int PixelCount(double size) {
     if (!(size > INT_MIN && size < INT_MAX)) return size > 0 ? INT_MAX : INT_MIN;
     return static_cast<int>(size);
@@ -28,6 +31,51 @@ std::string FileReference(const std::string& storedPath) {
     return error ? storedPath : absolute.lexically_normal().string();
 }
 
+// Where the picture lies in drawing units: the lower-left corner that the
+// IMAGE grows from, and the whole extent along its bottom (u) and left (v)
+// sides, group transforms applied.
+struct CImagePlace {
+    CPointData corner, u, v;
+};
+
+CPointData ToDrawing(const CSvgConverter& converter, double x, double y) {
+    converter.ApplyGroupTransforms(x, y);
+    return {x, converter.m_dHeight - y};
+}
+
+CImagePlace PlaceOf(const CSvgConverter& converter, double left, double top, double w, double h) {
+    CImagePlace place;
+    place.corner = ToDrawing(converter, left, top + h);
+    const CPointData right = ToDrawing(converter, left + w, top + h);
+    const CPointData upper = ToDrawing(converter, left, top);
+    place.u = {right.x - place.corner.x, right.y - place.corner.y};
+    place.v = {upper.x - place.corner.x, upper.y - place.corner.y};
+    return place;
+}
+
+// The picture's pixels spread over its place, so that programs that draw the
+// picture file show it at the size the SVG shows it. A picture of unknown
+// size keeps one drawing unit per pixel and w x h pixels.
+DL_ImageData ImageOver(const std::string& file, const CImagePlace& place, const CPictureSize& pixels,
+                       double w, double h) {
+    DL_ImageData image(file, place.corner.x, place.corner.y, 0, 1, 0, 0, 0, 1, 0, PixelCount(w),
+                       PixelCount(h), 50, 50, 0);
+    if (!pixels.Known()) return image;
+    image.ux = place.u.x / pixels.width;
+    image.uy = place.u.y / pixels.width;
+    image.vx = place.v.x / pixels.height;
+    image.vy = place.v.y / pixels.height;
+    image.width = pixels.width;
+    image.height = pixels.height;
+    return image;
+}
+
+void WarnLeftOut(IMessageSink* messages, std::string_view href, const std::string& reason) {
+    if (!messages) return;
+    const std::string shown = vx::ShortReference(vx::TrimView(href));
+    messages->Warn("picture " + (shown.empty() ? "" : shown + " ") + "left out: " + reason);
+}
+
 }  // namespace
 
 void CSvgConverter::ConvertImage(const std::string& x, const std::string& y,
@@ -36,14 +84,12 @@ void CSvgConverter::ConvertImage(const std::string& x, const std::string& y,
     if (!m_pWriter) return;
     const double left = vx::LeadingNumber(x), top = vx::LeadingNumber(y);
     const double w = vx::LeadingNumber(width), h = vx::LeadingNumber(height);
-
-    // The IMAGE grows right and up from its insertion point: the lower-left corner.
-    double cornerX = left, cornerY = top + h;
-    ApplyGroupTransforms(cornerX, cornerY);
-    cornerY = m_dHeight - cornerY;
+    const CImagePlace place = PlaceOf(*this, left, top, w, h);
     // Checked before the picture is fetched or copied: nothing is stored for an
     // image that cannot be placed.
-    if (!vx::AllFinite({cornerX, cornerY, w, h})) return;
+    if (!vx::AllFinite({place.corner.x, place.corner.y, place.u.x, place.u.y, place.v.x,
+                        place.v.y, w, h}))
+        return;
 
     const std::string drawingName = vx::DrawingName(m_strOutputPath);
     CImageStore store;
@@ -51,27 +97,34 @@ void CSvgConverter::ConvertImage(const std::string& x, const std::string& y,
     store.inputPath = m_strInputPath;
     store.drawingName = drawingName;
     store.imageNumber = static_cast<int>(m_imageDefs.size()) + 1;
-    store.fetch = &m_imageFetch;
+    store.fetch = m_imageFetch;
     store.caFile = m_strImageCaFile;
-    const std::string stored = StoreImageFile(DecodeEntities(href), store);
-    if (stored.empty()) return;
+    const std::string reference = DecodeEntities(href);
+    const CImageFile stored = StoreImageFile(reference, store);
+    if (stored.path.empty()) {
+        WarnLeftOut(m_pMessages, reference, stored.failure);
+        return;
+    }
 
-    const std::string file = FileReference(stored);
-    const int pixelsWide = PixelCount(w), pixelsHigh = PixelCount(h);
-    const DL_ImageData image(file, cornerX, cornerY, 0, 1, 0, 0, 0, 1, 0, pixelsWide, pixelsHigh,
-                             50, 50, 0);
+    const CPictureSize pixels = ReadPictureFileSize(stored.path);
+    const DL_ImageData image = ImageOver(FileReference(stored.path), place, pixels, w, h);
     const unsigned long handle = m_dxf.writeImage(
         *m_pWriter, image, EntityAttributes(NearestDxfColor(m_crFill), -1, "BYLAYER"));
 
     CImageDefData definition;
     definition.handle = static_cast<int>(handle);
-    definition.file = file;
-    definition.ipx = cornerX;
-    definition.ipy = cornerY;
-    definition.ux = w;
-    definition.vy = h;
-    definition.width = pixelsWide;
-    definition.height = pixelsHigh;
+    definition.file = image.ref;
+    definition.ipx = image.ipx;
+    definition.ipy = image.ipy;
+    // The extent the IMAGE covers; one unit per pixel when the size is unknown.
+    const CPointData u = pixels.Known() ? place.u : CPointData(w, 0);
+    const CPointData v = pixels.Known() ? place.v : CPointData(0, h);
+    definition.ux = u.x;
+    definition.uy = u.y;
+    definition.vx = v.x;
+    definition.vy = v.y;
+    definition.width = image.width;
+    definition.height = image.height;
     definition.brightness = 50;
     definition.contrast = 50;
     m_imageDefs.push_back(definition);

@@ -1,3 +1,4 @@
+#include <curl/curl.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -6,6 +7,7 @@
 #include "platform/download.h"
 #include "tests/shapes/shape_document.h"
 #include "tests/support/convert_fixture.h"
+#include "tests/support/recorders.h"
 #include "tests/text_images/image_files.h"
 #include "tests/text_images/test_server.h"
 
@@ -40,12 +42,23 @@ protected:
         for (const auto& entry : fs::directory_iterator(folder)) fs::remove_all(entry.path());
     }
 
-    // The downloaded bytes, or "<failed>" (and then no file may exist).
+    // The downloaded bytes, or why there are none (and then no file may exist).
     std::string Fetch(const std::string& url, const CDownloadLimits& limits = {}) {
         const std::string target = folder + "target.png";
         fs::remove(target);
-        if (DownloadUrlToFile(url, target, limits) != 0) return "<failed>";
-        return vxtest::ReadFile(target);
+        const CDownloadResult result = DownloadUrlToFile(url, target, limits);
+        switch (result.outcome) {
+            case CDownloadResult::kStored: return vxtest::ReadFile(target);
+            case CDownloadResult::kHttpError: return "<HTTP " + std::to_string(result.httpStatus) + ">";
+            case CDownloadResult::kTimedOut: return "<timed out>";
+            case CDownloadResult::kTooLarge: return "<too large>";
+            default: return "<failed: " + result.error + ">";
+        }
+    }
+
+    // How Fetch shows a failure that libcurl names.
+    static std::string CurlFailure(CURLcode code) {
+        return std::string("<failed: ") + curl_easy_strerror(code) + ">";
     }
 
     // Only the named files: no temporary leftovers.
@@ -79,23 +92,26 @@ TEST_F(Download, StoresTheResourceFollowingRedirects) {
 TEST_F(Download, FailuresLeaveNoPartialFileAndKeepAnEarlierOne) {
     CDownloadLimits small;
     small.maxBytes = 1000;
-    EXPECT_EQ(Fetch(s_http.Url("/status/404")), "<failed>");
-    EXPECT_EQ(Fetch(s_http.Url("/status/500")), "<failed>");
-    EXPECT_EQ(Fetch(s_http.Url("/redirect/6/logo.png")), "<failed>");
-    EXPECT_EQ(Fetch(s_http.Url("/loop")), "<failed>");
-    EXPECT_EQ(Fetch(s_http.Url("/files/big.png"), small), "<failed>");
-    EXPECT_EQ(Fetch(s_http.Url("/stream/big.png"), small), "<failed>");
-    EXPECT_EQ(Fetch("http://127.0.0.1:1/nothing.png"), "<failed>");
-    EXPECT_EQ(Fetch("file:///etc/hostname"), "<failed>");
+    EXPECT_EQ(Fetch(s_http.Url("/status/404")), "<HTTP 404>");
+    EXPECT_EQ(Fetch(s_http.Url("/status/500")), "<HTTP 500>");
+    const std::string tooManyRedirects = CurlFailure(CURLE_TOO_MANY_REDIRECTS);
+    EXPECT_EQ(Fetch(s_http.Url("/redirect/6/logo.png")), tooManyRedirects);
+    EXPECT_EQ(Fetch(s_http.Url("/loop")), tooManyRedirects);
+    EXPECT_EQ(Fetch(s_http.Url("/files/big.png"), small), "<too large>");
+    EXPECT_EQ(Fetch(s_http.Url("/stream/big.png"), small), "<too large>");
+    EXPECT_EQ(Fetch("http://127.0.0.1:1/nothing.png"), CurlFailure(CURLE_COULDNT_CONNECT));
+    EXPECT_EQ(Fetch("file:///etc/hostname"), CurlFailure(CURLE_UNSUPPORTED_PROTOCOL));
     CDownloadLimits impatient;
     impatient.timeoutSeconds = 1;
-    EXPECT_EQ(Fetch(s_http.Url("/slow/logo.png"), impatient), "<failed>");
+    EXPECT_EQ(Fetch(s_http.Url("/slow/logo.png"), impatient), "<timed out>");
     EXPECT_TRUE(FolderNames().empty());
 
     vxtest::WriteFile(folder + "keep.png", "earlier");
-    EXPECT_NE(DownloadUrlToFile(s_http.Url("/status/404"), folder + "keep.png", {}), 0);
+    EXPECT_FALSE(DownloadUrlToFile(s_http.Url("/status/404"), folder + "keep.png", {}).Stored());
     EXPECT_EQ(vxtest::ReadFile(folder + "keep.png"), "earlier");
-    EXPECT_NE(DownloadUrlToFile(s_http.Url("/files/logo.png"), folder + "no/such/dir.png", {}), 0);
+    const std::string nowhere = folder + "no/such/dir.png";
+    EXPECT_EQ(DownloadUrlToFile(s_http.Url("/files/logo.png"), nowhere, {}).error,
+              "cannot write " + nowhere + ": No such file or directory");
     EXPECT_EQ(FolderNames(), std::vector<std::string>{"keep.png"});
 }
 
@@ -104,11 +120,13 @@ TEST_F(Download, HttpsWithATrustedAuthorityOnly) {
     CDownloadLimits trusted;
     trusted.caFile = s_root + "ca.pem";
     EXPECT_EQ(Fetch(s_https.Url("/files/logo.png"), trusted), vxtest::TinyPng());
-    EXPECT_EQ(Fetch(s_https.Url("/files/logo.png")), "<failed>");
+    EXPECT_EQ(Fetch(s_https.Url("/files/logo.png")), CurlFailure(CURLE_PEER_FAILED_VERIFICATION));
 }
 
 TEST_F(Download, ImagesFetchedByTheConverter) {
     ShapeDocument doc;
+    vxtest::RecordingMessages warnings;
+    doc.conv.SetMessageSink(&warnings);
     doc.conv.m_strImageFolder = folder;
     doc.conv.m_strImageCaFile = s_root + "ca.pem";
     // The file name drops the query; the scheme may be in capitals.
@@ -123,11 +141,16 @@ TEST_F(Download, ImagesFetchedByTheConverter) {
     doc.conv.ConvertImage("0", "0", "1", "1", s_http.Url("/files/same.png"));
     vxtest::WriteFile(s_served + "same.png", "second");
     doc.conv.ConvertImage("0", "0", "1", "1", s_http.Url("/stream/same.png"));
-    // Dropped: an error status, an address without a file name, "..".
-    doc.conv.ConvertImage("0", "0", "1", "1", s_http.Url("/status/404?x=/a.png"));
-    doc.conv.ConvertImage("0", "0", "1", "1", s_http.Url(""));
-    doc.conv.ConvertImage("0", "0", "1", "1", s_http.Url("/files/"));
-    doc.conv.ConvertImage("0", "0", "1", "1", s_http.Url("/files/.."));
+    // Left out: an error status, an address without a file name, "..".
+    const std::string dropped[][2] = {{s_http.Url("/status/404?x=/a.png"), "HTTP 404"},
+                                      {s_http.Url(""), "no file name"},
+                                      {s_http.Url("/files/"), "no file name"},
+                                      {s_http.Url("/files/.."), "unsafe name"}};
+    for (const auto& [url, reason] : dropped) {
+        doc.conv.ConvertImage("0", "0", "1", "1", url);
+        EXPECT_EQ(warnings.messages.back(), "picture " + url + " left out: " + reason);
+    }
+    EXPECT_EQ(warnings.messages.size(), std::size(dropped));
 
     const size_t fetched = s_certificates ? 6 : 5;
     ASSERT_EQ(doc.conv.m_imageDefs.size(), fetched);
@@ -142,6 +165,8 @@ TEST_F(Download, ImagesFetchedByTheConverter) {
 
 TEST_F(Download, NoNetworkWhenDownloadsAreOff) {
     ShapeDocument doc;
+    vxtest::RecordingMessages warnings;
+    doc.conv.SetMessageSink(&warnings);
     doc.conv.m_strImageFolder = folder;
     doc.conv.m_imageFetch.allowNetwork = false;
     doc.conv.ConvertImage("0", "0", "1", "1", s_http.Url("/files/logo.png"));
@@ -149,4 +174,8 @@ TEST_F(Download, NoNetworkWhenDownloadsAreOff) {
     doc.conv.ConvertImage("0", "0", "1", "1", std::string("data:image/png;base64,") + vxtest::kTinyPngBase64);
     EXPECT_EQ(doc.Entities("IMAGE").size(), 1u);
     EXPECT_FALSE(fs::exists(folder + "logo.png"));
+    EXPECT_EQ(warnings.messages,
+              (std::vector<std::string>{
+                  "picture " + s_http.Url("/files/logo.png") + " left out: downloads are off",
+                  "picture " + s_https.Url("/files/logo.png") + " left out: downloads are off"}));
 }

@@ -4,6 +4,7 @@
 
 #include "tests/shapes/shape_document.h"
 #include "tests/support/convert_fixture.h"
+#include "tests/support/recorders.h"
 #include "tests/text_images/image_files.h"
 
 using vxtest::Entity;
@@ -13,16 +14,28 @@ namespace fs = std::filesystem;
 namespace {
 
 // A document of height 100 whose images go to the test's output folder as
-// those of the drawing "plan".
+// those of the drawing "plan", with its warnings recorded.
 struct ImageDocument : ShapeDocument {
     ImageDocument() {
         folder = vxtest::TestOutputFolder();
         conv.m_strImageFolder = folder;
         conv.m_strOutputPath = folder + "plan.dxf";
         conv.m_strInputPath = vxtest::TestInputFolder() + "plan.svg";
+        conv.SetMessageSink(&warnings);
     }
     std::string folder;
+    vxtest::RecordingMessages warnings;
 };
+
+// Converts each image and checks the warning that leaves it out.
+void ExpectLeftOut(ImageDocument& doc, std::initializer_list<std::pair<std::string, std::string>> cases) {
+    for (const auto& [href, warning] : cases) {
+        const size_t before = doc.warnings.messages.size();
+        doc.conv.ConvertImage("0", "0", "1", "1", href);
+        ASSERT_EQ(doc.warnings.messages.size(), before + 1) << href;
+        EXPECT_EQ(doc.warnings.messages.back(), warning) << href;
+    }
+}
 
 std::string DataPng() { return std::string("data:image/png;base64,") + vxtest::kTinyPngBase64; }
 
@@ -41,12 +54,13 @@ TEST(Image, EmbeddedPictureCoversTheShownAreaAndRecordsItsDefinition) {
     // Lower-left corner: SVG (10, 20 + 32), flipped.
     EXPECT_EQ(image.Real(10), 10);
     EXPECT_EQ(image.Real(20), 48);
-    EXPECT_EQ(image.Real(11), 1);
+    // One pixel spread over the whole area.
+    EXPECT_EQ(image.Real(11), 64.9);
     EXPECT_EQ(image.Real(21), 0);
     EXPECT_EQ(image.Real(12), 0);
-    EXPECT_EQ(image.Real(22), 1);
-    EXPECT_EQ(image.Real(13), 64);
-    EXPECT_EQ(image.Real(23), 32);
+    EXPECT_EQ(image.Real(22), 32);
+    EXPECT_EQ(image.Real(13), 1);
+    EXPECT_EQ(image.Real(23), 1);
     EXPECT_EQ(image.Int(62), 1);
     EXPECT_EQ(image.Int(370), -1);
     EXPECT_EQ(image.Str(8), "pictures");
@@ -59,33 +73,73 @@ TEST(Image, EmbeddedPictureCoversTheShownAreaAndRecordsItsDefinition) {
     EXPECT_EQ(def.ipy, 48);
     EXPECT_EQ(def.ux, 64.9);
     EXPECT_EQ(def.vy, 32);
-    EXPECT_EQ(def.width, 64);
-    EXPECT_EQ(def.height, 32);
+    EXPECT_EQ(def.width, 1);
+    EXPECT_EQ(def.height, 1);
     EXPECT_EQ(def.brightness, 50);
     EXPECT_EQ(def.contrast, 50);
     EXPECT_EQ(def.fade, 0);
 }
 
-TEST(Image, GroupTransformsMoveTheCorner) {
-    ImageDocument doc;
-    doc.conv.PushTransform();
-    doc.conv.ParseGroupTransform("translate(100,10)");
-    doc.conv.ConvertImage("10", "20", "8", "4", DataPng());
-    doc.conv.PopTransform();
-    const auto images = doc.Entities("IMAGE");
-    ASSERT_EQ(images.size(), 1u);
-    EXPECT_EQ(images[0].Real(10), 110);
-    EXPECT_EQ(images[0].Real(20), 100 - 34);
+// At x 10, y 20 in a drawing of height 100: the IMAGE starts at the lower-left
+// corner, mapped by the groups and flipped.
+TEST(Image, PixelsSpreadOverTheShownArea) {
+    struct Case {
+        const char* what;
+        std::string picture, width, height, groupTransform;
+        double cornerX, cornerY, ux, uy, vx, vy;
+        int pixelsWide, pixelsHigh;
+    };
+    const std::string noFrame = "\xFF\xD8\xFF\xE0";
+    const Case cases[] = {
+        {"16 x 16 shown at 64 x 64", vxtest::PngHead(16, 16), "64", "64", "", 10, 16, 4, 0, 0, 4, 16, 16},
+        {"group translation", vxtest::PngHead(8, 4), "8", "4", "translate(100,10)", 110, 66, 1, 0, 0, 1, 8, 4},
+        {"group scale", vxtest::PngHead(16, 8), "64", "32", "scale(2,3)", 20, -56, 8, 0, 0, 12, 16, 8},
+        {"mirrored by a group", vxtest::PngHead(16, 8), "64", "32", "scale(-1,1)", -10, 48, -4, 0, 0, 4, 16, 8},
+        {"unknown size: one unit per pixel", noFrame, "64.9", "32", "scale(2)", 20, -4, 1, 0, 0, 1, 64, 32},
+    };
+    const std::string input = vxtest::TestInputFolder();
+    for (const Case& c : cases) {
+        ImageDocument doc;
+        vxtest::WriteFile(input + "picture.jpg", c.picture);
+        doc.conv.PushTransform();
+        doc.conv.ParseGroupTransform(c.groupTransform);
+        doc.conv.ConvertImage("10", "20", c.width, c.height, "picture.jpg");
+        doc.conv.PopTransform();
+        const auto images = doc.Entities("IMAGE");
+        ASSERT_EQ(images.size(), 1u) << c.what;
+        EXPECT_DOUBLE_EQ(images[0].Real(10), c.cornerX) << c.what;
+        EXPECT_DOUBLE_EQ(images[0].Real(20), c.cornerY) << c.what;
+        EXPECT_DOUBLE_EQ(images[0].Real(11), c.ux) << c.what;
+        EXPECT_DOUBLE_EQ(images[0].Real(21), c.uy) << c.what;
+        EXPECT_DOUBLE_EQ(images[0].Real(12), c.vx) << c.what;
+        EXPECT_DOUBLE_EQ(images[0].Real(22), c.vy) << c.what;
+        EXPECT_EQ(images[0].Real(13), c.pixelsWide) << c.what;
+        EXPECT_EQ(images[0].Real(23), c.pixelsHigh) << c.what;
+        EXPECT_EQ(doc.conv.m_imageDefs[0].width, c.pixelsWide) << c.what;
+        EXPECT_EQ(doc.conv.m_imageDefs[0].height, c.pixelsHigh) << c.what;
+    }
 }
 
-TEST(Image, EmbeddedPicturesAreNumberedAndBadOnesDropped) {
+TEST(Image, EmbeddedPicturesAreNumberedAndBadOnesLeftOutWithAWarning) {
     ImageDocument doc;
     doc.conv.ConvertImage("0", "0", "1", "1", DataPng());
     doc.conv.ConvertImage("0", "0", "1", "1", " DATA:image/JPEG;base64,/9j/4A== ");
-    for (const char* bad : {"data:image/png;base64,#bad#", "data:image/gif;base64,R0lG",
-                            "data:image/png,plain", "data:image/png;base64", "data:image/png;base64,",
-                            "", "   ", "ftp://host/a.png", "mailto:a.png"})
-        doc.conv.ConvertImage("0", "0", "1", "1", bad);
+    EXPECT_TRUE(doc.warnings.messages.empty());
+    const std::string longData = "data:image/png;base64," + std::string(5000, '!');
+    ExpectLeftOut(doc, {
+        {"data:image/png;base64,#bad#", "picture data:image/png;base64,#bad# left out: bad embedded data"},
+        {"data:image/gif;base64,R0lG", "picture data:image/gif;base64,R0lG left out: unsupported type"},
+        {"data:image/png,plain", "picture data:image/png,plain left out: bad embedded data"},
+        {"data:image/png;base64", "picture data:image/png;base64 left out: bad embedded data"},
+        {"data:image/png;base64,", "picture data:image/png;base64, left out: bad embedded data"},
+        {"data:image/png;base64,aGVsbG8=", "picture data:image/png;base64,aGVsbG8= left out: not a picture"},
+        {longData, "picture " + longData.substr(0, 40) + "... left out: bad embedded data"},
+        {"", "picture left out: no reference"},
+        {"   ", "picture left out: no reference"},
+        {"ftp://host/a.png", "picture ftp://host/a.png left out: unsupported address"},
+        {"mailto:a.png", "picture mailto:a.png left out: unsupported address"},
+        {"a\nb.png", "picture a?b.png left out: unsafe name"},
+    });
     EXPECT_EQ(doc.Entities("IMAGE").size(), 2u);
     ASSERT_EQ(doc.conv.m_imageDefs.size(), 2u);
     EXPECT_TRUE(fs::exists(doc.folder + "plan-image1.png"));
@@ -107,11 +161,14 @@ TEST(Image, LocalPicturesAreCopiedIntoTheImageFolder) {
     doc.conv.ConvertImage("0", "0", "1", "1", fs::absolute(input + "abs.png").string());
     doc.conv.ConvertImage("0", "0", "1", "1", "file://" + fs::absolute(input + "url.png").string());
     doc.conv.ConvertImage("0", "0", "1", "1", doc.folder + "here.png");  // already in place
-    // Dropped: no picture, missing, a folder, another host.
-    doc.conv.ConvertImage("0", "0", "1", "1", input + "secret.txt");
-    doc.conv.ConvertImage("0", "0", "1", "1", "missing.png");
-    doc.conv.ConvertImage("0", "0", "1", "1", "pics");
-    doc.conv.ConvertImage("0", "0", "1", "1", "file://elsewhere" + fs::absolute(input + "url.png").string());
+    const std::string elsewhere = "file://elsewhere" + fs::absolute(input + "url.png").string();
+    ExpectLeftOut(doc, {
+        {input + "secret.txt", "picture " + input + "secret.txt left out: not a picture"},
+        {"missing.png", "picture missing.png left out: not found"},
+        {"pics", "picture pics left out: not a picture"},
+        {"pics/", "picture pics/ left out: no file name"},
+        {elsewhere, "picture " + elsewhere + " left out: not on this computer"},
+    });
 
     ASSERT_EQ(doc.conv.m_imageDefs.size(), 4u);
     EXPECT_EQ(vxtest::ReadFile(doc.folder + "rel ative.png"), vxtest::TinyPng());
@@ -124,9 +181,9 @@ TEST(Image, LocalPicturesAreCopiedIntoTheImageFolder) {
 
 TEST(ImageEndToEnd, EachImageHasADefinitionReferringToIt) {
     const std::string input = vxtest::TestInputFolder();
-    vxtest::WriteFile(input + "logo.png", vxtest::TinyPng());
+    vxtest::WriteFile(input + "logo.png", vxtest::PngHead(16, 8));
     const std::string dxf = vxtest::ConvertSvg(
-        "<svg height=\"100\"><image x=\"1\" y=\"2\" width=\"30\" height=\"20\" xlink:href=\"logo.png\"/>"
+        "<svg height=\"100\"><image x=\"1\" y=\"2\" width=\"64\" height=\"20\" xlink:href=\"logo.png\"/>"
         "<image x=\"5\" y=\"5\" width=\"10\" height=\"10\" xlink:href=\"" + DataPng() + "\"/>"
         "<image x=\"5\" y=\"5\" width=\"10\" height=\"10\" xlink:href=\"nothing.png\"/></svg>",
         true, "page");
@@ -142,4 +199,12 @@ TEST(ImageEndToEnd, EachImageHasADefinitionReferringToIt) {
         EXPECT_TRUE(fs::exists(files[i]));
     }
     EXPECT_EQ(images[0].Real(20), 78);
+    // The 16 x 8 picture spans 64 x 20 units; its definition states its pixels.
+    EXPECT_EQ(images[0].Real(11), 4);
+    EXPECT_EQ(images[0].Real(22), 2.5);
+    EXPECT_EQ(images[0].Real(13), 16);
+    EXPECT_EQ(images[0].Real(23), 8);
+    EXPECT_EQ(defs[0].Real(10), 16);
+    EXPECT_EQ(defs[0].Real(20), 8);
+    EXPECT_EQ(defs[1].Real(10), 1);
 }
