@@ -8,6 +8,7 @@
 
 #include "convert/input_text.h"
 #include "tests/support/convert_fixture.h"
+#include "tests/support/dxf_groups.h"
 
 using namespace vxtest;
 
@@ -85,17 +86,19 @@ TEST(InputText, EncodingsBecomeUtf8AndBadGzipFailsWithItsReason) {
 }
 
 TEST(InputText, CompressedDrawingConvertsAsPlainAndABombWritesNothing) {
-    const std::string svg = "<svg height=\"9\"><line x1=\"1\" y1=\"2\" x2=\"3\" y2=\"4\"/></svg>";
+    // The dash pattern shows that the raw-text scan read the decoded text too.
+    const std::string svg = "<svg height=\"9\"><line x1=\"1\" y1=\"2\" x2=\"3\" y2=\"4\" "
+                            "style=\"stroke-dasharray:4 2\"/></svg>";
     CSvgConverter converter;
     const std::string plain = ConvertSvg(converter, svg, "plain");
     ASSERT_NE(plain, "");
     const std::string input = TestInputFolder() + "plan.svgz";
-    WriteFile(input, Gzip(Utf16(u"<svg height=\"9\"><line x1=\"1\" y1=\"2\" x2=\"3\" y2=\"4\"/></svg>",
-                               false)));
+    WriteFile(input, Gzip(Utf16(std::u16string(svg.begin(), svg.end()), false)));
     std::string outName;
     ASSERT_TRUE(converter.ConvertFile(input, outName));
     EXPECT_EQ(outName, "plan.dxf");
     EXPECT_EQ(ReadFile(converter.m_strOutputFolder + outName), plain);
+    EXPECT_EQ(TableCount(plain, "LTYPE"), 2);
 
     const std::string bomb = TestInputFolder() + "bomb.svgz";
     WriteFile(bomb, Gzip(std::string(1 << 20, ' '), 16));
