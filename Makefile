@@ -1,7 +1,7 @@
 # Two commands for a fresh Debian 12 machine: `make run` and `make test`.
 BUILD ?= build
 JOBS ?= $(shell nproc)
-PACKAGES = build-essential cmake libdxflib-dev libcurl4-openssl-dev libgtest-dev \
+PACKAGES = build-essential cmake libdxflib-dev libcurl4-openssl-dev zlib1g-dev libgtest-dev \
            qt6-base-dev python3-ezdxf python3-matplotlib xvfb xauth \
            file desktop-file-utils man-db
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)

@@ -6,7 +6,9 @@
 #include <exception>
 #include <new>
 
+#include "convert/input_text.h"
 #include "convert/svg_converter.h"
+#include "convert/svg_element.h"
 #include "platform/progress_sink.h"
 #include "xml/xml_parser.h"
 
@@ -87,6 +89,7 @@ bool CSvgConverter::ConvertFile(std::string inputPath, std::string& outName) {
         ThrowIfCancelled();
         if (const int error = ReadWholeFile(inputPath, content))
             return Fail(std::string("cannot read: ") + ErrnoText(error));
+        if (std::string failure; !vx::DecodeInputText(content, failure)) return Fail(failure);
         if (m_pProgress) m_pProgress->Show(inputPath);
         ReportProgress(0);
 
@@ -95,6 +98,11 @@ bool CSvgConverter::ConvertFile(std::string inputPath, std::string& outName) {
 
         // A document that stops parsing part way is converted as far as it was built.
         LoadXml(m_xmlRoot, content, m_strRootName, m_pMessages);
+        // Empty files, pictures and other texts are no drawing: they write nothing.
+        if (!vx::HoldsSvgElement(m_xmlRoot)) {
+            m_xmlRoot.Clear();
+            return Fail("not an SVG drawing");
+        }
         const size_t inputBytes = content.size();
         content = std::string();
         ReportProgress(12);

@@ -3,8 +3,11 @@
 #include <string_view>
 
 #include "xml/xml_parser.h"
+#include "xml/xml_text.h"
 
 namespace {
+
+using vx::xml::AppendUtf8;
 
 struct CNamedEntity {
     std::string_view name;  // after the '&', with the ';'
@@ -25,24 +28,6 @@ int DigitValue(char c, int base) {
 
 bool IsScalarValue(uint32_t code) {
     return code > 0 && code <= kMaxCodePoint && (code < 0xD800 || code > 0xDFFF);
-}
-
-void AppendUtf8(std::string& out, uint32_t code) {
-    if (code < 0x80) {
-        out += char(code);
-    } else if (code < 0x800) {
-        out += char(0xC0 | (code >> 6));
-        out += char(0x80 | (code & 0x3F));
-    } else if (code < 0x10000) {
-        out += char(0xE0 | (code >> 12));
-        out += char(0x80 | ((code >> 6) & 0x3F));
-        out += char(0x80 | (code & 0x3F));
-    } else {
-        out += char(0xF0 | (code >> 18));
-        out += char(0x80 | ((code >> 12) & 0x3F));
-        out += char(0x80 | ((code >> 6) & 0x3F));
-        out += char(0x80 | (code & 0x3F));
-    }
 }
 
 // "#65;" or "#x41;" at the start of s: its length, or 0 when it is no valid reference.

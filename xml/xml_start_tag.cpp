@@ -40,8 +40,10 @@ std::string_view TakeValue(std::string_view& rest) {
 }  // namespace
 
 std::string_view RawTagName(std::string_view token) {
-    const size_t space = token.find(' ');
-    if (space != npos) return token.substr(1, space - 1);
+    // Any blank ends the name, as a space does: tools lay out tags with tabs
+    // and line breaks (<path\n\td="...">).
+    const size_t blank = FindBlank(token);
+    if (blank < token.size()) return token.substr(1, blank - 1);
     std::string_view name = token.substr(std::min<size_t>(1, token.size()));
     if (!name.empty() && name.back() == '>') {
         name.remove_suffix(1);
@@ -53,8 +55,6 @@ std::string_view RawTagName(std::string_view token) {
 std::string_view ElementName(std::string_view token) {
     if (token.empty() || token[0] != '<') return {};
     std::string_view name = RawTagName(token);
-    if (!name.empty() && name.back() == '\n') name.remove_suffix(1);
-    if (!name.empty() && name.back() == '\r') name.remove_suffix(1);
     if (!name.empty() && name.front() == '/') name.remove_prefix(1);
     return name;
 }
@@ -69,8 +69,12 @@ bool IsDeclaration(std::string_view token) {
 }
 
 bool IsEndTagOf(std::string_view token, std::string_view name) {
-    return token.size() == name.size() + 3 && token.compare(0, 2, "</") == 0 &&
-           token.compare(2, name.size(), name) == 0 && token.back() == '>';
+    if (token.size() < name.size() + 3 || token.compare(0, 2, "</") != 0 ||
+        token.compare(2, name.size(), name) != 0 || token.back() != '>')
+        return false;
+    // Blanks may stand between the name and the '>' (</g\n>).
+    const std::string_view between = token.substr(2 + name.size(), token.size() - 3 - name.size());
+    return TrimLeftBlanks(between).empty();
 }
 
 CStartTag ReadStartTag(std::string_view token) {
@@ -82,7 +86,7 @@ CStartTag ReadStartTag(std::string_view token) {
     size_t end = token.size() - 1;
     tag.selfClosing = end > 0 && token[end - 1] == '/';
     if (tag.selfClosing) --end;
-    const size_t start = tag.name.size() + 1;
+    const size_t start = RawTagName(token).size() + 1;
     if (start < end) tag.attributes = TrimBlanks(token.substr(start, end - start));
     return tag;
 }

@@ -7,17 +7,17 @@ class CXML;
 
 namespace vx::xml {
 
-// The name as written: up to the first space, or up to the final '>' (and a
-// '/' before it) when the tag has no space.
+// The name as written: up to the first blank, or up to the final '>' (and a
+// '/' before it) when the tag has no blank.
 std::string_view RawTagName(std::string_view token);
-// The element name: the raw name without a line break after it and without a
-// leading '/' (an end tag read as a start tag names its element).
+// The element name: the raw name without a leading '/' (an end tag read as a
+// start tag names its element).
 std::string_view ElementName(std::string_view token);
 // True when the token is a tag and, unless name is empty, its raw name is name.
 bool IsStartTag(std::string_view token, std::string_view name);
 // Comments, declarations and processing instructions: "<!..." and "<?...".
 bool IsDeclaration(std::string_view token);
-// Exactly "</name>".
+// "</name>", with or without blanks before the '>'.
 bool IsEndTagOf(std::string_view token, std::string_view name);
 
 struct CStartTag {

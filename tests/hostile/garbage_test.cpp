@@ -1,6 +1,7 @@
 // Files that are not the drawings they claim to be: empty, random bytes,
-// broken encodings, degenerate arcs, and real drawings cut off anywhere. The
-// input can be read, so each one converts, and the DXF is one readers take.
+// broken encodings, degenerate arcs, and real drawings cut off anywhere. A file
+// without an svg element fails as no drawing and writes nothing; every other
+// one converts, and the DXF is one readers take.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -44,19 +45,36 @@ std::string RandomBytes(unsigned seed, size_t size) {
 
 }  // namespace
 
-TEST(Garbage, EmptyFileConvertsToAnEmptyDrawing) {
-    // An empty file can be read: it is a drawing with nothing in it.
-    const std::string dxf = ConvertSvg("", true, "empty");
-    ExpectWholeDxf(dxf);
-    EXPECT_TRUE(EntitiesOf(dxf).empty());
+TEST(Garbage, FilesWithoutAnSvgElementFailAndWriteNothing) {
+    const std::pair<const char*, std::string> notDrawings[] = {
+        {"empty", ""},
+        {"random", RandomBytes(7, 64 * 1024)},
+        {"png", ReadFile(VX_SOURCE_DIR "/examples/checker.png")},
+        {"words", "a plan, drawn some day"},
+        {"xhtml", "<?xml version=\"1.0\"?><html><body><svgx><path d=\"M0 0 L9 9\"/>"},
+    };
+    CSvgConverter converter;
+    for (const auto& [name, bytes] : notDrawings) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(ConvertSvg(converter, bytes, name), "");
+        EXPECT_EQ(converter.FailureReason(), "not an SVG drawing");
+    }
+    EXPECT_EQ(FilesBelow(TestOutputFolder()), std::vector<std::string>{});  // no temporary file either
+    // An svg element is a drawing however bare, prefixed, deep or cut off it is.
+    for (const char* svg : {"<svg/>", "<svg:svg xmlns:svg=\"http://www.w3.org/2000/svg\"/>",
+                            "<html><body><SVG></SVG></body></html>", "<svg height=\"5\"><g"}) {
+        SCOPED_TRACE(svg);
+        const std::string dxf = ConvertSvg(converter, svg, "bare");
+        ExpectWholeDxf(dxf);
+        EXPECT_TRUE(EntitiesOf(dxf).empty());
+    }
 }
 
-TEST(Garbage, RandomBytesConvertToAWholeDxf) {
+TEST(Garbage, RandomBytesInsideAnSvgElementConvertToAWholeDxf) {
     for (unsigned seed : {1u, 7u, 2024u}) {
         SCOPED_TRACE(seed);
         const std::string bytes = RandomBytes(seed, 64 * 1024);
-        ExpectWholeDxf(ConvertSvg(bytes, true, "random" + std::to_string(seed)));
-        // The same noise inside an svg element, with tags among it.
+        // Noise with tags among it.
         std::string tagged = "<svg height=\"100\">";
         for (size_t at = 0; at < bytes.size(); at += 512)
             tagged += bytes.substr(at, 512) + (at % 1024 ? "<path d=\"M0 0 L" : "<g id=\"");
@@ -129,8 +147,14 @@ TEST(Garbage, ExamplesCutOffAnywhereStillConvert) {
             SCOPED_TRACE(stem + " cut at " + std::to_string(cut));
             CSvgConverter converter;
             converter.m_imageFetch.allowNetwork = false;
-            ExpectWholeDxf(ConvertSvg(converter, whole.substr(0, cut),
-                                      stem + "-" + std::to_string(cut)));
+            const std::string piece = whole.substr(0, cut);
+            const std::string dxf = ConvertSvg(converter, piece, stem + "-" + std::to_string(cut));
+            // Cut before its svg element, a file is no drawing yet.
+            if (piece.find("<svg") == std::string::npos) {
+                EXPECT_EQ(converter.FailureReason(), "not an SVG drawing");
+                continue;
+            }
+            ExpectWholeDxf(dxf);
             ++converted;
         }
     }

@@ -81,6 +81,37 @@ TEST(XmlParser, TextKeepsEscapesBelowRootNonAsciiAndQuotes) {
     EXPECT_EQ(Child(*quoted, 0)->m_strText, "x");
 }
 
+// The tree as one line: name[attributes](children), and '!' where an element
+// met the end of the document instead of its end tag.
+std::string Outline(const CXML& element) {
+    std::string line = element.m_strTag + (element.m_bEndOfFile ? "!" : "") + "[";
+    for (const CAttribute& a : element.Attributes()) line += a.m_strName + "=" + a.m_strValue + ";";
+    line += "](";
+    for (const CXML* child : element.Children()) line += Outline(*child);
+    return line + ")";
+}
+
+// Each '%' stands for the blank run of the row: every kind of blank ends a
+// name and separates attributes, in start, end and self-closing tags alike.
+TEST(XmlParser, AnyBlankRunSeparatesNamesAndAttributes) {
+    const std::string layout =
+        "<svg%viewBox=\"0 0 10 10\"%width=\"10\"><g%id=\"a\"%><path%d=\"M0 0 L1 1\"%/>"
+        "<rect%x%=%\"1\"%y=\"2\"/></g%><circle%r='3'></circle%></svg%>";
+    for (const std::string blanks : {" ", "\t", "\n", "\r", "\r\n", " \n\t", "\t\r\n  "}) {
+        std::string document;
+        for (const char c : layout) c == '%' ? document += blanks : document += c;
+        Loaded l;
+        Load(l, document);
+        EXPECT_EQ(Outline(l.root), "svg[viewBox=0 0 10 10;width=10;](g[id=a;](path[d=M0 0 L1 1;]()"
+                                   "rect[x=1;y=2;]())circle[r=3;]())")
+            << document;
+    }
+    // A root asked for by name is found whatever blank follows its name.
+    Loaded named;
+    Load(named, "<metadata/><svg\theight=\"5\"/>", "svg");
+    EXPECT_EQ(Outline(named.root), "svg[height=5;]()");
+}
+
 TEST(XmlParser, CommentsSectionsAndSubsetsEndAtTheirOwnTerminators) {
     Loaded l;
     Load(l, "<!DOCTYPE svg [ <!ENTITY e \"x>y\"> ]>"
