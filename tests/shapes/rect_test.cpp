@@ -84,13 +84,11 @@ TEST(RoundRect, OneRadiusServesForBothAndEachIsAtMostHalfItsSide) {
             continue;
         }
         ASSERT_EQ(all.size(), 8u) << row.rx << "/" << row.ry;
-        const bool alongX = row.radiusX >= row.radiusY;
         // The top side starts after the top-left corner; its arc has the radii as axes.
-        EXPECT_EQ(all[0].Real(10), 10 + row.radiusX) << row.rx << "/" << row.ry;
-        EXPECT_EQ(ValuesOf(all[1], {11, 21, 40}),
-                  alongX ? (Values{row.radiusX, 0, row.radiusY / row.radiusX})
-                         : (Values{0, row.radiusY, row.radiusX / row.radiusY}))
-            << row.rx << "/" << row.ry;
+        const double x = row.radiusX, y = row.radiusY;
+        const Values axis = x >= y ? Values{x, 0, y / x} : Values{0, y, x / y};
+        EXPECT_EQ(all[0].Real(10), 10 + x) << row.rx << "/" << row.ry;
+        EXPECT_EQ(ValuesOf(all[1], {11, 21, 40}), axis) << row.rx << "/" << row.ry;
     }
 }
 
