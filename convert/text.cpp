@@ -94,11 +94,21 @@ int LeadingInt(std::string_view s) {
     return int(value);
 }
 
-bool ValueAfter(std::string_view text, std::string_view key, std::string_view& value) {
-    const size_t at = text.find(key);
-    if (at == std::string_view::npos) return false;
-    value = text.substr(at + key.size());
-    value = value.substr(0, value.find(';'));
+size_t DeclarationStart(std::string_view text, std::string_view name, size_t from) {
+    for (size_t at = text.find(name, from); at != std::string_view::npos;
+         at = text.find(name, at + 1)) {
+        size_t colon = at + name.size();
+        while (colon < text.size() && IsSpace(text[colon])) ++colon;
+        if (colon < text.size() && text[colon] == ':') return colon + 1;
+    }
+    return std::string_view::npos;
+}
+
+bool DeclarationValue(std::string_view text, std::string_view name, std::string_view& value) {
+    const size_t start = DeclarationStart(text, name);
+    if (start == std::string_view::npos) return false;
+    value = text.substr(start);
+    value = TrimView(value.substr(0, value.find(';')));
     return true;
 }
 

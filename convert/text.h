@@ -37,8 +37,13 @@ int LeadingInt(std::string_view s);
 // length, the height every y is flipped against): NaN is 0, the rest within 1e300.
 inline double Bounded(double v) { return std::isnan(v) ? 0.0 : std::clamp(v, -1e300, 1e300); }
 
-// The text after the first occurrence of key up to the next ';' (or the end);
-// false when key does not occur.
-bool ValueAfter(std::string_view text, std::string_view key, std::string_view& value);
+// Position just after the colon of the first declaration "name:" at or after
+// `from`, with white space allowed between name and colon ("fill : red"); npos
+// when there is none. The name is found anywhere in the text, not only at the
+// start of a declaration.
+size_t DeclarationStart(std::string_view text, std::string_view name, size_t from = 0);
+// The value of that first declaration up to the next ';' (or the end), trimmed;
+// false when there is none.
+bool DeclarationValue(std::string_view text, std::string_view name, std::string_view& value);
 
 }  // namespace vx

@@ -3,35 +3,61 @@
 #include "convert/text.h"
 #include "dxf/table_index.h"
 
+namespace {
+
+bool IsDashSeparator(char c) { return c == ',' || vx::IsSpace(c); }
+
+// Any mix of commas and white space separates the lengths of a dash array.
+template <class Take>
+void ForEachDashPiece(std::string_view pattern, Take take) {
+    size_t i = 0;
+    for (;;) {
+        while (i < pattern.size() && IsDashSeparator(pattern[i])) ++i;
+        if (i == pattern.size()) return;
+        const size_t start = i;
+        while (i < pattern.size() && !IsDashSeparator(pattern[i])) ++i;
+        take(pattern.substr(start, i - start));
+    }
+}
+
+// One spelling per pattern: "4,2", "4, 2" and " 4  2 " are all "4 2", so that
+// they make one line type and each finds it.
+std::string CanonicalPattern(std::string_view pattern) {
+    std::string key;
+    key.reserve(pattern.size());
+    ForEachDashPiece(pattern, [&](std::string_view piece) {
+        if (!key.empty()) key += ' ';
+        key += piece;
+    });
+    return key;
+}
+
+}  // namespace
+
 bool CSvgConverter::AddDashPattern(std::string_view pattern) {
-    pattern = vx::TrimView(pattern);
-    if (pattern.empty() || vx::EqualsNoCase(pattern, "none")) return false;
+    const std::string key = CanonicalPattern(pattern);
+    if (key.empty() || vx::EqualsNoCase(key, "none")) return false;
     CTableIndex& index = TableIndexes().dashes;
-    if (index.Find(m_dashes, DashKey, pattern) >= 0) return false;
-    m_dashes.emplace_back("Dash" + std::to_string(m_dashes.size() + 1), std::string(pattern));
-    index.Added(pattern);
+    if (index.Find(m_dashes, DashKey, key) >= 0) return false;
+    m_dashes.emplace_back("Dash" + std::to_string(m_dashes.size() + 1), key);
+    index.Added(key);
     return true;
 }
 
 std::string CSvgConverter::LookupDashName(std::string_view pattern) const {
-    pattern = vx::TrimView(pattern);
-    if (vx::EqualsNoCase(pattern, "none")) return {};
-    const long position = TableIndexes().dashes.Find(m_dashes, DashKey, pattern);
+    const std::string key = CanonicalPattern(pattern);
+    if (vx::EqualsNoCase(key, "none")) return {};
+    const long position = TableIndexes().dashes.Find(m_dashes, DashKey, key);
     return position < 0 ? std::string() : m_dashes[size_t(position)].name;
 }
 
 std::vector<double> CSvgConverter::ParseDashPattern(const CDashData& record, double& sum) {
     std::vector<double> numbers;
     sum = 0;
-    std::string_view rest = record.pattern;
-    // Every piece before a space counts, an empty one as 0; the piece after the
-    // last space only when there is one.
-    for (size_t space = rest.find(' '); space != std::string_view::npos;
-         space = rest.find(' ')) {
-        numbers.push_back(vx::Bounded(vx::LeadingNumber(rest.substr(0, space))));
-        rest.remove_prefix(space + 1);
-    }
-    if (!rest.empty()) numbers.push_back(vx::Bounded(vx::LeadingNumber(rest)));
+    // A piece without a leading number counts as 0.
+    ForEachDashPiece(record.pattern, [&](std::string_view piece) {
+        numbers.push_back(vx::Bounded(vx::LeadingNumber(piece)));
+    });
     // A line type's lengths must be finite numbers: huge ones are bounded.
     for (double number : numbers) sum = vx::Bounded(sum + number);
     return numbers;

@@ -8,13 +8,14 @@
 
 namespace {
 
-constexpr std::string_view kDashKey = "stroke-dasharray:";
-constexpr std::string_view kFontKey = "font-family:";
+constexpr std::string_view kDashName = "stroke-dasharray";
+constexpr std::string_view kFontName = "font-family";
 constexpr size_t kMaxDashChars = 361;
 constexpr size_t kMaxFontChars = 129;
 
+// Any white space may separate dash lengths, as the walker reads them.
 bool IsDashChar(char c) {
-    return (c >= '0' && c <= '9') || c == '.' || c == ',' || c == ' ' || c == '-';
+    return (c >= '0' && c <= '9') || c == '.' || c == ',' || vx::IsSpace(c) || c == '-';
 }
 
 // A value ends at the first character that cannot belong to it, or at the
@@ -28,13 +29,13 @@ std::string_view ValueAt(std::string_view text, size_t start, size_t maxChars,
     return text.substr(start, end - start);
 }
 
-// Calls take(position after the key) for each occurrence that has at least
-// one byte after it.
+// Calls take(position after the colon) for each declaration of the name (the
+// style form "name:", blanks allowed before the colon, not the attribute form
+// name="...") that has at least one byte after it.
 template <class Take>
-void ForEachOccurrence(std::string_view text, std::string_view key, Take take) {
-    for (size_t at = text.find(key); at != std::string_view::npos;
-         at = text.find(key, at + key.size())) {
-        const size_t after = at + key.size();
+void ForEachDeclaration(std::string_view text, std::string_view name, Take take) {
+    for (size_t after = vx::DeclarationStart(text, name); after != std::string_view::npos;
+         after = vx::DeclarationStart(text, name, after)) {
         if (after >= text.size()) break;
         take(after);
     }
@@ -43,12 +44,11 @@ void ForEachOccurrence(std::string_view text, std::string_view key, Take take) {
 }  // namespace
 
 void CSvgConverter::ScanRawText(std::string_view buffer) {
-    ForEachOccurrence(buffer, kDashKey, [&](size_t after) {
-        const std::string_view value = vx::TrimView(ValueAt(buffer, after, kMaxDashChars, IsDashChar));
-        if (!value.empty()) AddDashPattern(value);
+    ForEachDeclaration(buffer, kDashName, [&](size_t after) {
+        AddDashPattern(ValueAt(buffer, after, kMaxDashChars, IsDashChar));
     });
-    ForEachOccurrence(buffer, kFontKey, [&](size_t after) {
-        // Only the first family of a list: a comma right after the key leaves nothing.
+    ForEachDeclaration(buffer, kFontName, [&](size_t after) {
+        // Only the first family of a list: a comma right after the colon leaves nothing.
         if (buffer[after] == ',') return;
         const std::string_view value = ValueAt(buffer, after, kMaxFontChars, [](char c) {
             return c != ',' && c != ';' && c != '>' && c != '"';

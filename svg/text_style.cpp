@@ -8,14 +8,13 @@ void CSvgConverter::ParseTextStyle(std::string_view style, std::string& fontSize
     fontSize.clear();
     fontFamily.clear();
     std::string_view value;
-    if (vx::ValueAfter(style, "fill:", value) && value != "none") {
+    if (vx::DeclarationValue(style, "fill", value) && value != "none") {
         // A text is drawn in its fill colour, so the fill sets the stroke colour too.
         ApplyStrokeColor(value);
         bool known = true;
         const uint32_t rgb = ParseColor(value, &known);
         if (known) m_crFill = rgb;
     }
-    // Values keep their blanks; the text emitter reads the size as a leading number.
-    if (vx::ValueAfter(style, "font-family:", value)) fontFamily.assign(value);
-    if (vx::ValueAfter(style, "font-size:", value)) fontSize.assign(value);
+    if (vx::DeclarationValue(style, "font-family", value)) fontFamily.assign(value);
+    if (vx::DeclarationValue(style, "font-size", value)) fontSize.assign(value);
 }

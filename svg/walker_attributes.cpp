@@ -37,7 +37,8 @@ void ApplyGroupAttribute(CSvgConverter& c, const CElementKind& kind, const std::
         if (kind.isGroupExact) c.ParseGroupTransform(v);
     } else if (EqualsNoCase(n, "style")) {
         c.m_bFill = 0;
-        if (vx::Contains(v, "font-size:")) c.m_strGroupStyle = v;
+        if (vx::DeclarationStart(v, "font-size") != std::string_view::npos)
+            c.m_strGroupStyle = v;
         c.ApplyStyleDeclarations(v, kind, texts);
     } else if (EqualsNoCase(n, "font-size")) {
         c.m_strFontSize = v;
@@ -156,7 +157,7 @@ void CSvgConverter::ApplyAttributes(CXML* element, const CElementKind& kind, CEl
 }
 
 // A style text cut at every ';' into declarations split at their first ':'.
-// Names and values are used as they stand: no trimming, exact comparison.
+// White space around a name or value is no part of it: "fill: lime" is lime.
 void CSvgConverter::ApplyStyleDeclarations(std::string_view style, const CElementKind& kind,
                                            CElementTexts& texts) {
     size_t start = 0;
@@ -167,8 +168,8 @@ void CSvgConverter::ApplyStyleDeclarations(std::string_view style, const CElemen
         start = end + 1;
         const size_t colon = piece.find(':');
         if (colon == std::string_view::npos) continue;
-        const std::string_view name = piece.substr(0, colon);
-        const std::string_view value = piece.substr(colon + 1);
+        const std::string_view name = vx::TrimView(piece.substr(0, colon));
+        const std::string_view value = vx::TrimView(piece.substr(colon + 1));
         if (name == "fill") {
             if (kind.isGroup) ApplyGroupFill(*this, value);
             else FillUpdate(value);
@@ -184,9 +185,9 @@ void CSvgConverter::ApplyStyleDeclarations(std::string_view style, const CElemen
     }
 }
 
-// A rect's style is searched for "fill:" and "stroke:" rather than split.
+// A rect's style is searched for its fill and stroke declarations rather than split.
 void CSvgConverter::ApplyRectStyle(std::string_view style, CElementTexts& texts) {
     std::string_view value;
-    if (vx::ValueAfter(style, "fill:", value)) ApplyRectFill(*this, value, texts);
-    if (vx::ValueAfter(style, "stroke:", value) && value != "none") ApplyStrokeColor(value);
+    if (vx::DeclarationValue(style, "fill", value)) ApplyRectFill(*this, value, texts);
+    if (vx::DeclarationValue(style, "stroke", value) && value != "none") ApplyStrokeColor(value);
 }

@@ -1,8 +1,27 @@
+#include <algorithm>
 #include <cmath>
 
 #include "convert/svg_converter.h"
 #include "convert/text.h"
 #include "geometry/finite.h"
+
+namespace {
+
+// A radius without a number takes the other one's, as SVG has it, and each is
+// at most half its side. A negative radius would make corner arcs with a
+// negative axis ratio, which DXF readers reject: the corners take its size.
+void CornerRadii(std::string_view rx, std::string_view ry, double w, double h, double& radiusX,
+                 double& radiusY) {
+    size_t usedX = 0, usedY = 0;
+    radiusX = std::fabs(vx::ReadNumber(vx::TrimLeftView(rx), usedX));
+    radiusY = std::fabs(vx::ReadNumber(vx::TrimLeftView(ry), usedY));
+    if (usedX == 0) radiusX = radiusY;
+    if (usedY == 0) radiusY = radiusX;
+    radiusX = std::min(radiusX, std::fabs(w) / 2);
+    radiusY = std::min(radiusY, std::fabs(h) / 2);
+}
+
+}  // namespace
 
 void CSvgConverter::ConvertRect(const std::string& transform, const std::string& x,
                                 const std::string& y, const std::string& width,
@@ -10,17 +29,14 @@ void CSvgConverter::ConvertRect(const std::string& transform, const std::string&
                                 const std::string& ry) {
     if (!m_pWriter) return;
     if (!m_bFillOption) filled = 0;
-    // A missing ry is 0 and does not take rx: such a rectangle keeps square corners.
-    const double radiusX = vx::LeadingNumber(rx), radiusY = vx::LeadingNumber(ry);
-    if (radiusX != 0 && radiusY != 0) {
-        // A negative radius would make corner arcs with a negative axis ratio,
-        // which DXF readers reject: the corners take the radii's size.
-        ConvertRoundRect(transform, x, y, width, height, filled, std::fabs(radiusX),
-                         std::fabs(radiusY));
-        return;
-    }
     const double left = vx::LeadingNumber(x), top = vx::LeadingNumber(y);
     const double w = vx::LeadingNumber(width), h = vx::LeadingNumber(height);
+    double radiusX = 0, radiusY = 0;
+    CornerRadii(rx, ry, w, h, radiusX, radiusY);
+    if (radiusX != 0 && radiusY != 0) {
+        ConvertRoundRect(transform, x, y, width, height, filled, radiusX, radiusY);
+        return;
+    }
     CMatrix matrix;
     const bool hasTransform = ParseTransform(transform, matrix);
     // Every corner is mapped, so a turned rectangle stays a turned rectangle.

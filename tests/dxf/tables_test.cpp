@@ -33,7 +33,23 @@ TEST(RawScan, DashArraysOfStyleDeclarationsOnly) {
         "<path stroke-dasharray=\"7 7\"/>"
         "<path style='stroke-dasharray: 10 5 2 5 ;'/>"
         "<!-- stroke-dasharray:-1.5 2; -->");
-    EXPECT_EQ(Patterns(conv), (Texts{"Dash1=5,3", "Dash2=10 5 2 5", "Dash3=-1.5 2"}));
+    EXPECT_EQ(Patterns(conv), (Texts{"Dash1=5 3", "Dash2=10 5 2 5", "Dash3=-1.5 2"}));
+}
+
+TEST(LineTypes, EverySpellingOfOnePatternIsOneLineTypeThatEachFinds) {
+    // Any mix of commas and white space separates the lengths, in the scan and
+    // in the walker's lookup alike, and blanks may stand around the colon.
+    const Texts spellings = {"4,2", "4, 2", "4 2", " 4 ,2 ", "4\t2", "4,\n 2", "4 ,, 2"};
+    CSvgConverter conv;
+    for (const std::string& spelling : spellings) {
+        conv.ScanRawText("<path style=\"stroke-dasharray:" + spelling + ";stroke:#000\"/>");
+        conv.ScanRawText("<path style=\"stroke-dasharray \t: " + spelling + "\"/>");
+    }
+    EXPECT_EQ(Patterns(conv), (Texts{"Dash1=4 2"}));
+    for (const std::string& spelling : spellings)
+        EXPECT_EQ(conv.LookupDashName(spelling), "Dash1") << spelling;
+    EXPECT_EQ(conv.LookupDashName("4 2 4"), "");
+    EXPECT_EQ(conv.LookupDashName("42"), "");
 }
 
 TEST(RawScan, FirstFontFamilyWithQuotesOfTheSingleKind) {
@@ -45,9 +61,11 @@ TEST(RawScan, FirstFontFamilyWithQuotesOfTheSingleKind) {
         "<text style=\"font-family:,Arial\">d</text>"
         "<text style=\"font-family:none\">e</text>"
         "<text style=\"font-family: Arial \">f</text>"
-        "<text font-family=\"Verdana\">g</text>");
+        "<text font-family=\"Verdana\">g</text>"
+        "<text style=\"font-family :\tCourier New;\">h</text>");
     EXPECT_EQ(Families(conv), (Texts{"Style-Arial=Arial",
-                                     "Style-'Times New Roman'='Times New Roman'"}));
+                                     "Style-'Times New Roman'='Times New Roman'",
+                                     "Style-Courier New=Courier New"}));
     EXPECT_EQ(conv.LookupStyleName(" Arial "), "Style-Arial");
     EXPECT_EQ(conv.LookupStyleName("arial"), "");
     EXPECT_EQ(conv.LookupStyleName("None"), "");
@@ -84,18 +102,16 @@ TEST(LineTypes, AddAndLookUpTrimmedPatterns) {
     EXPECT_FALSE(conv.AddDashPattern("5,3"));
     EXPECT_FALSE(conv.AddDashPattern("  "));
     EXPECT_FALSE(conv.AddDashPattern("NONE"));
-    EXPECT_TRUE(conv.AddDashPattern("5, 3"));
-    EXPECT_EQ(Patterns(conv), (Texts{"Dash1=5,3", "Dash2=5, 3"}));
-    EXPECT_EQ(conv.LookupDashName(" 5,3 "), "Dash1");
-    EXPECT_EQ(conv.LookupDashName("5, 3"), "Dash2");
-    EXPECT_EQ(conv.LookupDashName("5 3"), "");
+    EXPECT_FALSE(conv.AddDashPattern("5, 3"));
+    EXPECT_TRUE(conv.AddDashPattern("5 3 5"));
+    EXPECT_EQ(Patterns(conv), (Texts{"Dash1=5 3", "Dash2=5 3 5"}));
     EXPECT_EQ(conv.LookupDashName("none"), "");
 
     // The table is a plain vector that others clear and fill: lookups follow it.
     conv.m_dashes.clear();
     EXPECT_EQ(conv.LookupDashName("5,3"), "");
     conv.m_dashes.push_back(CDashData("Dash7", "1 1"));
-    EXPECT_EQ(conv.LookupDashName("1 1"), "Dash7");
+    EXPECT_EQ(conv.LookupDashName("1,1"), "Dash7");
     EXPECT_TRUE(conv.AddDashPattern("5,3"));
     EXPECT_EQ(conv.m_dashes.back().name, "Dash2");
 }
@@ -113,19 +129,20 @@ TEST(TextStyles, AddFamiliesOnceEach) {
     EXPECT_TRUE(conv.AddFontFamily("Arial"));
 }
 
-TEST(LineTypes, DashPatternNumbersSplitAtSingleSpaces) {
-    double sum = -1;
-    EXPECT_EQ(Parse("5 3", sum), (std::vector<double>{5, 3}));
-    EXPECT_EQ(sum, 8);
-    EXPECT_EQ(Parse("5, 3", sum), (std::vector<double>{5, 3}));
-    EXPECT_EQ(Parse("5,3", sum), (std::vector<double>{5}));
-    EXPECT_EQ(Parse("10 5 2 5", sum), (std::vector<double>{10, 5, 2, 5}));
-    EXPECT_EQ(sum, 22);
-    EXPECT_EQ(Parse("5  3", sum), (std::vector<double>{5, 0, 3}));
-    EXPECT_EQ(Parse("5 3 ", sum), (std::vector<double>{5, 3}));
-    EXPECT_EQ(Parse("x -2.5", sum), (std::vector<double>{0, -2.5}));
-    EXPECT_EQ(sum, -2.5);
-    EXPECT_TRUE(Parse("", sum).empty());
-    EXPECT_EQ(sum, 0);
-    EXPECT_EQ(Parse("1e999 1", sum)[0], 1e300);  // huge numbers are bounded
+TEST(LineTypes, DashPatternNumbersSplitAtCommasAndWhiteSpace) {
+    const struct {
+        std::string pattern;
+        std::vector<double> numbers;
+        double sum;
+    } rows[] = {
+        {"5 3", {5, 3}, 8},     {"5, 3", {5, 3}, 8},         {"5,3", {5, 3}, 8},
+        {"5  3", {5, 3}, 8},    {",5\t3,", {5, 3}, 8},        {"10 5 2 5", {10, 5, 2, 5}, 22},
+        {"", {}, 0},            {"x -2.5", {0, -2.5}, -2.5},
+        {"1e999 1", {1e300, 1}, 1e300},  // huge numbers are bounded
+    };
+    for (const auto& row : rows) {
+        double sum = -1;
+        EXPECT_EQ(Parse(row.pattern, sum), row.numbers) << row.pattern;
+        EXPECT_EQ(sum, row.sum) << row.pattern;
+    }
 }

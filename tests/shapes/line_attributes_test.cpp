@@ -24,9 +24,9 @@ TEST(EntityAttributes, RecordCarriesLayerColourWidthAndLineType) {
 
 TEST(EntityAttributes, DashLineTypeTrimsAndFallsBackToByLayer) {
     CSvgConverter conv;
-    conv.m_dashes.push_back(CDashData("Dash1", "5,3"));
+    conv.AddDashPattern("5,3");
     EXPECT_EQ(conv.DashLineType(" 5,3 "), "Dash1");
-    EXPECT_EQ(conv.DashLineType("5, 3"), "BYLAYER");
+    EXPECT_EQ(conv.DashLineType("5 2"), "BYLAYER");
     EXPECT_EQ(conv.DashLineType("none"), "BYLAYER");
     EXPECT_EQ(conv.DashLineType(""), "BYLAYER");
 }

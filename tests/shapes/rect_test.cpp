@@ -30,11 +30,10 @@ TEST(Rect, OutlineIsClosedInTheFillColoursNumberAndAFillReplacesIt) {
     doc.conv.m_strLineType = "Dash1";
     doc.conv.ConvertRect("", "10", "10", "30", "20", 0, "", "");
     doc.conv.ConvertRect("", "10", "10", "30", "20", 1, "", "");
-    doc.conv.ConvertRect("", "0", "0", "10", "10", 0, "5", "");  // rx alone: square corners
     doc.conv.m_bFillOption = 0;
     doc.conv.ConvertRect("", "10", "10", "30", "20", 1, "", "");
     const auto all = doc.Entities();
-    ASSERT_EQ(TypesOf(all), "LWPOLYLINE HATCH LWPOLYLINE LWPOLYLINE ");
+    ASSERT_EQ(TypesOf(all), "LWPOLYLINE HATCH LWPOLYLINE ");
     const int fill = CSvgConverter::NearestDxfColor(0x0000FF);
     EXPECT_EQ(ValuesOf(all[0], {70, 90, 62, 370}), (Values{1, 4, double(fill), 0}));
     EXPECT_EQ(all[0].Str(6), "Dash1");
@@ -50,7 +49,7 @@ TEST(Rect, OutlineIsClosedInTheFillColoursNumberAndAFillReplacesIt) {
         EXPECT_EQ(edge.Real(21), corners[edgePoints.size() % 4].second);
     }
     EXPECT_EQ(edgePoints, corners);
-    EXPECT_EQ(vxtest::Points(all[3]), corners);
+    EXPECT_EQ(vxtest::Points(all[2]), corners);
 }
 
 TEST(Rect, TurnedRectangleKeepsAllFourCornersInsideGroups) {
@@ -63,6 +62,34 @@ TEST(Rect, TurnedRectangleKeepsAllFourCornersInsideGroups) {
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(vxtest::Points(lines[0]), (PointList{{100, 200}, {100, 190}, {80, 190}, {80, 200}}));
     EXPECT_EQ(vxtest::Points(lines[1])[0], (std::pair<double, double>(110, 180)));
+}
+
+TEST(RoundRect, OneRadiusServesForBothAndEachIsAtMostHalfItsSide) {
+    // A 30 x 20 rectangle at (10, 10); radii of 0 mean square corners.
+    const struct {
+        std::string rx, ry;
+        double radiusX, radiusY;
+    } rows[] = {
+        {"5", "", 5, 5},      {"", "5", 5, 5},       {"auto", " 4", 4, 4},
+        {"2", "6", 2, 6},     {"20", "", 15, 10},    {"5", "50", 5, 10},
+        {"-3", "", 3, 3},     {"", "", 0, 0},        {"0", "5", 0, 0},
+    };
+    for (const auto& row : rows) {
+        ShapeDocument doc;
+        doc.conv.ConvertRect("", "10", "10", "30", "20", 0, row.rx, row.ry);
+        const auto all = doc.Entities();
+        ASSERT_FALSE(all.empty());
+        if (row.radiusX == 0) {
+            EXPECT_EQ(TypesOf(all), "LWPOLYLINE ") << row.rx << "/" << row.ry;
+            continue;
+        }
+        ASSERT_EQ(all.size(), 8u) << row.rx << "/" << row.ry;
+        // The top side starts after the top-left corner; its arc has the radii as axes.
+        const double x = row.radiusX, y = row.radiusY;
+        const Values axis = x >= y ? Values{x, 0, y / x} : Values{0, y, x / y};
+        EXPECT_EQ(all[0].Real(10), 10 + x) << row.rx << "/" << row.ry;
+        EXPECT_EQ(ValuesOf(all[1], {11, 21, 40}), axis) << row.rx << "/" << row.ry;
+    }
 }
 
 TEST(RoundRect, OutlineIsFourSidesAndFourQuarterEllipsesInTheStrokeColour) {

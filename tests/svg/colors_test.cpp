@@ -112,17 +112,17 @@ TEST(ParseTextStyle, FontsAndFillColour) {
     conv.m_crStroke = conv.m_crFill = Rgb(255, 0, 0);
     conv.m_nColor = 1;
     std::string size = "x", family = "y";
-    conv.ParseTextStyle("fill:none;font-size:10", size, family);
+    conv.ParseTextStyle("fill : none ;font-size:10", size, family);
     EXPECT_EQ(size, "10");
     EXPECT_EQ(family, "");
     EXPECT_EQ(conv.m_crStroke, Rgb(255, 0, 0));
     EXPECT_EQ(conv.m_crFill, Rgb(255, 0, 0));
     EXPECT_EQ(conv.m_nColor, 1);
 
-    // The fill becomes the stroke colour too; values keep their blanks.
-    conv.ParseTextStyle("font-family: Arial;fill:#0000ff;font-size: 12px", size, family);
-    EXPECT_EQ(size, " 12px");
-    EXPECT_EQ(family, " Arial");
+    // The fill becomes the stroke colour too; blanks around names and values go.
+    conv.ParseTextStyle("font-family : Arial ;fill:\t#0000ff ;font-size: 12px", size, family);
+    EXPECT_EQ(size, "12px");
+    EXPECT_EQ(family, "Arial");
     EXPECT_EQ(conv.m_crStroke, Rgb(0, 0, 255));
     EXPECT_EQ(conv.m_crFill, Rgb(0, 0, 255));
     EXPECT_EQ(conv.m_nColor, 5);

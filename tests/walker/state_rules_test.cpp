@@ -163,3 +163,38 @@ TEST(Use, GroupFillSendsAFilledUseToTheHatchEvenWithoutHatchFills) {
     const std::string dxf = ConvertSvg(svg, false);
     EXPECT_EQ(Types(dxf), (Types_{"HATCH", "LWPOLYLINE", "LWPOLYLINE"}));
 }
+
+TEST(StyleSpacing, BlanksAroundNamesAndValuesAreIgnoredInEveryStyleRead) {
+    const std::string line = " d=\"M0 0 L10 0\"/>";
+    const std::string box = " x=\"0\" y=\"0\" width=\"5\" height=\"5\"/>";
+    const struct {
+        std::string body;
+        std::string type;  // of the entity checked: the last of its kind, if any
+        int code;
+        std::string expected;
+    } rows[] = {
+        {"<path style=\"stroke: blue\"" + line, "LWPOLYLINE", 62, "5"},
+        {"<path style=\" stroke :\tblue ; stroke-width : 2\"" + line, "LWPOLYLINE", 40, "2.0"},
+        {"<path style=\"stroke:#000; stroke-dasharray : 4, 2 \"" + line, "LWPOLYLINE", 6, "Dash1"},
+        {"<path style=\"fill: none; stroke: #f00000\"" + line, "LWPOLYLINE", 62, "1"},
+        {"<g style=\"stroke : #00ff00 \"><line x1=\"0\" y1=\"0\" x2=\"1\" y2=\"1\"/></g>",
+         "LINE", 62, "3"},
+        {"<defs><symbol id=\"s\"><path d=\"M0 0 L10 0 L10 10 Z\"/></symbol></defs>"
+         "<g style=\"fill : #0000ff\"><use xlink:href=\"#s\"/></g>",
+         "HATCH", 62, "5"},
+        {"<rect style=\"fill: #0000ff ; stroke : red\"" + box, "HATCH", 62, "5"},
+        {"<rect style=\"fill: none\"" + box, "LWPOLYLINE", 8, "0"},
+        {"<text x=\"1\" y=\"2\" style=\"font-size : 20 ; font-family: Arial\">a</text>", "TEXT",
+         7, "Style-Arial"},
+        {"<g style=\"font-size : 20;font-family : Arial\"/><text x=\"1\" y=\"2\">a</text>", "TEXT",
+         40, "16.0"},
+        {"<marker id=\"m\"><path d=\"M0 0 L1 1\"/></marker>"
+         "<path style=\" marker-end : url(#m) ;stroke:#000\" d=\"M0 0 L10 0\"/>",
+         "LWPOLYLINE", 10, "10.0"},  // the marker, drawn at the path's end
+    };
+    for (const auto& row : rows) {
+        const auto entities = EntitiesOf(ConvertSvg(Svg(row.body)), row.type);
+        const std::string found = entities.empty() ? "none" : entities.back().Str(row.code);
+        EXPECT_EQ(found, row.expected) << row.body;
+    }
+}
