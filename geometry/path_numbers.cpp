@@ -11,14 +11,13 @@ size_t SkipDigits(std::string_view text, size_t from) {
     return from;
 }
 
-// The end of the exponent that may follow a mantissa at `from`. An "e" with
-// no digits after it still stays with its number, as it always has.
+// The end of the exponent that may follow a mantissa at `from`: the sign
+// after an "e" or "E" is the exponent's own, not the start of a number.
 size_t SkipExponent(std::string_view text, size_t from) {
     if (from >= text.size() || (text[from] != 'e' && text[from] != 'E')) return from;
-    size_t digits = from + 1;
-    if (digits < text.size() && IsPathSign(text[digits])) ++digits;
-    const size_t end = SkipDigits(text, digits);
-    return end > digits ? end : from + 1;
+    ++from;
+    if (from < text.size() && IsPathSign(text[from])) ++from;
+    return SkipDigits(text, from);
 }
 
 // The end of the number that starts at `from` (a digit, sign or point there).

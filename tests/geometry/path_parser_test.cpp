@@ -63,6 +63,7 @@ TEST(PathNumbers, SeparatorsSignsAndExponents) {
     EXPECT_EQ(Parse("m.5.5.5.5").xy, (XY{{0.5, 0.5}, {1, 1}}));
     EXPECT_EQ(Parse("M0 0L1.5-2.5.5").xy, (XY{{0, 0}, {1.5, -2.5}, {0.5, 0}}));
     EXPECT_EQ(Parse("M0 0L1e-2.5 1E+1.5").xy, (XY{{0, 0}, {0.01, 0.5}, {10, 0.5}}));
+    EXPECT_EQ(Parse("M1e+ 5").xy, (XY{{1, 5}}));  // an exponent's sign starts no number
     EXPECT_EQ(Parse("M0 0H1.5.5V-.5.5").xy,
               (XY{{0, 0}, {1.5, 0}, {0.5, 0}, {0.5, -0.5}, {0.5, 0.5}}));
     EXPECT_EQ(Parse("M0 0c.5.5.5.5.5.5").xy, Parse("M0 0c0.5 0.5 0.5 0.5 0.5 0.5").xy);
