@@ -1,5 +1,6 @@
 #include "convert/text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <climits>
 #include <cmath>
@@ -37,6 +38,30 @@ std::string ToLower(std::string_view s) {
 
 static bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
+// The exponent after an "e", held within +-1e9 so that any number of digits stays cheap.
+static long long BoundedExponent(std::string_view s) {
+    const bool negative = !s.empty() && s[0] == '-';
+    size_t i = !s.empty() && (s[0] == '+' || s[0] == '-') ? 1 : 0;
+    long long value = 0;
+    for (; i < s.size() && IsDigit(s[i]); ++i)
+        value = std::min(value * 10 + (s[i] - '0'), 1000000000LL);
+    return negative ? -value : value;
+}
+
+// floor(log10(value)) + 1 of a decimal number that is not 0: 3 for 123, -2 for
+// 0.00123. Tells an underflow from an overflow by the digits, however many.
+static long long DecimalMagnitude(std::string_view number) {
+    size_t i = 0;
+    while (i < number.size() && number[i] == '0') ++i;
+    long long magnitude = 0;
+    for (; i < number.size() && IsDigit(number[i]); ++i) ++magnitude;
+    if (magnitude == 0 && i < number.size() && number[i] == '.')
+        for (++i; i < number.size() && number[i] == '0'; ++i) --magnitude;
+    const size_t e = number.find_first_of("eE", i);
+    if (e == std::string_view::npos) return magnitude;
+    return magnitude + BoundedExponent(number.substr(e + 1));
+}
+
 double ReadNumber(std::string_view s, size_t& used) {
     used = 0;
     size_t i = 0;
@@ -64,11 +89,9 @@ double ReadNumber(std::string_view s, size_t& used) {
     const char* first = s.data() + mantissaStart;
     auto result = std::from_chars(first, s.data() + end, value, std::chars_format::general);
     if (result.ec == std::errc::result_out_of_range) {
-        // A negative exponent underflows towards 0; anything else is too large.
+        // Out of range either way: below the smallest double it is 0, above the largest infinite.
         const std::string_view number(first, size_t(s.data() + end - first));
-        const size_t e = number.find_first_of("eE");
-        const bool tiny = e != std::string_view::npos && number[e + 1] == '-';
-        value = tiny ? 0.0 : HUGE_VAL;
+        value = DecimalMagnitude(number) <= 0 ? 0.0 : HUGE_VAL;
     }
     return negative ? -value : value;
 }

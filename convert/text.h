@@ -27,7 +27,8 @@ inline bool Contains(std::string_view s, std::string_view part) {
 // The decimal number at the start of the text (leading white space skipped,
 // optional sign, digits, optional fraction and exponent). A text without one
 // reads as 0. A number too large for a double (1e400) reads as infinite, so
-// that the entity it belongs to is left out rather than drawn somewhere wrong.
+// that the entity it belongs to is left out rather than drawn somewhere wrong;
+// one too small for a double (1e-400, 0.000...1) reads as 0.
 double LeadingNumber(std::string_view s);
 // Same, but the number must start at s[0]; `used` receives its length (0 if none).
 double ReadNumber(std::string_view s, size_t& used);

@@ -59,11 +59,12 @@ std::string_view RepeatedCommand(const std::string& previous) {
 
 bool NextPathCommand(std::string_view& rest, std::string& command, std::string_view& args,
                      CPathCutState state, bool allowContinuation) {
-    // Numbers that follow on after a "," or a sign repeat the previous command;
-    // its letter stands in front of the rest without copying the rest.
+    // Numbers that follow on after a ",", a sign or a point (".5.5" packed
+    // after the last argument) repeat the previous command; its letter stands
+    // in front of the rest without copying the rest.
     std::string_view prefix;
     if (allowContinuation && !rest.empty() && !state.previous.empty() &&
-        (rest[0] == ',' || IsPathSign(rest[0]))) {
+        (rest[0] == ',' || IsPathSign(rest[0]) || rest[0] == '.')) {
         prefix = RepeatedCommand(state.previous);
         if (rest[0] == ',') rest.remove_prefix(1);
         DropLeadingClosepath(prefix, state.closePending);
@@ -100,7 +101,9 @@ std::string_view SplitCommandArguments(std::string& command, std::string_view& r
         return args;
     }
     if (rest.empty()) return {};
-    const std::ptrdiff_t k = FindNumbersEnd(rest, count, state.closePending);
+    const bool arc = command == "A" || command == "a";
+    const std::ptrdiff_t k =
+        FindNumbersEnd(rest, count, state.closePending, arc ? kArcFlags : FlagPositions(0));
     const bool cubic = command == "C" || command == "c";
     if (k > 0) {
         const std::string_view args = rest.substr(0, size_t(k));

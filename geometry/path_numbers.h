@@ -1,10 +1,12 @@
 #pragma once
-// Cutting and converting the numbers of SVG path data. Numbers are found the
-// way the path parser has always found them (a "-" after a digit starts a new
-// number, a closepath letter may end the list early), with every XML white
-// space separating like a space, "+" read as a sign and an "e"/"E" exponent
-// kept with its number.
+// Cutting and converting the numbers of SVG path data. A number runs as far
+// as a character can continue it: a sign after a digit or ".", a second ".",
+// or a letter other than an exponent starts the next number or separates.
+// Every XML white space separates like a space, "+" is a sign, and an "e"/"E"
+// exponent (with its own sign) stays with its number. An arc flag is a single
+// "0" or "1", so minified data such as "a1 1 0 011 1" needs no separators.
 #include <cstddef>
+#include <cstdint>
 #include <string_view>
 
 namespace vx {
@@ -18,14 +20,22 @@ inline bool IsClosepath(char c) { return c == 'z' || c == 'Z'; }
 inline bool IsNumberChar(char c) {
     return IsPathDigit(c) || c == '.' || c == 'e' || c == 'E' || IsPathSign(c);
 }
+// Characters that begin a number: digits, a sign or a point.
+inline bool StartsPathNumber(char c) { return IsPathDigit(c) || IsPathSign(c) || c == '.'; }
+
+// Bit i set: the i-th number of an argument list is an arc flag.
+using FlagPositions = std::uint32_t;
+constexpr FlagPositions kArcFlags = (1u << 3) | (1u << 4);
 
 // The position after the first n numbers of text (the character that ended
 // the n-th number, moved past closepath letters that follow it), the text
 // length when it holds fewer, or -1 - (numbers completed) when a closepath
-// letter cuts the list short. Sets closePending at every closepath letter met.
-std::ptrdiff_t FindNumbersEnd(std::string_view text, int n, int& closePending);
+// letter right after a number cuts the list short. Sets closePending at every
+// closepath letter met.
+std::ptrdiff_t FindNumbersEnd(std::string_view text, int n, int& closePending,
+                              FlagPositions flags = 0);
 
-// Two numbers; a missing second number reads as 0. Never fails.
+// Two numbers; a missing one reads as 0. Never fails.
 void ParsePointPair(std::string_view text, double& x, double& y, int& closePending);
 
 // count numbers one after another. The last one may be missing (it reads as

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -54,8 +55,52 @@ TEST(PathNumbers, SeparatorsSignsAndExponents) {
     EXPECT_EQ(Parse("M0 0L1+2").xy, (XY{{0, 0}, {1, 2}}));
     EXPECT_EQ(Parse("M0 0L1e+2-3E-1").xy, (XY{{0, 0}, {100, -0.3}}));
     EXPECT_EQ(Parse("M0 0L1 2+3+4").xy, (XY{{0, 0}, {1, 2}, {3, 4}}));
-    // A second point does not start a new number.
-    EXPECT_EQ(Parse("M.5.5 1").xy, (XY{{0.5, 1}}));
+    // Packed numbers: a second point or a sign after a digit starts the next
+    // number; a sign after an exponent letter does not.
+    EXPECT_EQ(Parse("M.5.5 1").xy, (XY{{0.5, 0.5}, {1, 0}}));
+    EXPECT_EQ(Parse("M1.5.5").xy, (XY{{1.5, 0.5}}));
+    EXPECT_EQ(Parse("M.5.5.25.75").xy, (XY{{0.5, 0.5}, {0.25, 0.75}}));
+    EXPECT_EQ(Parse("m.5.5.5.5").xy, (XY{{0.5, 0.5}, {1, 1}}));
+    EXPECT_EQ(Parse("M0 0L1.5-2.5.5").xy, (XY{{0, 0}, {1.5, -2.5}, {0.5, 0}}));
+    EXPECT_EQ(Parse("M0 0L1e-2.5 1E+1.5").xy, (XY{{0, 0}, {0.01, 0.5}, {10, 0.5}}));
+    EXPECT_EQ(Parse("M1e+ 5").xy, (XY{{1, 5}}));  // an exponent's sign starts no number
+    EXPECT_EQ(Parse("M0 0H1.5.5V-.5.5").xy,
+              (XY{{0, 0}, {1.5, 0}, {0.5, 0}, {0.5, -0.5}, {0.5, 0.5}}));
+    EXPECT_EQ(Parse("M0 0c.5.5.5.5.5.5").xy, Parse("M0 0c0.5 0.5 0.5 0.5 0.5 0.5").xy);
+    EXPECT_EQ(Parse("M0 0q1.5.5.5.5t1.5.5").xy, Parse("M0 0q1.5 .5 .5 .5t1.5 .5").xy);
+    // Tiny numbers read as 0, so the point stays in its path.
+    const std::string tiny = "0." + std::string(330, '0') + "1";
+    EXPECT_EQ(Parse("M1e-400 5L" + tiny + " 7").xy, (XY{{0, 5}, {0, 7}}));
+}
+
+TEST(PathNumbers, ArcFlagsAreSingleCharacters) {
+    struct Case { const char* args; bool ok, large, sweep; double x, y; };
+    const Case cases[] = {
+        {"1 1 0 011 1", true, false, true, 1, 1},
+        {"1 1 0 1 1 5 5", true, true, true, 5, 5},
+        {"1,1,0,1,1,5,5", true, true, true, 5, 5},
+        {"1 1 0 10-5.5.5", true, true, false, -5.5, 0.5},
+        {"1 1 0 00.5.5", true, false, false, 0.5, 0.5},
+        {"1 1 0 1,0,2,3", true, true, false, 2, 3},
+        // Any other flag keeps the old rule: set when its whole value is above 0.
+        {"1 1 0 2 -1 5 5", true, true, false, 5, 5},
+        {"1 1 0 -99999999999 .5e3 5 5", true, false, false, 5, 5},
+        {"1 1 0 01 5", false, false, false, 0, 0},
+    };
+    for (const Case& c : cases) {
+        vx::CArcArguments arc;
+        int pending = 0;
+        ASSERT_EQ(vx::ParseArcArguments(c.args, arc, pending), c.ok) << c.args;
+        if (!c.ok) continue;
+        EXPECT_EQ(arc.rx, 1) << c.args;
+        EXPECT_EQ(std::make_tuple(arc.largeArc, arc.sweep, arc.x, arc.y),
+                  std::make_tuple(c.large, c.sweep, c.x, c.y)) << c.args;
+    }
+    // Packed flags in repeated arcs and before a closepath cut like separated ones.
+    EXPECT_EQ(Parse("M0 0a1 1 0 011 1 1 1 0 001 2").xy,
+              Parse("M0 0a1 1 0 0 1 1 1 1 1 0 0 0 1 2").xy);
+    EXPECT_EQ(Parse("M0 0a1 1 0 011 1z").xy, Parse("M0 0a1 1 0 0 1 1 1z").xy);
+    EXPECT_EQ(Parse("M0 0a1 1 0 011 1z").closePending, 1);
 }
 
 TEST(PathNumbers, TabsAndLineEndsSeparateLikeSpaces) {
@@ -77,6 +122,9 @@ TEST(PathNumbers, BoundaryAfterNumbersAndClosepaths) {
     EXPECT_EQ(vx::FindNumbersEnd("1 2 3z", 6, pending), -3);
     EXPECT_EQ(vx::FindNumbersEnd("1 2", 6, pending), 3);
     EXPECT_EQ(pending, 1);
+    EXPECT_EQ(vx::FindNumbersEnd(".5.5.5", 2, pending), 4);  // rest begins with the point
+    EXPECT_EQ(vx::FindNumbersEnd("1 1 0 011 2 3", 7, pending, vx::kArcFlags), 11);
+    EXPECT_EQ(vx::FindNumbersEnd("1 1 0 011 2 3", 7, pending), 13);  // no flags: 011 is one
 }
 
 TEST(PathParser, ImplicitRepeatsAndRelativeCommands) {

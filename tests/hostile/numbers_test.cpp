@@ -33,12 +33,19 @@ double RelativeError(double got, double want) { return std::fabs(got - want) / s
 
 }  // namespace
 
-TEST(HostileNumbers, TextsThatAreNoNumbersReadAsZeroAndHugeOnesAsInfinite) {
+TEST(HostileNumbers, NoNumbersAndTinyOnesReadAsZeroHugeOnesAsInfinite) {
     EXPECT_EQ(vx::LeadingNumber("1e400"), HUGE_VAL);
     EXPECT_EQ(vx::LeadingNumber(" -1e400px"), -HUGE_VAL);
     EXPECT_EQ(vx::LeadingNumber("1" + std::string(400, '0')), HUGE_VAL);
-    EXPECT_EQ(vx::LeadingNumber("1e-400"), 0);
-    EXPECT_EQ(vx::LeadingNumber("-1e-400"), 0);
+    EXPECT_EQ(vx::LeadingNumber("1" + std::string(400, '0') + "e-10"), HUGE_VAL);
+    EXPECT_EQ(vx::LeadingNumber("1e99999999999999999999"), HUGE_VAL);
+    // Below the smallest double a number is 0, however its digits put it.
+    const std::string zeros(330, '0');
+    for (const std::string& tiny :
+         {std::string("1e-400"), std::string("-1e-400"), "0." + zeros + "1", "-." + zeros + "9",
+          "0." + zeros + "1e+5", "1" + zeros + "e-700", std::string("1e-99999999999999999999")})
+        EXPECT_EQ(vx::LeadingNumber(tiny), 0) << tiny;
+    EXPECT_EQ(vx::LeadingNumber("0." + zeros + "1e330"), 0.1);
     for (const char* text : {"inf", "-inf", "Infinity", "nan", "NaN", "-nan(0x1)", "0x1p3", "e5"})
         EXPECT_EQ(vx::LeadingNumber(text), 0) << text;
     EXPECT_EQ(vx::LeadingNumber("1e308"), 1e308);
@@ -47,15 +54,17 @@ TEST(HostileNumbers, TextsThatAreNoNumbersReadAsZeroAndHugeOnesAsInfinite) {
     const std::string dxf =
         ConvertSvg(HostileSvg("<line x1=\"inf\" y1=\"nan\" x2=\"-Infinity\" y2=\"5\"/>"
                               "<rect x=\"NaN\" y=\"inf\" width=\"5\" height=\"5\" fill=\"none\" "
-                              "stroke=\"#000\"/>"),
+                              "stroke=\"#000\"/><path d=\"M1e-400 0L0." + std::string(330, '0') +
+                              "1 5\" style=\"fill:none;stroke:#000\"/>"),
                    true, "inf-texts");
     ASSERT_NE(dxf, "");
     const auto lines = EntitiesOf(dxf, "LINE");
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_EQ(ValuesOf(lines[0], {10, 20, 11, 21}), (Values{0, 100, 0, 95}));
-    const auto rects = EntitiesOf(dxf, "LWPOLYLINE");
-    ASSERT_EQ(rects.size(), 1u);
-    EXPECT_EQ(rects[0].Reals(10), (std::vector<double>{0, 5, 5, 0}));
+    const auto polylines = EntitiesOf(dxf, "LWPOLYLINE");
+    ASSERT_EQ(polylines.size(), 2u);
+    EXPECT_EQ(polylines[0].Reals(10), (std::vector<double>{0, 5, 5, 0}));
+    EXPECT_EQ(Points(polylines[1]), (PointList{{0, 100}, {0, 95}}));  // tiny numbers are 0
     EXPECT_EQ(FirstNonFiniteGroup(dxf), "");
 }
 

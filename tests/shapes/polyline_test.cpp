@@ -55,6 +55,7 @@ TEST(Polyline, PointsAreSeparatedByAnyWhiteSpaceCommaOrSign) {
     EXPECT_EQ(VerticesOf("10,10  20,20"), two);  // no vertex at the origin
     EXPECT_EQ(VerticesOf("10-20 30-40"), (PointList{{10, 120}, {30, 140}}));
     EXPECT_EQ(VerticesOf("1e1,1E1 2e+1,.2e2"), two);
+    EXPECT_EQ(VerticesOf("10.5.5 20-2e1"), (PointList{{10.5, 99.5}, {20, 120}}));  // packed
 }
 
 TEST(Polyline, OddAndUnreadableTailsAndSingleVerticesWriteOnlyWholePairs) {
