@@ -14,7 +14,7 @@ CConsole::CConsole(bool showProgress, bool quiet, size_t inputCount, size_t work
     : m_bShowProgress(showProgress),
       m_bQuiet(quiet),
       m_nInputs(inputCount),
-      m_workerPercent(workerCount, 0) {}
+      m_workers(workerCount) {}
 
 void CConsole::Warn(const std::string& input, const std::string& text) {
     if (m_bQuiet) return;
@@ -36,21 +36,21 @@ void CConsole::Result(const std::string& stdoutLine, const std::string& input,
 
 void CConsole::FileStarted(size_t worker, size_t index, const std::string& input) {
     std::lock_guard<std::mutex> lock(m_mutex);
-    m_workerPercent[worker] = 0;
-    m_strShown = input;
-    m_nShownIndex = index;
+    m_workers[worker] = {index, input, 0};
+    m_nShownWorker = worker;
     DrawProgress();
 }
 
 void CConsole::FilePercent(size_t worker, int percent) {
     std::lock_guard<std::mutex> lock(m_mutex);
-    m_workerPercent[worker] = percent;
+    m_workers[worker].percent = percent;
+    m_nShownWorker = worker;
     DrawProgress();
 }
 
 void CConsole::FileEnded(size_t worker) {
     std::lock_guard<std::mutex> lock(m_mutex);
-    m_workerPercent[worker] = 0;
+    m_workers[worker].percent = 0;
     ++m_nEnded;
     DrawProgress();
 }
@@ -67,16 +67,17 @@ void CConsole::EraseLine() {
     m_bLineDrawn = false;
 }
 
-// "[n/N] FILE  pct%": the file last started and the whole batch's percentage.
+// "[n/N] FILE  pct%": the file that moved last and the whole batch's percentage.
 void CConsole::DrawProgress() {
     if (!m_bShowProgress || m_nInputs == 0) return;
     const auto time = std::chrono::steady_clock::now();
     if (m_bLineDrawn && time - m_lastDraw < kRedrawInterval) return;
     long long hundredths = 100LL * static_cast<long long>(m_nEnded);
-    for (int percent : m_workerPercent) hundredths += percent;
+    for (const CWorkerFile& file : m_workers) hundredths += file.percent;
     const long long batchPercent = hundredths / static_cast<long long>(m_nInputs);
-    std::fprintf(stderr, "\r\033[K[%zu/%zu] %s  %lld%%", m_nShownIndex + 1, m_nInputs,
-                 m_strShown.c_str(), batchPercent);
+    const CWorkerFile& shown = m_workers[m_nShownWorker];
+    std::fprintf(stderr, "\r\033[K[%zu/%zu] %s  %lld%%", shown.index + 1, m_nInputs,
+                 shown.input.c_str(), batchPercent);
     std::fflush(stderr);
     m_bLineDrawn = true;
     m_lastDraw = time;

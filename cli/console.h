@@ -32,9 +32,13 @@ private:
     const bool m_bQuiet;
     const size_t m_nInputs;
     size_t m_nEnded = 0;
-    std::vector<int> m_workerPercent;  // of the file each worker converts
-    std::string m_strShown;            // the file named on the progress line
-    size_t m_nShownIndex = 0;
+    struct CWorkerFile {
+        size_t index = 0;
+        std::string input;
+        int percent = 0;
+    };
+    std::vector<CWorkerFile> m_workers;  // the file each worker converts
+    size_t m_nShownWorker = 0;           // whose file the line names: the last to move
     bool m_bLineDrawn = false;
     std::chrono::steady_clock::time_point m_lastDraw;
 };
