@@ -144,7 +144,6 @@ bool ParseCommandLine(int argc, char** argv, CCommandLine& options, std::string&
 }
 
 bool CheckInputs(const CCommandLine& options, std::string& error) {
-    if (options.inputs.empty()) return error = "no input files", false;
     if (options.toStdout && options.inputs.size() > 1)
         return error = "--stdout takes a single input", false;
     const long readers = std::count(options.inputs.begin(), options.inputs.end(), "-") +

@@ -23,7 +23,8 @@ struct CCommandLine {
 
 // False with a one-line message in error for a usage error.
 bool ParseCommandLine(int argc, char** argv, CCommandLine& options, std::string& error);
-// The checks that need every input, those of --files-from included.
+// The checks that need every input, those of --files-from included. An
+// empty list is no error: a batch of nothing converts nothing.
 bool CheckInputs(const CCommandLine& options, std::string& error);
 extern const char kUsageText[];
 extern const char kVersionText[];
