@@ -47,8 +47,9 @@ int main(int argc, char** argv) {
     // From here on an interrupt stops the run instead of killing it part way.
     InstallInterruptHandlers();
     if (!options.filesFrom.empty()) {
-        if (const int failure = ReadNameList(options.filesFrom, options.nulSeparated, options.inputs))
-            return SetupError("cannot read " + options.filesFrom, failure);
+        const int failure = ReadNameList(options.filesFrom, options.nulSeparated, options.inputs);
+        if (InterruptSignal()) return 128 + InterruptSignal();
+        if (failure) return SetupError("cannot read " + options.filesFrom, failure);
     }
     if (!CheckInputs(options, error)) return UsageError(error);
     if (!options.outputFolder.empty() && options.outputFolder.back() != '/')

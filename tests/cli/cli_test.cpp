@@ -128,6 +128,7 @@ TEST(Cli, OptionForms) {
         {"--jobs=2 -qu --no-fill --no-download -o " + out + " a.svg", 0, "a.dxf (up to date)\n", ""},
         {"-o " + out + " -- -q.svg", 0, "-q.dxf\n", ""},
         {"--help", 0, "", ""},
+        {"--files-from /dev/null -o " + out, 0, "", ""},
         {"", 2, "", "vextora-convert: no output folder (-o)"},
         {"a.svg", 2, "", "vextora-convert: no output folder (-o)"},
         {"-o " + out, 2, "", "vextora-convert: no input files"},
@@ -229,6 +230,7 @@ TEST(Cli, InterruptLosesNothing) {
     for (const auto& row : rows) {
         const std::string out = TestOutputFolder() + std::to_string(row.jobs) + "-" +
                                 std::to_string(row.signal) + "/";
+        fs::remove_all(out);  // a rerun of the test starts afresh
         ASSERT_EQ(RunCli("-o " + out + " " + in + "early/big.svg").status, 0);
         const std::string earlier = ReadFile(out + "big.dxf");
         const std::string inputs = in + "small.svg " + in + "big.svg " + in + "after.svg";
@@ -253,6 +255,8 @@ TEST(Cli, UpdateSkipsFreshFiles) {
     WriteFile(in + "a.svg", kLine);
     WriteFile(in + "b.svg", kLine);
     const std::string arguments = "--update -o " + out + " " + in + "a.svg " + in + "b.svg";
+    fs::remove(out + "a.dxf");  // a rerun of the test starts afresh
+    fs::remove(out + "b.dxf");
     EXPECT_EQ(RunCli(arguments).out, "a.dxf\nb.dxf\n");
     const auto later = fs::last_write_time(in + "a.svg") + std::chrono::hours(1);
     fs::last_write_time(out + "a.dxf", later);
