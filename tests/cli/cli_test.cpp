@@ -326,3 +326,22 @@ TEST(Cli, WorkersKeepInputOrderAndWriteTheSameFiles) {
         EXPECT_EQ(ReadFile(one + name), ReadFile(two + name)) << name;
     }
 }
+
+// The progress line appears on a terminal only (elsewhere stderr stays empty: see OptionForms).
+TEST(Cli, ProgressOnATerminal) {
+    const std::string in = TestInputFolder();
+    WriteFile(in + "a.svg", kLine);
+    if (std::system("script -qc true /dev/null >/dev/null 2>&1") != 0) GTEST_SKIP() << "no script(1)";
+    // script runs the command on a new terminal and copies what it shows to our pipe.
+    const std::string command = "cd " + in + " && script -qc '" + kBinary + " -j 2 -o " +
+                                TestOutputFolder() + " a.svg a.svg' /dev/null";
+    std::FILE* pipe = popen(command.c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    std::string shown;
+    char buffer[4096];
+    for (size_t got; (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) shown.append(buffer, got);
+    EXPECT_EQ(pclose(pipe), 0);
+    // Either worker may draw first: "[1/2] a.svg  0%" or "[2/2] a.svg  0%".
+    EXPECT_NE(shown.find("/2] a.svg  0%"), std::string::npos) << shown;
+    EXPECT_NE(shown.find("\r\033[Ka.dxf"), std::string::npos) << shown;
+}
