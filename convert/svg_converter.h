@@ -29,6 +29,7 @@ struct CElementTexts;  // svg/element_texts.h
 // How image references that name network addresses are fetched.
 struct CImageFetchOptions {
     bool allowNetwork = true;   // false: http and https images are dropped
+    bool storePictures = true;  // false: no picture is fetched, copied or stored
     long timeoutSeconds = 30;
     long long maxBytes = 64LL * 1024 * 1024;
     long maxRedirects = 5;
@@ -59,6 +60,9 @@ public:
     // before the input is opened. False when the input cannot be read or the
     // DXF cannot be written completely.
     bool ConvertFile(std::string inputPath, std::string& outName);
+    // The same for SVG text already read (standard input); name stands for the
+    // file in the output name and in local image references.
+    bool ConvertContent(std::string name, std::string content, std::string& outName);
     // "plan.dxf" for ".../plan.svg"; both '/' and '\' separate folders.
     static std::string DeriveOutputName(std::string_view inputPath);
     void SetProgressSink(IProgressSink* sink) { m_pProgress = sink; }
@@ -77,6 +81,15 @@ public:
     void ThrowIfCancelled() const;
     bool Fail(std::string reason);  // sets the reason; always false
     bool FailToWrite();              // "cannot write <path>: <errno text>"
+    // Emitters call this when they leave out an entity whose numbers are not
+    // finite; the file gets one warning with the count at its end.
+    void LeaveOutNonFinite() { ++m_nNonFiniteLeftOut; }
+    // What the last converted document holds: entity type name to count.
+    const CEntityCounts& EntityCounts() const { return m_entityCounts; }
+
+    bool ConvertInput(std::string inputPath, std::string* content, std::string& outName);
+    void StartFile(const std::string& inputPath, std::string& outName);
+    void WarnAboutLeftOutEntities();
 
     // ---- Element walker (svg/walker*.cpp, svg/layer_names.cpp) ----------
     void WalkElement(CXML* element, std::string parentName, int topCount);
@@ -266,6 +279,9 @@ public:
     std::string m_strInputPath;  // the SVG being converted (local image references)
     std::string m_strFailureReason;
     int m_nOutputError = 0;  // errno of the output file's failure
+    int m_nOutputFd = -1;    // when set, the DXF goes to this descriptor instead of a file
+    long m_nNonFiniteLeftOut = 0;
+    CEntityCounts m_entityCounts;
 
     CXML m_xmlRoot;
 

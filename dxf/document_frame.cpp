@@ -61,12 +61,15 @@ int CSvgConverter::BeginDocumentOn(std::unique_ptr<CDxfSink> sink) {
     m_pWriter->sectionEnd();
     WriteBlocksSection();
     m_pWriter->sectionEntities();
+    m_entityCounts.clear();
+    m_pWriter->CountEntitiesInto(&m_entityCounts);
     return 0;
 }
 
 bool CSvgConverter::EndDocument() {
     if (!m_pWriter) return false;
     CDxfWriter& writer = *m_pWriter;
+    writer.CountEntitiesInto(nullptr);
     writer.sectionEnd();
     m_dxf.writeObjects(writer, "MY_OBJECTS");
     for (const CImageDefData& image : m_imageDefs) {

@@ -6,6 +6,7 @@
 #include <array>
 #include <charconv>
 #include <cstring>
+#include <string_view>
 
 namespace {
 
@@ -153,12 +154,22 @@ void CDxfWriter::dxfHex(int gc, int value) const {
 }
 
 void CDxfWriter::StringGroup(int gc, const char* value, size_t size) const {
+    if (gc == 0 && m_pEntityCounts) CountEntity(value, size);
     m_nUsed = size_t(WriteCodeLine(Free(), gc) - m_block.get());
     m_strText.clear();
     AppendDxfText(m_strText, value, size);
     Put(m_strText.data(), m_strText.size());
     if (m_nUsed == kCapacity) FlushBlock();
     EndGroup(Free());
+}
+
+void CDxfWriter::CountEntity(const char* name, size_t size) const {
+    const std::string_view type(name, size);
+    const auto found = m_pEntityCounts->find(type);
+    if (found != m_pEntityCounts->end())
+        ++found->second;
+    else
+        m_pEntityCounts->emplace(std::string(type), 1);
 }
 
 void CDxfWriter::dxfString(int gc, const char* value) const {

@@ -3,12 +3,17 @@
 // straight into large blocks that go to a CDxfSink in one write each.
 #include <cstddef>
 #include <cstdint>
+#include <functional>
+#include <map>
 #include <memory>
 #include <string>
 
 #include <dl_writer_ascii.h>
 
 #include "dxf/dxf_sink.h"
+
+// Entity type name ("LINE", "HATCH", ...) to how many of it were written.
+using CEntityCounts = std::map<std::string, long, std::less<>>;
 
 class CDxfWriter final : public DL_WriterA {
 public:
@@ -31,6 +36,8 @@ public:
     // Writes what is buffered to the sink and commits it; false when any write failed.
     bool Finish();
     bool Failed() const { return m_bFailed; }
+    // Every group 0 from now on starts an entity counted into counts (nullptr: none).
+    void CountEntitiesInto(CEntityCounts* counts) { m_pEntityCounts = counts; }
 
     // "%.16f" of the largest double has 309 digits before the point.
     static constexpr size_t kMaxRealText = 336;
@@ -59,6 +66,7 @@ private:
     void Put(const char* data, size_t size) const;
     void StringGroup(int gc, const char* value, size_t size) const;
     void FlushBlock() const;
+    void CountEntity(const char* name, size_t size) const;
 
     CDxfSink& m_sink;
     std::unique_ptr<char[]> m_block;
@@ -79,4 +87,5 @@ private:
     mutable uint64_t m_nRepeatedBits = 0;
     mutable std::string m_strRepeatedText;  // empty until the first repeated real
     mutable bool m_bFailed = false;
+    CEntityCounts* m_pEntityCounts = nullptr;
 };

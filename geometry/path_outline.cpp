@@ -111,6 +111,7 @@ bool CSvgConverter::WriteDxfPolyline(const std::vector<CPointData>& points, bool
                                      double width) {
     if (!std::isfinite(width) || !vx::AllFinite(points.data(), points.size())) {
         m_bClosePending = 0;
+        LeaveOutNonFinite();
         return false;
     }
     BeginPathPolyline(int(points.size()), closed);
