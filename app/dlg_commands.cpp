@@ -38,6 +38,7 @@ void CVextoraDlg::OnAddFiles() {
 }
 
 void CVextoraDlg::Remove() {
+    if (IsConverting()) return;
     qDeleteAll(m_pList->selectedItems());
     m_pList->clearSelection();
 }
@@ -64,7 +65,7 @@ void CVextoraDlg::OnAbout() {
 }
 
 void CVextoraDlg::dragEnterEvent(QDragEnterEvent* event) {
-    if (!SvgFilesFromUrls(event->mimeData()->urls()).isEmpty())
+    if (!IsConverting() && !SvgFilesFromUrls(event->mimeData()->urls()).isEmpty())
         event->acceptProposedAction();
 }
 

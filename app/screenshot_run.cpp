@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPixmap>
@@ -43,7 +44,10 @@ int CScreenshotRun::Run(CVextoraDlg& dialog) const {
     WaitUntilExposed(dialog);
     dialog.AddFiles(m_inputs);
     dialog.OutputFolderEdit()->setText(m_strOutputFolder);
+    QEventLoop batch;
+    QObject::connect(&dialog, &CVextoraDlg::BatchFinished, &batch, &QEventLoop::quit);
     dialog.Convert();
+    if (dialog.IsConverting()) batch.exec();
     // Show the first result selected, as after a user's click.
     if (QTreeWidgetItem* first = dialog.FileList()->topLevelItem(0)) first->setSelected(true);
     QCoreApplication::processEvents();

@@ -57,9 +57,25 @@ QString CTextProgressCtrl::DisplayedText() const {
 }
 
 void CTextProgressCtrl::Show(const std::string& text) {
+    m_nQueuedPos = -1;
+    const QString shown = QString::fromLocal8Bit(text.data(), qsizetype(text.size()));
+    QMetaObject::invokeMethod(this, [this, shown] { ShowText(shown); }, Qt::QueuedConnection);
+}
+
+void CTextProgressCtrl::SetPos(int percent) {
+    if (m_nQueuedPos.exchange(percent) == percent) return;
+    QMetaObject::invokeMethod(this, [this, percent] { SetPosition(percent); },
+                              Qt::QueuedConnection);
+}
+
+void CTextProgressCtrl::Hide() {
+    QMetaObject::invokeMethod(this, [this] { setVisible(false); }, Qt::QueuedConnection);
+}
+
+void CTextProgressCtrl::ShowText(const QString& text) {
     setVisible(true);
     SetTextMode(true);
-    SetDisplayText(QString::fromLocal8Bit(text.data(), qsizetype(text.size())));
+    SetDisplayText(text);
     repaint();
 }
 

@@ -1,7 +1,10 @@
 #pragma once
 // A progress bar that writes its text (the file being converted, else the
 // percentage) across the bar in crossed colours, so the text reads over the
-// filled and the empty part alike. It is the conversion's progress sink.
+// filled and the empty part alike. It is the conversion's progress sink:
+// the conversion runs on a worker thread, so the sink's calls are queued to
+// the bar's own thread, which alone touches the widget.
+#include <atomic>
 #include <string>
 
 #include <QColor>
@@ -25,10 +28,11 @@ public:
     void SetDisplayText(const QString& text);
     QString DisplayedText() const;  // what the bar shows now
 
-    // IProgressSink
+    // IProgressSink, callable from any thread; takes effect once the bar's
+    // thread runs its event loop.
     void Show(const std::string& text) override;
-    void SetPos(int percent) override { SetPosition(percent); }
-    void Hide() override { setVisible(false); }
+    void SetPos(int percent) override;
+    void Hide() override;
 
     QSize sizeHint() const override;
 
@@ -37,6 +41,7 @@ protected:
 
 private:
     bool WindowExists() const;
+    void ShowText(const QString& text);
     int BarWidth(int clientWidth) const;
 
     int m_nPos = 0;
@@ -49,4 +54,7 @@ private:
     QColor m_crEmpty;
     QColor m_crTextOverBar;
     QColor m_crTextOverEmpty;
+    // The last position queued: the walk reports the same percentage many
+    // times, and only changes need to cross threads.
+    std::atomic<int> m_nQueuedPos{-1};
 };
