@@ -41,6 +41,11 @@ void WriteText(const QString& path, const QByteArray& content) {
     file.write(content);
 }
 
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 // Empty at the start of each test, also when the binary runs again outside ctest.
 QString OutputFolder(const QString& name) {
     const QString folder = QStringLiteral(VX_TEST_DXF_DIR "/app/") + name;
@@ -270,11 +275,21 @@ private slots:
     }
 
     void stoppingMidBatchKeepsTheEarlierDxfAndClosesTheWindow() {
+        const QString out = OutputFolder("stopped");
+        const QString dxf = out + "/stopped.dxf";
+        {
+            CVextoraDlg earlierRun;
+            earlierRun.AddFiles({Input("other/stopped.svg")});
+            earlierRun.OutputFolderEdit()->setText(out);
+            RunBatch(earlierRun);
+        }
+        const QByteArray earlier = ReadAll(dxf);
+        QVERIFY(!earlier.isEmpty());
+        m_messages.clear();
+
         CVextoraDlg dialog;
         WriteText(m_inputs.filePath("stopped.svg"), LongDrawing());
         dialog.AddFiles({m_inputs.filePath("stopped.svg"), Input("after.svg")});
-        const QString out = OutputFolder("stopped");
-        WriteText(out + "/stopped.dxf", "earlier");
         dialog.OutputFolderEdit()->setText(out);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
@@ -295,9 +310,7 @@ private slots:
         QVERIFY(dialog.FileList()->topLevelItem(0)->toolTip(1).endsWith(": interrupted"));
         QVERIFY(dialog.FileList()->topLevelItem(1)->text(1).isEmpty());
         QCOMPARE(QDir(out).entryList(QDir::Files | QDir::Hidden), QStringList({"stopped.dxf"}));
-        QFile earlier(out + "/stopped.dxf");
-        QVERIFY(earlier.open(QIODevice::ReadOnly));
-        QCOMPARE(earlier.readAll(), QByteArray("earlier"));
+        QCOMPARE(ReadAll(dxf), earlier);
     }
 
     void columnsShareTheWidthOnResize() {
