@@ -50,7 +50,8 @@ test-tsan: deps
 	cmake -S . -B $(TSAN_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVEXTORA_SANITIZE=thread >/dev/null
 	cmake --build $(TSAN_BUILD) -j $(JOBS) --target vextora vextora-convert \
 	  test_app_dialog test_app_controls test_app_command_line test_cli
-	cd $(TSAN_BUILD) && TSAN_OPTIONS="halt_on_error=1 $(TSAN_OPTIONS)" \
+	cd $(TSAN_BUILD) && \
+	  TSAN_OPTIONS="halt_on_error=1 suppressions=$(CURDIR)/tests/app/tsan.supp $(TSAN_OPTIONS)" \
 	  ctest --output-on-failure -j $(JOBS) -R '^(app|cli)\.'
 
 clean:

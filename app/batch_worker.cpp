@@ -33,11 +33,29 @@ void CBatchWorker::Run() {
     m_converter.SetMessageSink(this);
     // Decided before any conversion, in list order, as the command line does.
     const std::vector<std::string> clashes = FindOutputClashes(m_inputs);
-    for (size_t row = 0; row < m_inputs.size() && !m_bStop; ++row)
-        emit RowDone(int(row), ConvertRow(m_inputs[row], clashes[row]));
+    for (size_t row = 0; row < m_inputs.size() && !m_bStop; ++row) {
+        CBatchNews news{CBatchNews::RowDone, int(row), ConvertRow(m_inputs[row], clashes[row])};
+        Tell(std::move(news));
+    }
     m_converter.SetMessageSink(nullptr);
     m_converter.SetCancelFlag(nullptr);
-    emit Finished();
+    Tell(CBatchNews{});
+}
+
+void CBatchWorker::Tell(CBatchNews news) {
+    {
+        const std::lock_guard<std::mutex> hold(m_newsLock);
+        m_news.push_back(std::move(news));
+    }
+    emit NewsArrived();
+}
+
+bool CBatchWorker::TakeNews(CBatchNews& news) {
+    const std::lock_guard<std::mutex> hold(m_newsLock);
+    if (m_news.empty()) return false;
+    news = std::move(m_news.front());
+    m_news.pop_front();
+    return true;
 }
 
 CRowResult CBatchWorker::ConvertRow(const std::string& input, const std::string& earlierClaim) {
@@ -63,7 +81,10 @@ CRowResult CBatchWorker::ConvertRow(const std::string& input, const std::string&
 void CBatchWorker::ShowMessage(const std::string& text) {
     // The row keeps it too: the box alone does not say which file it was.
     Warn(text);
-    emit MessageRaised(DisplayText(text));
+    CBatchNews news;
+    news.kind = CBatchNews::Message;
+    news.message = DisplayText(text);
+    Tell(std::move(news));
 }
 
 void CBatchWorker::Warn(const std::string& text) { m_warnings << DisplayText(text); }

@@ -66,13 +66,22 @@ bool CVextoraDlg::PrepareOutputFolder() {
 void CVextoraDlg::StartBatch(std::vector<std::string> inputs) {
     EnableCommands(false);
     m_pWorker = new CBatchWorker(m_converter, std::move(inputs), this);
-    connect(m_pWorker, &CBatchWorker::RowDone, this, &CVextoraDlg::ShowRowResult,
-            Qt::QueuedConnection);
-    connect(m_pWorker, &CBatchWorker::MessageRaised, this, &CVextoraDlg::OnEngineMessage,
-            Qt::QueuedConnection);
-    connect(m_pWorker, &CBatchWorker::Finished, this, &CVextoraDlg::OnBatchFinished,
+    connect(m_pWorker, &CBatchWorker::NewsArrived, this, &CVextoraDlg::ShowBatchNews,
             Qt::QueuedConnection);
     m_pWorker->Start();
+}
+
+// A message box opened here turns the event loop, which may take later news
+// first; each piece is taken once, in order.
+void CVextoraDlg::ShowBatchNews() {
+    CBatchNews news;
+    while (m_pWorker && m_pWorker->TakeNews(news)) {
+        switch (news.kind) {
+            case CBatchNews::RowDone: ShowRowResult(news.row, news.result); break;
+            case CBatchNews::Message: OnEngineMessage(news.message); break;
+            case CBatchNews::Finished: OnBatchFinished(); break;
+        }
+    }
 }
 
 void CVextoraDlg::ShowRowResult(int row, const CRowResult& result) {
@@ -124,7 +133,7 @@ void CVextoraDlg::FinishIfPending() {
 void CVextoraDlg::OnBatchFinished() {
     m_bFinishPending = m_nOpenBoxes > 0;
     if (m_bFinishPending) return;
-    // The worker is the sender of this call: it goes once the call is over.
+    // The worker's signal may still be on its way out: it goes once this call is over.
     m_pWorker->Wait();
     m_pWorker->deleteLater();
     m_pWorker = nullptr;

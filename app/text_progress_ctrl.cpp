@@ -15,6 +15,8 @@ CTextProgressCtrl::CTextProgressCtrl(QWidget* parent) : QWidget(parent) {
     QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     policy.setRetainSizeWhenHidden(true);
     setSizePolicy(policy);
+    connect(this, &CTextProgressCtrl::SinkStateChanged, this, &CTextProgressCtrl::TakeSinkState,
+            Qt::QueuedConnection);
 }
 
 bool CTextProgressCtrl::WindowExists() const { return window()->windowHandle() != nullptr; }
@@ -57,26 +59,51 @@ QString CTextProgressCtrl::DisplayedText() const {
 }
 
 void CTextProgressCtrl::Show(const std::string& text) {
-    m_nQueuedPos = -1;
     const QString shown = QString::fromLocal8Bit(text.data(), qsizetype(text.size()));
-    QMetaObject::invokeMethod(this, [this, shown] { ShowText(shown); }, Qt::QueuedConnection);
+    const std::lock_guard<std::mutex> hold(m_sinkLock);
+    m_sink.visible = true;
+    m_sink.text = shown;
+    m_sink.textChanged = true;
+    m_sink.pos = -1;  // a new file: its first position counts
+    PostSinkState();
 }
 
 void CTextProgressCtrl::SetPos(int percent) {
-    if (m_nQueuedPos.exchange(percent) == percent) return;
-    QMetaObject::invokeMethod(this, [this, percent] { SetPosition(percent); },
-                              Qt::QueuedConnection);
+    const std::lock_guard<std::mutex> hold(m_sinkLock);
+    if (m_sink.pos == percent) return;
+    m_sink.pos = percent;
+    m_sink.posChanged = true;
+    PostSinkState();
 }
 
 void CTextProgressCtrl::Hide() {
-    QMetaObject::invokeMethod(this, [this] { setVisible(false); }, Qt::QueuedConnection);
+    const std::lock_guard<std::mutex> hold(m_sinkLock);
+    m_sink.visible = false;
+    PostSinkState();
 }
 
-void CTextProgressCtrl::ShowText(const QString& text) {
-    setVisible(true);
-    SetTextMode(true);
-    SetDisplayText(text);
-    repaint();
+void CTextProgressCtrl::PostSinkState() {
+    if (m_sink.posted) return;
+    m_sink.posted = true;
+    emit SinkStateChanged();
+}
+
+// Show's text first, then the position, as the conversion called them.
+void CTextProgressCtrl::TakeSinkState() {
+    CSinkState state;
+    {
+        const std::lock_guard<std::mutex> hold(m_sinkLock);
+        state = m_sink;
+        m_sink.textChanged = m_sink.posChanged = m_sink.posted = false;
+    }
+    if (state.textChanged) {
+        setVisible(true);
+        SetTextMode(true);
+        SetDisplayText(state.text);
+        repaint();
+    }
+    if (state.posChanged) SetPosition(state.pos);
+    setVisible(state.visible);
 }
 
 QSize CTextProgressCtrl::sizeHint() const {

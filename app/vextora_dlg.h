@@ -70,6 +70,7 @@ private:
     void OnAbout();
     bool PrepareOutputFolder();
     void StartBatch(std::vector<std::string> inputs);
+    void ShowBatchNews();
     void EnableCommands(bool enable);
     void ShowRowResult(int row, const CRowResult& result);
     void OnEngineMessage(const QString& text);
