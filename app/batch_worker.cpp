@@ -34,7 +34,7 @@ void CBatchWorker::Run() {
     // Decided before any conversion, in list order, as the command line does.
     const std::vector<std::string> clashes = FindOutputClashes(m_inputs);
     for (size_t row = 0; row < m_inputs.size() && !m_bStop; ++row) {
-        CBatchNews news{CBatchNews::RowDone, int(row), ConvertRow(m_inputs[row], clashes[row])};
+        CBatchNews news{CBatchNews::RowDone, int(row), ConvertRow(m_inputs[row], clashes[row]), {}};
         Tell(std::move(news));
     }
     m_converter.SetMessageSink(nullptr);
