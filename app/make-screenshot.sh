@@ -14,9 +14,11 @@ program="$build/bin/vextora"
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 revision="$scratch/site survey/2026 revision"
-mkdir -p "$scratch/out" "$scratch/config" "$revision"
+mkdir -p "$scratch/out" "$scratch/config" "$scratch/drawings" "$revision"
+# Copies, so the picture shows the same short paths wherever the tree is.
+cp examples/*.svg examples/*.png "$scratch/drawings/"
 cp examples/shapes.svg "$revision/"
 # A settings folder of its own, so the user's fill option stays untouched.
 XDG_CONFIG_HOME="$scratch/config" xvfb-run -a -s "-screen 0 1024x768x24" \
-    "$program" --screenshot docs/screenshot.png "$scratch/out" examples/*.svg "$revision/shapes.svg"
+    "$program" --screenshot docs/screenshot.png "$scratch/out" "$scratch"/drawings/*.svg "$revision/shapes.svg"
 echo "docs/screenshot.png written"
