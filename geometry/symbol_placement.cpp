@@ -29,7 +29,8 @@ const CSymble* FindLinkedSymbol(const CSvgConverter& conv, std::string_view link
 std::vector<CPointData> CollectSymbolPoints(CSvgConverter& conv, const CSymble& symbol) {
     std::vector<CPointData> points;
     int drawn = 0;
-    conv.ParsePathData(std::string(), symbol.path, points, drawn, 1, nullptr);
+    vx::CPathReaderState state = conv.PathReaderState();
+    CollectPathPoints(state, symbol.path, points, drawn);
     if (conv.m_bClosePending && !points.empty()) points.back().closed = 1;
     return points;
 }

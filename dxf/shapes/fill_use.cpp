@@ -1,5 +1,5 @@
 #include "convert/svg_converter.h"
-#include "geometry/solid_fill.h"
+#include "dxf/shapes/solid_fill.h"
 #include "geometry/symbol_placement.h"
 
 void CSvgConverter::FillUse(const std::string& transform, const std::string& x,

@@ -24,7 +24,8 @@ struct Parsed {
 
 Parsed Parse(CSvgConverter& conv, const std::string& d) {
     Parsed parsed;
-    conv.ParsePathData("", d, parsed.points, parsed.drawn, 1, nullptr);
+    vx::CPathReaderState state = conv.PathReaderState();
+    vx::CollectPathPoints(state, d, parsed.points, parsed.drawn);
     parsed.closePending = conv.m_bClosePending;
     for (const CPointData& p : parsed.points) parsed.xy.emplace_back(p.x, p.y);
     return parsed;

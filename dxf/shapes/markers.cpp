@@ -2,6 +2,7 @@
 
 #include "convert/svg_converter.h"
 #include "convert/text.h"
+#include "geometry/path_parser.h"
 #include "geometry/subpaths.h"
 
 void CSvgConverter::DrawPathMarker(const std::string& reference, bool start,
@@ -24,7 +25,8 @@ void CSvgConverter::WriteMarkerOutline(const CMarkdata& marker, const CPointData
 
     std::vector<CPointData> points;
     int drawn = 0;
-    ParsePathData(std::string(), marker.path, points, drawn, 1, nullptr);
+    vx::CPathReaderState state = PathReaderState();
+    vx::CollectPathPoints(state, marker.path, points, drawn);
     CMatrix m;
     const bool hasTransform = ParseTransform(marker.transform, m);
     const double width = ScaledStrokeWidth(m, OutlineStrokeWidth());
