@@ -260,8 +260,6 @@ public:
     void FillPath(const std::string& transform, const std::string& data);
     void FillUse(const std::string& transform, const std::string& x, const std::string& y,
                  const std::string& href);
-    static void SplitSubpaths(const std::vector<CPointData>& points,
-                              std::vector<CPolylinedata>& subpaths);
 
     // ---- Text (dxf/shapes/text.cpp) -------------------------------------
     void ConvertText(const std::string& transform, const std::string& fontFamily,
