@@ -23,9 +23,9 @@ struct CPathReaderState {
 };
 
 // Where the subpaths that a moveto ends go. points holds every point read
-// since the sink last took some; the last one carries subpathEnd and closed.
-// A sink takes the subpath by clearing the list; points it leaves stay, and the
-// next subpath is appended to them.
+// since the sink last took some (nothing at the first moveto); the last one
+// carries subpathEnd and closed. A sink takes the subpath by clearing the list;
+// points it leaves stay, and the next subpath is appended to them.
 class ISubpathSink {
 public:
     virtual ~ISubpathSink() = default;
