@@ -18,6 +18,7 @@
 #include "convert/records.h"
 #include "dxf/dxf_sink.h"
 #include "dxf/dxf_writer.h"
+#include "geometry/path_parser.h"
 #include "xml/xml_node.h"
 
 class IProgressSink;
@@ -134,12 +135,14 @@ public:
     const CMarkdata* FindMarker(std::string_view reference) const;
     const CSymble* FindSymbol(std::string_view name) const;
 
-    // ---- Path data parser (geometry/path_parser.cpp) --------------------
-    void ParsePathData(const std::string& transform, std::string_view data,
-                       std::vector<CPointData>& points, int& drawn, int collect,
-                       std::vector<CPolylinedata>* fills);
+    // ---- Path data reading (geometry/path_parser.h) ----------------------
+    // The document's reader state, for every path, marker and symbol it reads.
+    vx::CPathReaderState PathReaderState() {
+        return {m_strPrevCommand,  m_bClosePending,   m_dLastCtrlX,
+                m_dLastCtrlY,      m_nPathPointsLeft, m_nPathTextLeft};
+    }
 
-    // ---- Path outline emission (geometry/path_outline.cpp, geometry/markers.cpp)
+    // ---- Path outline emission (dxf/shapes/path_outline.cpp, dxf/shapes/markers.cpp)
     int ConvertPath(const std::string& transform, const std::string& data,
                     const std::string& dashArray, const std::string& markerStart,
                     const std::string& markerEnd);
@@ -161,7 +164,7 @@ public:
     // false, with nothing written, when a coordinate or the width is not finite.
     bool WriteDxfPolyline(const std::vector<CPointData>& points, bool closed, double width);
 
-    // ---- Symbol instances (geometry/symbol_use.cpp) ---------------------
+    // ---- Symbol instances (dxf/shapes/symbol_use.cpp) --------------------
     void ConvertUse(const std::string& transform, const std::string& x, const std::string& y,
                     const std::string& reference);
 
@@ -257,8 +260,6 @@ public:
     void FillPath(const std::string& transform, const std::string& data);
     void FillUse(const std::string& transform, const std::string& x, const std::string& y,
                  const std::string& href);
-    static void SplitSubpaths(const std::vector<CPointData>& points,
-                              std::vector<CPolylinedata>& subpaths);
 
     // ---- Text (dxf/shapes/text.cpp) -------------------------------------
     void ConvertText(const std::string& transform, const std::string& fontFamily,

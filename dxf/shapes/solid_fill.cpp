@@ -1,4 +1,4 @@
-#include "geometry/solid_fill.h"
+#include "dxf/shapes/solid_fill.h"
 
 #include <algorithm>
 
