@@ -1,6 +1,7 @@
 #pragma once
 // Our DL_WriterA: the same group output as dxflib's ASCII writer, formatted
 // straight into large blocks that go to a CDxfSink in one write each.
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -31,6 +32,10 @@ public:
     // Writes what is buffered to the sink and commits it; false when any write failed.
     bool Finish();
     bool Failed() const { return m_bFailed; }
+    // How many NaN or infinite reals the writer was handed: each is written as
+    // "0.0", a point at the origin, so every emitter must leave such an entity
+    // out and tests require this count to stay zero.
+    long long NonFiniteReals() const { return m_nNonFiniteReals; }
 
     // "%.16f" of the largest double has 309 digits before the point.
     static constexpr size_t kMaxRealText = 336;
@@ -54,6 +59,7 @@ private:
     // starts with room for five number groups at Free().
     char* Free() const { return m_block.get() + m_nUsed; }
     void EndGroup(char* end) const;
+    void CountNonFinite(double value) const { m_nNonFiniteReals += !std::isfinite(value); }
     char* RepeatedReal(char* out, double value) const;
     char* RecentReal(char* out, double value) const;
     void Put(const char* data, size_t size) const;
@@ -79,4 +85,5 @@ private:
     mutable uint64_t m_nRepeatedBits = 0;
     mutable std::string m_strRepeatedText;  // empty until the first repeated real
     mutable bool m_bFailed = false;
+    mutable long long m_nNonFiniteReals = 0;
 };

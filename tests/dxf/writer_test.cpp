@@ -164,6 +164,16 @@ TEST(DxfWriter, RealsBeyondDxflibsRangeAndNonFiniteValues) {
         EXPECT_EQ(RealText(huge), expected);
     }
     EXPECT_EQ(RealText(DBL_MAX).size(), 311u);
+    // Each one handed over counts, a repeat whose text is kept included.
+    CStringSink sink;
+    CDxfWriter writer(sink);
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    writer.dxfReal(10, nan);
+    writer.dxfReal(10, nan);
+    writer.dxfVertex(1.5, inf, 0, 0, -inf);
+    writer.dxfReal(40, DBL_MAX);
+    EXPECT_EQ(writer.NonFiniteReals(), 4);
 }
 
 TEST(DxfWriter, RealsMatchThePrintfFormatOverEveryMagnitude) {

@@ -61,6 +61,7 @@ struct Sandbox {
         converter.m_strOutputFolder = output;
         std::string outName;
         const bool converted = converter.ConvertFile(inputPath, outName);
+        ExpectOnlyFiniteReals(converter);
         lastOutName = outName;
         return converted;
     }
