@@ -54,6 +54,7 @@ TEST(Cli, ExitsZeroWhenEveryFileConverts) {
     const RunResult r = RunCli("--no-fill -o " + TestOutputFolder() + " " + in + "a.svg");
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out, "a.dxf\n");
+    EXPECT_EQ(RunCli("-j 256 -o " + TestOutputFolder() + " " + in + "a.svg").status, 0);  // the limit
 }
 
 TEST(Cli, UsageErrorsExitTwo) {
@@ -62,6 +63,8 @@ TEST(Cli, UsageErrorsExitTwo) {
     EXPECT_EQ(RunCli("-o /tmp").status, 2);                // no files
     EXPECT_EQ(RunCli("--bogus -o /tmp x.svg").status, 2);  // unknown option
     EXPECT_EQ(RunCli("-j 0 -o /tmp x.svg").status, 2);
+    EXPECT_EQ(RunCli("-j 257 -o /tmp x.svg").status, 2);
+    EXPECT_EQ(RunCli("x.svg -o").status, 2);  // the folder missing at the end
     const RunResult help = RunCli("--help");
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("Usage: vextora-convert"), std::string::npos);

@@ -63,6 +63,13 @@ TEST(FileSink, AbandonedOutputLeavesNoFileAndKeepsTheEarlierOne) {
     EXPECT_FALSE(missing.Open(folder + "no/such/folder/plan.dxf"));
     EXPECT_FALSE(missing.Write("x", 1));
     EXPECT_FALSE(missing.Commit());
+
+    // A folder in the target's place: the rename fails and the temporary file goes.
+    fs::create_directory(folder + "taken.dxf");
+    CFileSink blocked;
+    ASSERT_TRUE(blocked.Open(folder + "taken.dxf"));
+    EXPECT_FALSE(blocked.Commit());
+    EXPECT_EQ(vxtest::FilesBelow(folder), std::vector<std::string>{"plan.dxf"});
 }
 
 TEST(FileSink, DocumentThatCannotBeCreatedGivesMinusOne) {

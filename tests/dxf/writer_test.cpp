@@ -217,6 +217,7 @@ TEST(DxfWriter, StringValuesStayOnOneLineAndBeyondAsciiAreEscaped) {
     EXPECT_EQ(DxfText("caf\xE9"), "caf\\U+00E9");
     EXPECT_EQ(DxfText("\xE2\x82"), "\\U+00E2\\U+0082");         // cut short
     EXPECT_EQ(DxfText("\xC0\xAF"), "\\U+00C0\\U+00AF");         // overlong
+    EXPECT_EQ(DxfText("\xE0\x80\xAF"), "\\U+00E0\\U+0080\\U+00AF");  // overlong in three
     EXPECT_EQ(DxfText("\xED\xA0\x80"), "\\U+00ED\\U+00A0\\U+0080");  // surrogate
     EXPECT_EQ(DxfText("\xF4\x90\x80\x80"), "\\U+00F4\\U+0090\\U+0080\\U+0080");
     EXPECT_EQ(DxfText("\xE9\xC3\xA9"), "\\U+00E9\\U+00E9");

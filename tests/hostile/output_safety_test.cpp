@@ -150,6 +150,11 @@ TEST(OutputSafety, LinksInTheOutputFolderAreReplacedNotWrittenThrough) {
     fs::create_symlink(fs::absolute(box.root + "target.dxf"), box.output + "drawing.dxf");
     fs::create_symlink(fs::absolute(box.root + "target.png"), box.output + "pic.png");
     fs::create_symlink(fs::absolute(box.root + "target.png"), box.output + "drawing-image2.png");
+    // Nor links planted at the names the temporary DXF will try (.NAME.tmpPID-N).
+    for (int n = 0; n < 100; ++n)
+        fs::create_symlink(fs::absolute(box.root + "target.dxf"), box.output + ".drawing.dxf.tmp" +
+                                                                     std::to_string(getpid()) + "-" +
+                                                                     std::to_string(n));
     const auto before = box.Outside();
 
     ASSERT_TRUE(box.Convert(HostileSvg(Image("pics/pic.png") + Image(std::string("data:image/png;base64,") +
