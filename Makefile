@@ -6,16 +6,25 @@ PACKAGES = build-essential cmake libdxflib-dev libcurl4-openssl-dev zlib1g-dev l
            file desktop-file-utils man-db nlohmann-json3-dev
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: run test test-sanitize test-tsan build deps clean package
+.PHONY: run test test-sanitize test-tsan test-fuzz build deps deps-fuzz clean package
 
-deps:
-	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null \
+# Installs those of the Debian packages $(1) that are missing.
+define install_missing
+	@missing=$$(for p in $(1); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null \
 	  | grep -q "install ok installed" || echo $$p; done); \
 	if [ -n "$$missing" ]; then \
 	  echo "Installing:" $$missing; \
 	  $(SUDO) apt-get update -qq && \
 	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq $$missing; \
 	fi
+endef
+
+deps:
+	$(call install_missing,$(PACKAGES))
+
+# libFuzzer comes with clang's runtime libraries.
+deps-fuzz: deps
+	$(call install_missing,clang-14 libclang-rt-14-dev)
 
 build: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release >/dev/null
@@ -57,5 +66,12 @@ test-tsan: deps
 	  TSAN_OPTIONS="halt_on_error=1 ignore_noninstrumented_modules=1 $(TSAN_OPTIONS)" \
 	  ctest --output-on-failure -j $(JOBS) -R '^(app|cli)\.'
 
+
+# Each fuzz target for FUZZ_SECONDS on its seed corpus (fuzz/run); a finding fails.
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+test-fuzz: deps-fuzz
+	FUZZ_BUILD=$(FUZZ_BUILD) fuzz/run $(FUZZ_SECONDS)
+
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD) $(TSAN_BUILD) out
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(TSAN_BUILD) $(FUZZ_BUILD) out

@@ -178,6 +178,11 @@ public:
     void ResetDocumentState();
     // True when the path parser stopped early: the document is incomplete.
     bool PathBudgetSpent() const { return m_nPathPointsLeft <= 0 || m_nPathTextLeft <= 0; }
+    // NaN or infinite reals handed to the writer in the open document, else in
+    // the last one ended; tests require 0 (see CDxfWriter::NonFiniteReals).
+    long long NonFiniteRealsWritten() const {
+        return m_pWriter ? m_pWriter->NonFiniteReals() : m_nNonFiniteReals;
+    }
     int CountLayerEntries() const;
     // An LWPOLYLINE vertex with start and end widths (groups 10 20 30 40 41 [42]).
     void WriteVertex(double x, double y, double z, double bulge, double startWidth,
@@ -340,6 +345,7 @@ public:
     DL_Dxf m_dxf;
     std::unique_ptr<CDxfSink> m_pSink;
     std::unique_ptr<CDxfWriter> m_pWriter;
+    long long m_nNonFiniteReals = 0;  // of the last document ended
 
     int m_bFillOption = 1;
 

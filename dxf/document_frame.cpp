@@ -14,6 +14,7 @@ void CSvgConverter::ResetDocumentState() {
     m_bClosePending = 0;
     // The writer refers to the sink, so it goes first.
     m_pWriter.reset();
+    m_nNonFiniteReals = 0;
     m_pSink.reset();
     m_pEndedSink.reset();
     m_markers.clear();
@@ -82,6 +83,7 @@ bool CSvgConverter::EndDocument() {
     writer.sectionEnd();
     writer.dxfEOF();
     const bool complete = writer.Finish();
+    m_nNonFiniteReals = writer.NonFiniteReals();
     m_pWriter.reset();
     if (!complete) m_nOutputError = m_pSink->Error();
     // A failed output goes at once (a file sink removes its temporary file).

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <initializer_list>
 #include <cstring>
 #include <string_view>
 
@@ -89,6 +90,7 @@ void CDxfWriter::Put(const char* data, size_t size) const {
 }
 
 void CDxfWriter::dxfReal(int gc, double value) const {
+    CountNonFinite(value);
     EndGroup(RecentReal(WriteCodeLine(Free(), gc), value));
 }
 
@@ -128,6 +130,7 @@ char* CDxfWriter::RepeatedReal(char* out, double value) const {
 
 void CDxfWriter::dxfVertex(double x, double y, double z, double startWidth,
                            double endWidth) const {
+    for (double value : {x, y, z, startWidth, endWidth}) CountNonFinite(value);
     char* out = RecentReal(WriteCodeLine(Free(), 10), x);
     *out++ = '\n';
     out = RecentReal(WriteCodeLine(out, 20), y);

@@ -1,6 +1,7 @@
 #pragma once
 // Our DL_WriterA: the same group output as dxflib's ASCII writer, formatted
 // straight into large blocks that go to a CDxfSink in one write each.
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -38,6 +39,10 @@ public:
     bool Failed() const { return m_bFailed; }
     // Every group 0 from now on starts an entity counted into counts (nullptr: none).
     void CountEntitiesInto(CEntityCounts* counts) { m_pEntityCounts = counts; }
+    // How many NaN or infinite reals the writer was handed: each is written as
+    // "0.0", a point at the origin, so every emitter must leave such an entity
+    // out and tests require this count to stay zero.
+    long long NonFiniteReals() const { return m_nNonFiniteReals; }
 
     // "%.16f" of the largest double has 309 digits before the point.
     static constexpr size_t kMaxRealText = 336;
@@ -61,6 +66,7 @@ private:
     // starts with room for five number groups at Free().
     char* Free() const { return m_block.get() + m_nUsed; }
     void EndGroup(char* end) const;
+    void CountNonFinite(double value) const { m_nNonFiniteReals += !std::isfinite(value); }
     char* RepeatedReal(char* out, double value) const;
     char* RecentReal(char* out, double value) const;
     void Put(const char* data, size_t size) const;
@@ -88,4 +94,5 @@ private:
     mutable std::string m_strRepeatedText;  // empty until the first repeated real
     mutable bool m_bFailed = false;
     CEntityCounts* m_pEntityCounts = nullptr;
+    mutable long long m_nNonFiniteReals = 0;
 };

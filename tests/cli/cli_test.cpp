@@ -105,6 +105,7 @@ TEST(Cli, ExitsZeroWhenEveryFileConverts) {
     const RunResult r = RunCli("--no-fill -o " + TestOutputFolder() + " " + in + "a.svg");
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out, "a.dxf\n");
+    EXPECT_EQ(RunCli("-j 256 -o " + TestOutputFolder() + " " + in + "a.svg").status, 0);  // the limit
 }
 
 // Every way of giving an option, and the usage errors: one line and a hint, exit 2.

@@ -187,12 +187,12 @@ TEST(PathParser, SmoothCurvesReflectTheStoredControlPoint) {
     const XY same = CubicPoints(0, 0, 5, 5, 5, 5, 10, 0);
     smooth.insert(smooth.end(), same.begin(), same.end());
     EXPECT_EQ(Parse("M0 0 S5 5 10 0").xy, smooth);
-    // After a C the S reflects the C's second control point (10, 10) about (10, 0);
+    // After a C the S reflects the C's second control point (8, 12) about (10, 0);
     // the C drops the moveto point because its first piece starts there again.
-    XY afterCubic = CubicPoints(0, 0, 0, 10, 10, 10, 10, 0);
-    const XY reflected = CubicPoints(10, 0, 10, -10, 20, -10, 20, 0);
+    XY afterCubic = CubicPoints(0, 0, 0, 10, 8, 12, 10, 0);
+    const XY reflected = CubicPoints(10, 0, 12, -12, 20, -10, 20, 0);
     afterCubic.insert(afterCubic.end(), reflected.begin(), reflected.end());
-    EXPECT_EQ(Parse("M0 0 C0 10 10 10 10 0 S20 -10 20 0").xy, afterCubic);
+    EXPECT_EQ(Parse("M0 0 C0 10 8 12 10 0 S20 -10 20 0").xy, afterCubic);
 }
 
 TEST(PathParser, ArcFlagsPickTheFourCentres) {
@@ -211,6 +211,8 @@ TEST(PathParser, ArcFlagsPickTheFourCentres) {
     EXPECT_EQ(parsed.drawn, 21);
     EXPECT_NEAR(parsed.xy[1].first, 0, 1e-9);
     EXPECT_EQ(parsed.xy.back(), (std::pair<double, double>(10, 0)));
+    // Only a flag above zero is set.
+    EXPECT_EQ(Parse("M0 0 A10 10 0 -1 -1 10 0").xy, Parse("M0 0 A10 10 0 0 0 10 0").xy);
 }
 
 TEST(PathParser, ArcRadiiTooSmallZeroOrWithoutLength) {
