@@ -137,6 +137,7 @@ void CVextoraDlg::OnBatchFinished() {
     m_pWorker->Wait();
     m_pWorker->deleteLater();
     m_pWorker = nullptr;
+    m_pProgress->TakeSinkState();
     m_pProgress->setVisible(false);
     EnableCommands(true);
     if (m_bCloseWhenStopped) {

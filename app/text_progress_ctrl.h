@@ -37,6 +37,11 @@ public:
 
     QSize sizeHint() const override;
 
+    // Applies what the conversion last reported. Queued after each report; the
+    // window also calls it once the batch's thread has ended, because the
+    // batch's end may be taken before a report queued ahead of it.
+    void TakeSinkState();
+
 signals:
     void SinkStateChanged();  // emitted on the conversion's thread
 
@@ -46,7 +51,6 @@ protected:
 private:
     bool WindowExists() const;
     void PostSinkState();  // with m_sinkLock held
-    void TakeSinkState();
     int BarWidth(int clientWidth) const;
 
     int m_nPos = 0;
