@@ -110,6 +110,7 @@ void CBatch::Emit(const CFileOutcome& outcome) {
 
 void ConfigureConverter(CSvgConverter& converter, const CCommandLine& options) {
     converter.m_bFillOption = options.fill ? 1 : 0;
+    converter.SetSvgRules(options.svgRules);
     converter.m_imageFetch.allowNetwork = options.download;
     converter.m_strOutputFolder = options.outputFolder;
     converter.SetCancelFlag(&InterruptFlag());

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "convert/svg_rules.h"
+
 constexpr int kMaxJobs = 256;
 
 struct CCommandLine {
@@ -15,6 +17,7 @@ struct CCommandLine {
     bool update = false;        // skip inputs whose DXF is not older than the SVG
     bool nulSeparated = false;  // --files-from names end with NUL, not newline
     int jobs = 1;
+    SvgRules svgRules = SvgRules::Classic;
     std::string outputFolder;
     std::string filesFrom;  // a list of inputs; "-" is standard input
     std::string reportPath;

@@ -16,6 +16,7 @@
 #include <dl_dxf.h>
 
 #include "convert/records.h"
+#include "convert/svg_rules.h"
 #include "dxf/dxf_sink.h"
 #include "dxf/dxf_writer.h"
 #include "geometry/path_parser.h"
@@ -26,6 +27,10 @@ class IMessageSink;
 class IProfile;
 struct CElementKind;   // svg/element_kind.h
 struct CElementTexts;  // svg/element_texts.h
+namespace vx {
+struct CResolvedPaint;  // resolve/resolved_paint.h
+struct CEllipseImage;   // geometry/ellipse_image.h
+}
 
 // How image references that name network addresses are fetched.
 struct CImageFetchOptions {
@@ -85,6 +90,8 @@ public:
     // Emitters call this when they leave out an entity whose numbers are not
     // finite; the file gets one warning with the count at its end.
     void LeaveOutNonFinite() { ++m_nNonFiniteLeftOut; }
+    void SetSvgRules(SvgRules rules) { m_svgRules = rules; }
+    SvgRules GetSvgRules() const { return m_svgRules; }
     // What the last converted document holds: entity type name to count.
     const CEntityCounts& EntityCounts() const { return m_entityCounts; }
 
@@ -111,6 +118,25 @@ public:
     void WalkChildren(CXML* element, const CElementKind& kind, const CElementTexts& texts,
                       int topCount);
     void CollectLayerNamesInto(CXML* element, std::unordered_set<std::string>& seenLower);
+
+    // ---- The browser reading (resolve/) ---------------------------------
+    // Walks the tree as a browser does; false (with the failure reason set) when
+    // use references expand beyond the work limit.
+    bool ReadAsBrowser();
+    // Before the document opens: the layer table (group ids, Inkscape layers by
+    // their labels) and the units the header declares.
+    void PrepareBrowserReading();
+    // 4 (millimetres) when the drawing has an absolute size, else 0: no $INSUNITS.
+    int m_nInsUnits = 0;
+
+    // ---- Resolved drawables (dxf/shapes/resolved_shapes.cpp) -----------
+    // Geometry in drawing coordinates (y up, output units), paint resolved.
+    void DrawResolvedPath(std::vector<CPolylinedata>& subpaths, const vx::CResolvedPaint& paint);
+    void DrawResolvedEllipse(const vx::CEllipseImage& ellipse, const vx::CResolvedPaint& paint);
+    // A TEXT at its insertion point, fontSize and angle (radians) in drawing
+    // terms; alignment 0 left, 1 centre, 2 right.
+    void DrawResolvedText(double x, double y, double fontSize, double angle, int alignment,
+                          std::string_view content, std::string_view family, int color);
 
     // ---- Colours and styles (svg/colors.cpp, svg/dxf_palette.cpp, svg/text_style.cpp)
     // Packed RGB, red in the low byte. Texts of no known form leave *known false.
@@ -156,13 +182,16 @@ public:
     double ScaledStrokeWidth(const CMatrix& m, double width) const;
     // The stroke width of outline vertices: the element's, else the group's.
     double OutlineStrokeWidth() const;
-    // An LWPOLYLINE in the current colour, line type and layer; its vertices
-    // follow through WriteVertex. The end clears the pending closepath.
-    void BeginPathPolyline(int count, bool closed);
+    // An LWPOLYLINE with these attributes; its vertices follow through
+    // WriteVertex. The end clears the pending closepath.
+    void BeginPathPolyline(int count, bool closed, const DL_Attributes& attributes);
     void EndPathPolyline();
-    // The whole polyline through points in DXF orientation (y already flipped);
+    // The whole polyline through points in DXF orientation (y already flipped),
+    // in the current colour, line type and layer unless attributes are given;
     // false, with nothing written, when a coordinate or the width is not finite.
     bool WriteDxfPolyline(const std::vector<CPointData>& points, bool closed, double width);
+    bool WriteDxfPolyline(const std::vector<CPointData>& points, bool closed, double width,
+                          const DL_Attributes& attributes);
 
     // ---- Symbol instances (dxf/shapes/symbol_use.cpp) --------------------
     void ConvertUse(const std::string& transform, const std::string& x, const std::string& y,
@@ -270,10 +299,16 @@ public:
     void ConvertText(const std::string& transform, const std::string& fontFamily,
                      const std::string& fontSize, const std::string& content,
                      const std::string& x, const std::string& y);
+    // The STYLE entry of a font family; "Standard" for none.
+    std::string TextStyleName(std::string_view family) const;
 
     // ---- Images (dxf/shapes/images.cpp) ---------------------------------
     void ConvertImage(const std::string& x, const std::string& y, const std::string& width,
                       const std::string& height, const std::string& href);
+    // An IMAGE over the w x h area that toDrawing maps into the drawing.
+    using CPointMap = std::function<CPointData(double x, double y)>;
+    void PlaceImage(const CPointMap& toDrawing, double left, double top, double w, double h,
+                    const std::string& href);
     std::string m_strImageCaFile;  // extra certificate authorities for https images (PEM)
 
     // ==== State =========================================================
@@ -348,6 +383,7 @@ public:
     long long m_nNonFiniteReals = 0;  // of the last document ended
 
     int m_bFillOption = 1;
+    SvgRules m_svgRules = SvgRules::Classic;
 
     // Platform services.
     CImageFetchOptions m_imageFetch;

@@ -119,19 +119,23 @@ double CSvgConverter::OutlineStrokeWidth() const {
     return m_dStrokeWidth != 0 ? m_dStrokeWidth : m_dGroupStrokeWidth;
 }
 
-void CSvgConverter::BeginPathPolyline(int count, bool closed) {
-    const DL_Attributes attributes = EntityAttributes(m_nColor, 0, m_strLineType);
+void CSvgConverter::BeginPathPolyline(int count, bool closed, const DL_Attributes& attributes) {
     m_dxf.writePolyline(*m_pWriter, DL_PolylineData(count, 0, 0, closed ? 1 : 0), attributes);
 }
 
 bool CSvgConverter::WriteDxfPolyline(const std::vector<CPointData>& points, bool closed,
                                      double width) {
+    return WriteDxfPolyline(points, closed, width, EntityAttributes(m_nColor, 0, m_strLineType));
+}
+
+bool CSvgConverter::WriteDxfPolyline(const std::vector<CPointData>& points, bool closed,
+                                     double width, const DL_Attributes& attributes) {
     if (!std::isfinite(width) || !vx::AllFinite(points.data(), points.size())) {
         m_bClosePending = 0;
         LeaveOutNonFinite();
         return false;
     }
-    BeginPathPolyline(int(points.size()), closed);
+    BeginPathPolyline(int(points.size()), closed, attributes);
     for (const CPointData& p : points) WriteVertex(p.x, p.y, 0, 0, width, width);
     EndPathPolyline();
     return true;
