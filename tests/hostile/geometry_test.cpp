@@ -2,11 +2,13 @@
 
 #include <string>
 
-#include "tests/shapes/shape_document.h"
+#include "tests/support/path_reading.h"
+#include "tests/support/shape_document.h"
 
 namespace {
 
 using vxtest::Entity;
+using vxtest::Parse;
 using vxtest::ShapeDocument;
 
 // A cubic arch this tall is split to the depth limit: 131072 points.
@@ -71,6 +73,18 @@ TEST(PathBudget, EveryDocumentStartsWithTheFullBudget) {
     doc.conv.ConvertPath("", "M0 0 L5 5", "", "", "");
     doc.conv.EndDocument();
     EXPECT_EQ(vxtest::EntitiesOf(data->Data(), "LWPOLYLINE").size(), 1u);
+}
+
+TEST(PathParser, HostileDataEnds) {
+    // A sign right after a failed command used to repeat that command for ever.
+    EXPECT_EQ(Parse("M0 0 Q1 2 3 4 -1 2z -1 2z").xy.front(), (std::pair<double, double>(0, 0)));
+    // Unknown commands repeated by separators and blanks stay cheap to read.
+    std::string many = "M0 0";
+    for (int i = 0; i < 200000; ++i) many += ",-1e300+1e300,,";
+    many += " x" + std::string(100000, 'y');
+    for (int i = 0; i < 100000; ++i) many += " 1";
+    EXPECT_GT(Parse(many).points.size(), 1u);
+    EXPECT_EQ(Parse("M0 0 C0 1e300 1e300 1e300 1e300 0").points.size(), 2u);
 }
 
 }  // namespace

@@ -1,0 +1,54 @@
+#pragma once
+// Path data read straight through the geometry reader, for the path parser's
+// own tests and its hostile-input tests.
+#include <limits>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "geometry/path_parser.h"
+
+namespace vxtest {
+
+using XY = std::vector<std::pair<double, double>>;
+
+// The values a document keeps for its path reader, with no budget to speak of.
+struct ReaderValues {
+    std::string previousCommand;
+    int closePending = 0;
+    double controlX = 0, controlY = 0;
+    long long pointsLeft = std::numeric_limits<long long>::max();
+    long long textLeft = std::numeric_limits<long long>::max();
+    vx::CPathReaderState State() {
+        return {previousCommand, closePending, controlX, controlY, pointsLeft, textLeft};
+    }
+};
+
+struct Parsed {
+    std::vector<CPointData> points;
+    int drawn = 0;
+    int closePending = 0;
+    XY xy;
+};
+
+inline XY Coordinates(const std::vector<CPointData>& points) {
+    XY xy;
+    for (const CPointData& p : points) xy.emplace_back(p.x, p.y);
+    return xy;
+}
+
+inline Parsed Parse(ReaderValues& values, const std::string& d) {
+    Parsed parsed;
+    vx::CPathReaderState state = values.State();
+    vx::CollectPathPoints(state, d, parsed.points, parsed.drawn);
+    parsed.closePending = values.closePending;
+    parsed.xy = Coordinates(parsed.points);
+    return parsed;
+}
+
+inline Parsed Parse(const std::string& d) {
+    ReaderValues values;
+    return Parse(values, d);
+}
+
+}  // namespace vxtest
