@@ -161,8 +161,10 @@ bool CBrowserWalk::Enter(const CXML& element, const CResolveFrame& parent, CReso
 // The referenced element drawn as if it stood in place of the use, moved by
 // x and y; a symbol's viewBox maps onto the use's width and height.
 void CBrowserWalk::ExpandUse(const CXML& use, const CResolveFrame& frame) {
-    const auto found = m_ids.find(TrimView(Reference(use)).substr(1));
-    if (TrimView(Reference(use)).substr(0, 1) != "#" || found == m_ids.end()) return;
+    const std::string_view reference = TrimView(Reference(use));
+    if (reference.empty() || reference.front() != '#') return;
+    const auto found = m_ids.find(reference.substr(1));
+    if (found == m_ids.end()) return;
     const CXML& target = *found->second;
     // A use inside what it refers to would draw itself without end: browsers draw nothing for it.
     const auto refersBack = [&target](const std::vector<const CXML*>& chain) {
