@@ -139,6 +139,8 @@ TEST(ComputedStyle, CascadeInheritanceAndKeywords) {
         {"<style>rect{fill:red;fill:blue}</style><rect id='t'/>", F, "blue"},
         {"<rect id='t' fill='red !important'/>", F, "black"},  // no important attributes
         {"<rect id='t' fill-rule='evenodd' style='fill-rule:bogus'/>", CssProperty::FillRule, "evenodd"},
+        {"<rect id='t' fill='&#x72;ed'/>", F, "red"},
+        {"<rect id='t' style='font-family:&quot;A;B&quot;;fill:red'/>", F, "red"},
         {"<g fill='red'><rect id='t'/></g>", F, "red"},
         {"<g fill='red'><rect id='t' fill='initial'/></g>", F, "black"},
         {"<g fill='red'><rect id='t' style='fill:unset'/></g>", F, "red"},
@@ -151,7 +153,9 @@ TEST(ComputedStyle, CascadeInheritanceAndKeywords) {
         {"<g color='red' fill='currentColor'><rect id='t' color='blue'/></g>", F, "blue"},
         {"<g font-size='20'><text id='t' font-size='1.5em'/></g>", CssProperty::FontSize, "30"},
         {"<g font-size='20px'><g font-size='50%'><text id='t'/></g></g>", CssProperty::FontSize, "10"},
-        {"<text id='t' font-size='2rem'/>", CssProperty::FontSize, "2rem"},
+        {"<g font-size='12pt'><text id='t' font-size='smaller'/></g>", CssProperty::FontSize, "13.333333333333334"},
+        {"<g font-size='4mm'><text id='t' font-size='x-large'/></g>", CssProperty::FontSize, "24"},
+        {"<g font-size='2rem'><text id='t' font-size='2em'/></g>", CssProperty::FontSize, "2em"},
         // Sheets: CDATA, entities, comments, at-rules, markup remains, broken parts.
         {"<style><![CDATA[ g > #t { fill: lime } ]]></style><g><rect id='t'/></g>", F, "lime"},
         {"<style>g &gt; #t { fill: lime }</style><g><rect id='t'/></g>", F, "lime"},
