@@ -120,22 +120,26 @@ void CStyleSheet::Candidates(const css::CElementFacts& facts, std::vector<uint32
 
 void CStyleSheet::Match(const CXML& element, const std::vector<const CXML*>& ancestors,
                         std::vector<const CCssDeclaration*>& out) const {
-    if (Empty()) return;
+    if (Empty() || Exhausted()) return;
+    const uint64_t spent = m_work.load(std::memory_order_relaxed);
     const css::CAncestry ancestry(element, ancestors);
     std::vector<uint32_t> matched;
     Candidates(ancestry.At(0), matched);
     // Each rule is indexed once and the element's keys are distinct, so no rule comes twice.
-    matched.erase(std::remove_if(matched.begin(), matched.end(),
-                                 [&](uint32_t rule) { return !css::SelectorMatches(m_rules[rule].selector, ancestry); }),
-                  matched.end());
+    const auto fails = [&](uint32_t rule) {
+        return spent + ancestry.Checks() >= m_workBudget || !css::SelectorMatches(m_rules[rule].selector, ancestry);
+    };
+    matched.erase(std::remove_if(matched.begin(), matched.end(), fails), matched.end());
     std::sort(matched.begin(), matched.end(), [&](uint32_t a, uint32_t b) {
         const uint64_t sa = m_rules[a].selector.specificity, sb = m_rules[b].selector.specificity;
         return sa != sb ? sa < sb : a < b;
     });
+    const size_t before = out.size();
     for (uint32_t rule : matched) {
         const CRule& r = m_rules[rule];
         for (size_t i = 0; i < r.declarationCount; ++i) out.push_back(&m_declarations[r.firstDeclaration + i]);
     }
+    m_work.fetch_add(ancestry.Checks() + (out.size() - before), std::memory_order_relaxed);
 }
 
 }  // namespace vx

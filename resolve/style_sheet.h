@@ -2,6 +2,7 @@
 // The style sheets of one document: the rules of its <style> elements,
 // indexed by the subject compound's id, class or type so that an element
 // only tries the rules that could match it.
+#include <atomic>
 #include <cstdint>
 #include <deque>
 #include <string>
@@ -18,6 +19,11 @@ namespace vx {
 
 class CStyleSheet {
 public:
+    // Compounds tried plus declarations handed out, by all Match calls: about
+    // two seconds of matching, a thousand times what a large real map needs.
+    static constexpr uint64_t kWorkBudget = 200'000'000;
+    explicit CStyleSheet(uint64_t workBudget = kWorkBudget) : m_workBudget(workBudget) {}
+
     // Adds the text of one <style> element. Comments and at-rules (@media,
     // @import, @font-face ... each skipped whole) are left out, selector
     // groups "a, b" split; a selector that cannot be matched drops out alone.
@@ -34,6 +40,10 @@ public:
     // parent last. The pointers stay valid while the sheet lives.
     void Match(const CXML& element, const std::vector<const CXML*>& ancestors,
                std::vector<const CCssDeclaration*>& out) const;
+    // Matching costs rules times elements times depth at worst, which a hostile
+    // document can make years long. Past a budget far beyond any real drawing's
+    // need, no rule matches any more: true from then on, for a warning.
+    bool Exhausted() const { return m_work.load(std::memory_order_relaxed) >= m_workBudget; }
 
 private:
     struct CRule {
@@ -51,6 +61,8 @@ private:
     std::deque<CCssDeclaration> m_declarations;
     CIndex m_byId, m_byClass, m_byType;
     std::vector<uint32_t> m_universal;
+    uint64_t m_workBudget;
+    mutable std::atomic<uint64_t> m_work{0};
 };
 
 }  // namespace vx

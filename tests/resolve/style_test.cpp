@@ -193,4 +193,20 @@ TEST(StyleSheet, HostileSheetsStayLinear) {
               "black");
 }
 
+TEST(StyleSheet, MatchingStopsOnceItsBudgetIsSpent) {
+    CXML root;
+    ASSERT_TRUE(LoadXml(root, "<svg><rect/><rect/><rect/></svg>", "svg", nullptr));
+    vx::CStyleSheet sheet(4);  // each rect costs a check and a declaration
+    sheet.Add("rect { fill: red }");
+    const std::vector<const CXML*> ancestors{&root};
+    std::vector<size_t> found;
+    for (const CXML* rect : root.Children()) {
+        std::vector<const vx::CCssDeclaration*> declarations;
+        sheet.Match(*rect, ancestors, declarations);
+        found.push_back(declarations.size());
+    }
+    EXPECT_EQ(found, (std::vector<size_t>{1, 1, 0}));
+    EXPECT_TRUE(sheet.Exhausted());
+}
+
 }  // namespace
