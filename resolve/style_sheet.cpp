@@ -118,26 +118,33 @@ void CStyleSheet::Candidates(const css::CElementFacts& facts, std::vector<uint32
     out.insert(out.end(), m_universal.begin(), m_universal.end());
 }
 
-void CStyleSheet::Match(const CXML& element, const std::vector<const CXML*>& ancestors,
-                        std::vector<const CCssDeclaration*>& out) const {
-    if (Empty() || Exhausted()) return;
+// Keeps the rules whose selector matches, sorted into cascade order. Each rule
+// is indexed once and the element's keys are distinct, so no rule comes twice.
+void CStyleSheet::KeepMatching(const css::CAncestry& ancestry, std::vector<uint32_t>& rules) const {
     const uint64_t spent = m_work.load(std::memory_order_relaxed);
-    const css::CAncestry ancestry(element, ancestors);
-    std::vector<uint32_t> matched;
-    Candidates(ancestry.At(0), matched);
-    // Each rule is indexed once and the element's keys are distinct, so no rule comes twice.
     const auto fails = [&](uint32_t rule) {
-        return spent + ancestry.Checks() >= m_workBudget || !css::SelectorMatches(m_rules[rule].selector, ancestry);
+        if (spent + ancestry.Checks() >= m_workBudget) return true;
+        return !css::SelectorMatches(m_rules[rule].selector, ancestry);
     };
-    matched.erase(std::remove_if(matched.begin(), matched.end(), fails), matched.end());
-    std::sort(matched.begin(), matched.end(), [&](uint32_t a, uint32_t b) {
+    rules.erase(std::remove_if(rules.begin(), rules.end(), fails), rules.end());
+    std::sort(rules.begin(), rules.end(), [&](uint32_t a, uint32_t b) {
         const uint64_t sa = m_rules[a].selector.specificity, sb = m_rules[b].selector.specificity;
         return sa != sb ? sa < sb : a < b;
     });
+}
+
+void CStyleSheet::Match(const CXML& element, const std::vector<const CXML*>& ancestors,
+                        std::vector<const CCssDeclaration*>& out) const {
+    if (Empty() || Exhausted()) return;
+    const css::CAncestry ancestry(element, ancestors);
+    std::vector<uint32_t> matched;
+    Candidates(ancestry.At(0), matched);
+    KeepMatching(ancestry, matched);
     const size_t before = out.size();
     for (uint32_t rule : matched) {
         const CRule& r = m_rules[rule];
-        for (size_t i = 0; i < r.declarationCount; ++i) out.push_back(&m_declarations[r.firstDeclaration + i]);
+        for (size_t i = 0; i < r.declarationCount; ++i)
+            out.push_back(&m_declarations[r.firstDeclaration + i]);
     }
     m_work.fetch_add(ancestry.Checks() + (out.size() - before), std::memory_order_relaxed);
 }

@@ -56,6 +56,7 @@ private:
     void AddRule(std::string_view selectors, std::string_view block);
     void IndexRule(uint32_t rule);
     void Candidates(const css::CElementFacts& facts, std::vector<uint32_t>& out) const;
+    void KeepMatching(const css::CAncestry& ancestry, std::vector<uint32_t>& rules) const;
 
     std::vector<CRule> m_rules;  // in source order
     std::deque<CCssDeclaration> m_declarations;

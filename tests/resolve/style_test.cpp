@@ -153,7 +153,8 @@ TEST(ComputedStyle, CascadeInheritanceAndKeywords) {
         {"<g color='red' fill='currentColor'><rect id='t' color='blue'/></g>", F, "blue"},
         {"<g font-size='20'><text id='t' font-size='1.5em'/></g>", CssProperty::FontSize, "30"},
         {"<g font-size='20px'><g font-size='50%'><text id='t'/></g></g>", CssProperty::FontSize, "10"},
-        {"<g font-size='12pt'><text id='t' font-size='smaller'/></g>", CssProperty::FontSize, "13.333333333333334"},
+        {"<g font-size='12pt'><text id='t' font-size='smaller'/></g>", CssProperty::FontSize,
+         "13.333333333333334"},
         {"<g font-size='4mm'><text id='t' font-size='x-large'/></g>", CssProperty::FontSize, "24"},
         {"<g font-size='2rem'><text id='t' font-size='2em'/></g>", CssProperty::FontSize, "2em"},
         // Sheets: CDATA, entities, comments, at-rules, markup remains, broken parts.
@@ -162,8 +163,8 @@ TEST(ComputedStyle, CascadeInheritanceAndKeywords) {
         {"<style><![CDATA[ #t { font-family: 'a&amp;b' } ]]></style><text id='t'/>", CssProperty::FontFamily,
          "'a&amp;b'"},
         {"<style type='text/less'>#t{fill:red}</style><rect id='t'/>", F, "black"},
-        {"<style>@media print { #t { fill: red } } @import 'x.css'; #t { fill: lime }</style><rect id='t'/>", F,
-         "lime"},
+        {"<style>@media print { #t { fill: red } } @import 'x.css'; #t { fill: lime }</style>"
+         "<rect id='t'/>", F, "lime"},
         {"<style><!-- #t { fill: lime } --></style><rect id='t'/>", F, "black"},  // an XML comment
         {"<style><![CDATA[<!-- #t { fill: lime } -->]]></style><rect id='t'/>", F, "lime"},
         {"<style>#t { fill: '}' ; stroke: lime }</style><rect id='t'/>", CssProperty::Stroke, "lime"},
@@ -182,15 +183,16 @@ TEST(StyleSheet, HostileSheetsStayLinear) {
         classes += "c" + std::to_string(i) + " ";
         rules += ".c" + std::to_string(i) + "{fill:red}";
     }
-    EXPECT_EQ(Computed("<style>" + rules + "</style><rect id='t' class='" + classes + "'/>", CssProperty::Fill),
-              "red");
-    std::string deep, selector;
+    const std::string manyClasses = "<style>" + rules + "</style><rect id='t' class='" + classes + "'/>";
+    EXPECT_EQ(Computed(manyClasses, CssProperty::Fill), "red");
+    std::string deep, within = "> #t";
     for (int i = 0; i < 400; ++i) deep += "<g>";
-    for (int i = 0; i < 2000; ++i) selector += "g ";
-    EXPECT_EQ(Computed("<style>" + selector + "> #t { fill: lime }" + std::string(100000, '{') + "</style>" +
-                       deep + "<rect id='t'/>",
-                       CssProperty::Fill),
-              "black");
+    for (int i = 0; i < 31; ++i) within = "g " + within;  // 32 compounds: the most a selector may have
+    const std::string rect = "<rect id='t'/>";
+    const std::string unclosed(100000, '{');
+    const auto F = CssProperty::Fill;
+    EXPECT_EQ(Computed("<style>" + within + "{fill:lime}" + unclosed + "</style>" + deep + rect, F), "lime");
+    EXPECT_EQ(Computed("<style>g " + within + "{fill:lime}</style>" + deep + rect, F), "black");
 }
 
 TEST(StyleSheet, MatchingStopsOnceItsBudgetIsSpent) {
