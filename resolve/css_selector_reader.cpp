@@ -69,7 +69,8 @@ bool CSelectorReader::ReadCompound(CCompound& compound) {
     const size_t start = m_pos;
     if (Peek() == '*') {
         ++m_pos;
-    } else if (ReadName(compound.type)) {
+    } else if (IsNameChar(Peek())) {
+        if (!ReadName(compound.type)) return false;
         ++m_counts.types;
     }
     for (;;) {

@@ -80,9 +80,8 @@ void CStyleSheet::AddRule(std::string_view selectors, std::string_view block) {
     ParseDeclarations(block, declarations);
     if (declarations.empty()) return;
     const size_t first = m_declarations.size();
-    for (CCssDeclaration& declaration : declarations) m_declarations.push_back(std::move(declaration));
-    size_t start = 0;
-    while (start <= selectors.size()) {
+    const size_t rulesBefore = m_rules.size();
+    for (size_t start = 0; start <= selectors.size();) {
         size_t comma = css::FindTopLevel(selectors, start, ",");
         if (comma == npos) comma = selectors.size();
         CRule rule{{}, first, declarations.size()};
@@ -92,6 +91,8 @@ void CStyleSheet::AddRule(std::string_view selectors, std::string_view block) {
         }
         start = comma + 1;
     }
+    if (m_rules.size() == rulesBefore) return;  // no selector to apply them with
+    for (CCssDeclaration& declaration : declarations) m_declarations.push_back(std::move(declaration));
 }
 
 // Under the subject compound's most telling part: an element then looks up

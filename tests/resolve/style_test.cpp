@@ -81,6 +81,8 @@ TEST(StyleSheet, SelectorsMatchAsInABrowser) {
         {"svg|rect", ""},
         {"svg:rect", ""},
         {"#1x", ""},
+        {"1x", ""},
+        {"g -2", ""},
         {".a\\:b", ""},
         {"[data-k^=v]", ""},
     };
