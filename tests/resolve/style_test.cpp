@@ -141,6 +141,10 @@ TEST(ComputedStyle, CascadeInheritanceAndKeywords) {
         {"<style>.a{fill:red} .b{fill:blue}</style><rect id='t' class='b a'/>", F, "blue"},
         {"<style>.b{fill:blue}</style><style>.a{fill:red}</style><rect id='t' class='b a'/>", F, "red"},
         {"<style>rect{fill:red;fill:blue}</style><rect id='t'/>", F, "blue"},
+        {"<style>:root rect{fill:red} g g rect{fill:blue}</style><g><g><rect id='t'/></g></g>", F, "red"},
+        {"<style>[id]{fill:red} g rect{fill:blue}</style><g><rect id='t'/></g>", F, "red"},
+        {"<style>.a{fill:red!important} #t{fill:blue}</style><rect id='t' class='a'/>", F, "red"},
+        {"<style>#t{fill:blue!important} rect{fill:red!important}</style><rect id='t'/>", F, "blue"},
         {"<rect id='t' fill='red !important'/>", F, "black"},  // no important attributes
         {"<rect id='t' fill-rule='evenodd' style='fill-rule:bogus'/>", CssProperty::FillRule, "evenodd"},
         {"<rect id='t' fill='&#x72;ed'/>", F, "red"},
@@ -149,6 +153,8 @@ TEST(ComputedStyle, CascadeInheritanceAndKeywords) {
         {"<g fill='red'><rect id='t' fill='initial'/></g>", F, "black"},
         {"<g fill='red'><rect id='t' style='fill:unset'/></g>", F, "red"},
         {"<g opacity='.5'><rect id='t'/></g>", CssProperty::Opacity, "1"},
+        {"<g opacity='.5'><rect id='t' style='opacity:unset'/></g>", CssProperty::Opacity, "1"},
+        {"<g visibility='hidden'><rect id='t' visibility='bogus'/></g>", CssProperty::Visibility, "hidden"},
         {"<g opacity='.5'><rect id='t' opacity='inherit'/></g>", CssProperty::Opacity, ".5"},
         {"<g display='none'><rect id='t'/></g>", CssProperty::Display, "inline"},
         {"<g color='red'><rect id='t' stroke='CurrentColor'/></g>", CssProperty::Stroke, "red"},
@@ -166,6 +172,8 @@ TEST(ComputedStyle, CascadeInheritanceAndKeywords) {
         {"<style>g &gt; #t { fill: lime }</style><g><rect id='t'/></g>", F, "lime"},
         {"<style><![CDATA[ #t { font-family: 'a&amp;b' } ]]></style><text id='t'/>", CssProperty::FontFamily,
          "'a&amp;b'"},
+        {"<style>#t{fill:red}<![CDATA[#t{fill:lime}]]></style><rect id='t'/>", F, "lime"},
+        {"<defs><svg:style><![CDATA[#t{fill:lime}]]></svg:style></defs><rect id='t'/>", F, "lime"},
         {"<style type='text/less'>#t{fill:red}</style><rect id='t'/>", F, "black"},
         {"<style>@media print { #t { fill: red } } @import 'x.css'; #t { fill: lime }</style>"
          "<rect id='t'/>", F, "lime"},
