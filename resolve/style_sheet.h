@@ -19,8 +19,9 @@ namespace vx {
 
 class CStyleSheet {
 public:
-    // Compounds tried plus declarations handed out, by all Match calls: about
-    // two seconds of matching, a thousand times what a large real map needs.
+    // Compounds tried plus declarations handed out, by all Match calls: a few
+    // seconds of matching, some 200 times what a 5 MB map of 56,000 elements
+    // under 6,000 rules needs.
     static constexpr uint64_t kWorkBudget = 200'000'000;
     explicit CStyleSheet(uint64_t workBudget = kWorkBudget) : m_workBudget(workBudget) {}
 
