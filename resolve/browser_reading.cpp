@@ -5,6 +5,7 @@
 #include "convert/svg_converter.h"
 #include "convert/svg_element.h"
 #include "convert/text.h"
+#include "platform/message_sink.h"
 #include "resolve/browser_walk.h"
 #include "resolve/root_frame.h"
 
@@ -42,6 +43,8 @@ bool CSvgConverter::ReadAsBrowser() {
     if (!svg) return true;
     vx::CBrowserWalk walk(*this, *svg, kVisitsPerDocument + m_nInputBytes * kVisitsPerInputByte);
     walk.Run(vx::RootFrame(*svg).toDrawing);
+    if (walk.StylesCutShort() && m_pMessages)
+        m_pMessages->Warn("style sheet rules applied only in part: matching beyond the work limit");
     if (walk.Exhausted())
         return Fail("use references beyond the work limit (more elements than any real drawing "
                     "of this size)");

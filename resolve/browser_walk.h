@@ -30,6 +30,8 @@ public:
     void Run(const CMatrix& rootToDrawing);
     // The walk stopped at its visit limit: the drawing is incomplete.
     bool Exhausted() const { return m_visitsLeft < 0; }
+    // The style sheets stopped matching part way: later elements lack their rules.
+    bool StylesCutShort() const { return m_sheet.Exhausted(); }
 
 private:
     void Walk(const CXML& element, const CResolveFrame& parent);
