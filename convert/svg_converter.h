@@ -163,10 +163,7 @@ public:
 
     // ---- Path data reading (geometry/path_parser.h) ----------------------
     // The document's reader state, for every path, marker and symbol it reads.
-    vx::CPathReaderState PathReaderState() {
-        return {m_strPrevCommand,  m_bClosePending,   m_dLastCtrlX,
-                m_dLastCtrlY,      m_nPathPointsLeft, m_nPathTextLeft};
-    }
+    vx::CPathReaderState& PathReaderState() { return m_pathReader; }
 
     // ---- Path outline emission (dxf/shapes/path_outline.cpp, dxf/shapes/markers.cpp)
     int ConvertPath(const std::string& transform, const std::string& data,
@@ -206,7 +203,7 @@ public:
     bool EndDocument();
     void ResetDocumentState();
     // True when the path parser stopped early: the document is incomplete.
-    bool PathBudgetSpent() const { return m_nPathPointsLeft <= 0 || m_nPathTextLeft <= 0; }
+    bool PathBudgetSpent() const { return m_pathReader.BudgetSpent(); }
     // NaN or infinite reals handed to the writer in the open document, else in
     // the last one ended; tests require 0 (see CDxfWriter::NonFiniteReals).
     long long NonFiniteRealsWritten() const {
@@ -353,13 +350,8 @@ public:
     double m_dGroupStrokeWidth = 0;
 
     // Path parser state.
-    std::string m_strPrevCommand;
-    int m_bClosePending = 0;
-    double m_dLastCtrlX = 0;
-    double m_dLastCtrlY = 0;
+    vx::CPathReaderState m_pathReader{{}, 0, 0, 0, kPathPointsPerDocument, kPathTextPerDocument};
     long long m_nInputBytes = 0;  // size of the SVG being converted
-    long long m_nPathPointsLeft = kPathPointsPerDocument;  // reading stops at 0
-    long long m_nPathTextLeft = kPathTextPerDocument;      // no more path data read at 0
 
     std::string m_strMarkerStart;
     std::string m_strMarkerEnd;

@@ -210,16 +210,16 @@ void CBrowserWalk::DrawShape(const CXML& element, std::string_view name,
     if ((!paint.fill && !paint.stroke) || !ShapePathData(element, name, data)) return;
     paint.fillAsOutline = !m_conv.m_bFillOption;
     // Each shape is read on its own: nothing carries over from the one before.
-    m_conv.m_strPrevCommand.clear();
-    m_conv.m_bClosePending = 0;
+    CPathReaderState& state = m_conv.PathReaderState();
+    state.previousCommand.clear();
+    state.closePending = 0;
     std::vector<CPointData> points;
     int drawn = 0;
-    CPathReaderState state = m_conv.PathReaderState();
     CollectPathPoints(state, data, points, drawn);
     if (points.empty()) return;
     points.back().subpathEnd = 1;
-    if (m_conv.m_bClosePending) points.back().closed = 1;
-    m_conv.m_bClosePending = 0;
+    if (state.closePending) points.back().closed = 1;
+    state.closePending = 0;
     for (CPointData& p : points) ApplyMatrix(frame.toDrawing, p.x, p.y);
     std::vector<CPolylinedata> subpaths;
     SplitSubpaths(points, subpaths);

@@ -143,8 +143,8 @@ TEST(PathParser, SmoothCurvesReflectTheStoredControlPoint) {
     ReaderValues values;
     const Parsed q = Parse(values, "M0 0 Q5 5 10 0 T20 0");
     EXPECT_EQ(q.points.size(), 13u);
-    EXPECT_DOUBLE_EQ(values.controlX, 15);
-    EXPECT_DOUBLE_EQ(values.controlY, -5);
+    EXPECT_DOUBLE_EQ(values.lastControlX, 15);
+    EXPECT_DOUBLE_EQ(values.lastControlY, -5);
     EXPECT_NEAR(q.xy.back().first, 20, 1e-5);
     // A T after anything but a quadratic draws nothing and keeps the current point.
     EXPECT_EQ(Parse("M0 0 T10 10 l1 1").xy, (XY{{0, 0}, {1, 1}}));
@@ -217,7 +217,7 @@ TEST(PathParser, Closepaths) {
 
 TEST(PathParser, EveryMovetoHandsTheSinkWhatWasRead) {
     ReaderValues values;
-    vx::CPathReaderState state = values.State();
+    vx::CPathReaderState& state = values.State();
     std::vector<CPointData> points;
     int drawn = 0;
     RecordingSubpaths taken;
@@ -241,7 +241,7 @@ TEST(PathParser, ASinkReadingWithTheSameStateLeavesItsTraces) {
     // As a marker is read while its path is drawn: the control point and the
     // budget are the marker's afterwards, the previous command the path's.
     ReaderValues values;
-    vx::CPathReaderState state = values.State();
+    vx::CPathReaderState& state = values.State();
     values.pointsLeft = 1000;
     std::vector<CPointData> points, marker;
     int drawn = 0, markerDrawn = 0;
@@ -253,8 +253,8 @@ TEST(PathParser, ASinkReadingWithTheSameStateLeavesItsTraces) {
     vx::ReadPathData(state, "M0 0 C1 1 2 2 3 3 M9 9 L10 10", points, drawn, sink);
     EXPECT_EQ(markerDrawn, 6);
     EXPECT_EQ(values.pointsLeft, 1000 - drawn - markerDrawn);
-    EXPECT_DOUBLE_EQ(values.controlX, 7);
-    EXPECT_DOUBLE_EQ(values.controlY, 8);
+    EXPECT_DOUBLE_EQ(values.lastControlX, 7);
+    EXPECT_DOUBLE_EQ(values.lastControlY, 8);
     EXPECT_EQ(values.previousCommand, "L");
     EXPECT_EQ(values.closePending, 0);  // the path's moveto ended the marker's closepath too
 }

@@ -28,7 +28,7 @@ std::string Repeated(const std::string& piece, int times) {
 
 TEST(PathBudget, DeepCurvesStopWhenTheDocumentsPointsAreSpent) {
     ShapeDocument doc;
-    doc.conv.m_nPathPointsLeft = 300000;
+    doc.conv.PathReaderState().pointsLeft = 300000;
     // Unbounded, these would be 1.3 million vertices; the curve that spends the
     // budget is still finished, nothing after it is read.
     doc.conv.ConvertPath("", "M0 0 " + Repeated(kDeepCubic, 10), "", "", "");
@@ -40,7 +40,7 @@ TEST(PathBudget, DeepCurvesStopWhenTheDocumentsPointsAreSpent) {
 
 TEST(PathBudget, MarkersAndSymbolsPlacedAgainAndAgainShareThePoints) {
     ShapeDocument doc;
-    doc.conv.m_nPathPointsLeft = 1000;
+    doc.conv.PathReaderState().pointsLeft = 1000;
     doc.conv.m_markers.push_back({"m", "", "", "M0 0 " + Repeated("l1 1 ", 99), ""});
     doc.conv.m_symbols.push_back({"s", "M0 0 " + Repeated("l1 1 ", 99)});
     // Each path draws one point and its marker 99: ten placements fit.
@@ -51,7 +51,7 @@ TEST(PathBudget, MarkersAndSymbolsPlacedAgainAndAgainShareThePoints) {
 
 TEST(PathBudget, LongMarkerTextsPlacedAgainAndAgainStopWhenTheTextIsSpent) {
     ShapeDocument doc;
-    doc.conv.m_nPathTextLeft = 12000;
+    doc.conv.PathReaderState().textLeft = 12000;
     // Closepath letters without numbers draw nothing but are read at every placement.
     doc.conv.m_markers.push_back({"z", "", "", "M0 0 L1 1 " + std::string(5000, 'z'), ""});
     for (int i = 0; i < 5; ++i) doc.conv.ConvertPath("", "M0 0 L1 0", "", "", "url(#z)");
@@ -61,10 +61,10 @@ TEST(PathBudget, LongMarkerTextsPlacedAgainAndAgainStopWhenTheTextIsSpent) {
 
 TEST(PathBudget, EveryDocumentStartsWithTheFullBudget) {
     ShapeDocument doc;
-    EXPECT_EQ(doc.conv.m_nPathPointsLeft, kPathPointsPerDocument);
-    EXPECT_EQ(doc.conv.m_nPathTextLeft, kPathTextPerDocument);
-    doc.conv.m_nPathPointsLeft = 0;
-    doc.conv.m_nPathTextLeft = 0;
+    EXPECT_EQ(doc.conv.PathReaderState().pointsLeft, kPathPointsPerDocument);
+    EXPECT_EQ(doc.conv.PathReaderState().textLeft, kPathTextPerDocument);
+    doc.conv.PathReaderState().pointsLeft = 0;
+    doc.conv.PathReaderState().textLeft = 0;
     doc.conv.ConvertPath("", "M0 0 L5 5", "", "", "");
     EXPECT_TRUE(doc.Entities("LWPOLYLINE").empty());
     auto sink = std::make_unique<CStringSink>();

@@ -12,16 +12,10 @@ namespace vxtest {
 
 using XY = std::vector<std::pair<double, double>>;
 
-// The values a document keeps for its path reader, with no budget to speak of.
-struct ReaderValues {
-    std::string previousCommand;
-    int closePending = 0;
-    double controlX = 0, controlY = 0;
-    long long pointsLeft = std::numeric_limits<long long>::max();
-    long long textLeft = std::numeric_limits<long long>::max();
-    vx::CPathReaderState State() {
-        return {previousCommand, closePending, controlX, controlY, pointsLeft, textLeft};
-    }
+// A document's path reader state with no budget to speak of.
+struct ReaderValues : vx::CPathReaderState {
+    ReaderValues() { pointsLeft = textLeft = std::numeric_limits<long long>::max(); }
+    vx::CPathReaderState& State() { return *this; }
 };
 
 struct Parsed {
@@ -39,7 +33,7 @@ inline XY Coordinates(const std::vector<CPointData>& points) {
 
 inline Parsed Parse(ReaderValues& values, const std::string& d) {
     Parsed parsed;
-    vx::CPathReaderState state = values.State();
+    vx::CPathReaderState& state = values.State();
     vx::CollectPathPoints(state, d, parsed.points, parsed.drawn);
     parsed.closePending = values.closePending;
     parsed.xy = Coordinates(parsed.points);
