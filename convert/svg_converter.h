@@ -350,7 +350,7 @@ public:
     double m_dGroupStrokeWidth = 0;
 
     // Path parser state.
-    vx::CPathReaderState m_pathReader{{}, 0, 0, 0, kPathPointsPerDocument, kPathTextPerDocument};
+    vx::CPathReaderState m_pathReader{{}, 0, 0, 0, kPathPointsPerDocument, kPathTextPerDocument, 0};
     long long m_nInputBytes = 0;  // size of the SVG being converted
 
     std::string m_strMarkerStart;

@@ -42,7 +42,7 @@ bool CSvgConverter::ReadAsBrowser() {
     const CXML* svg = vx::FindSvgElement(m_xmlRoot);
     if (!svg) return true;
     vx::CBrowserWalk walk(*this, *svg, kVisitsPerDocument + m_nInputBytes * kVisitsPerInputByte);
-    walk.Run(vx::RootFrame(*svg).toDrawing);
+    walk.Run(vx::RootFrame(*svg));
     if (walk.StylesCutShort() && m_pMessages)
         m_pMessages->Warn("style sheet rules applied only in part: matching beyond the work limit");
     if (walk.Exhausted())
