@@ -15,7 +15,7 @@
 #include <dl_attributes.h>
 #include <dl_dxf.h>
 
-#include "convert/records.h"
+#include "base/records.h"
 #include "convert/svg_rules.h"
 #include "dxf/dxf_sink.h"
 #include "dxf/dxf_writer.h"

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <memory>
 
-#include "convert/text.h"
+#include "base/text.h"
 #include "dxf/dxf_sink.h"
 #include "dxf/shapes/image_names.h"
 #include "platform/base64.h"
