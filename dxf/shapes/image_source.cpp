@@ -7,10 +7,10 @@
 #include <memory>
 
 #include "base/text.h"
-#include "dxf/dxf_sink.h"
 #include "dxf/shapes/image_names.h"
 #include "platform/base64.h"
 #include "platform/download.h"
+#include "platform/output_sink.h"
 
 namespace fs = std::filesystem;
 
