@@ -15,11 +15,11 @@
 #include <dl_attributes.h>
 #include <dl_dxf.h>
 
-#include "convert/records.h"
+#include "base/records.h"
 #include "convert/svg_rules.h"
-#include "dxf/dxf_sink.h"
 #include "dxf/dxf_writer.h"
 #include "geometry/path_parser.h"
+#include "platform/output_sink.h"
 #include "xml/xml_node.h"
 
 class IProgressSink;

@@ -1,6 +1,6 @@
 #include "geometry/flatten.h"
 
-#include "geometry/finite.h"
+#include "base/finite.h"
 
 #include <algorithm>
 #include <cmath>

@@ -4,7 +4,7 @@
 // A curve with a coordinate that is not finite appends nothing of its own.
 #include <vector>
 
-#include "convert/records.h"
+#include "base/records.h"
 
 namespace vx {
 

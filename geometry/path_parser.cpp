@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "convert/text.h"
+#include "base/text.h"
 #include "geometry/flatten.h"
 #include "geometry/path_commands.h"
 #include "geometry/path_numbers.h"

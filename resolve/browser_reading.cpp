@@ -2,9 +2,9 @@
 // before the document opens, then the walk from the outermost svg element.
 #include <unordered_set>
 
+#include "base/text.h"
 #include "convert/svg_converter.h"
 #include "convert/svg_element.h"
-#include "convert/text.h"
 #include "platform/message_sink.h"
 #include "resolve/browser_walk.h"
 #include "resolve/root_frame.h"

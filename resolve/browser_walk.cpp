@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cmath>
 
+#include "base/matrix.h"
+#include "base/text.h"
 #include "convert/svg_converter.h"
-#include "convert/text.h"
 #include "geometry/ellipse_image.h"
-#include "geometry/matrix.h"
 #include "geometry/path_parser.h"
 #include "geometry/subpaths.h"
 #include "geometry/transform_list.h"

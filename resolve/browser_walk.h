@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "convert/records.h"
+#include "base/records.h"
 #include "resolve/computed_style.h"
 #include "resolve/paint.h"
 #include "resolve/root_frame.h"

@@ -1,7 +1,7 @@
 #pragma once
 // Where the browser reading puts the drawing: the matrix from the root's user
 // units to DXF coordinates (y up), and the units the DXF header declares.
-#include "convert/records.h"
+#include "base/records.h"
 
 class CXML;
 
