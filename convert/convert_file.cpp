@@ -89,7 +89,6 @@ void CSvgConverter::StartFile(const std::string& inputPath, std::string& outName
     m_strTextFontFamily.clear();
     m_strTextFontSize.clear();
     m_strLineType.clear();
-    m_strRootName.clear();
     m_dashes.clear();
     m_fonts.clear();
     m_imageDefs.clear();
@@ -123,7 +122,8 @@ bool CSvgConverter::ConvertInput(std::string inputPath, std::string* given, std:
         ReportProgress(5);
 
         // A document that stops parsing part way is converted as far as it was built.
-        LoadXml(m_xmlRoot, content, m_strRootName, m_pMessages);
+        // Any root element: a drawing's svg may sit inside other markup.
+        LoadXml(m_xmlRoot, content, std::string(), m_pMessages);
         // Empty files, pictures and other texts are no drawing: they write nothing.
         if (!vx::HoldsSvgElement(m_xmlRoot)) {
             m_xmlRoot.Clear();

@@ -19,6 +19,7 @@
 #include "convert/svg_rules.h"
 #include "dxf/dxf_writer.h"
 #include "geometry/path_parser.h"
+#include "svg/group_transforms.h"
 #include "platform/output_sink.h"
 #include "xml/xml_node.h"
 
@@ -41,7 +42,6 @@ struct CImageFetchOptions {
     long maxRedirects = 5;
 };
 
-constexpr int kTransformStackSize = 50;
 // What the path parser may do in one document: draw 4M points and read 256 MB
 // of path data (a marker or symbol is read again at every placement), plus a
 // share per byte of input, so that large drawings are never cut short. A few
@@ -152,6 +152,7 @@ public:
     static bool ParseTransform(std::string_view text, CMatrix& matrix);
     static void ApplyMatrix(const CMatrix& m, double& x, double& y);
     void ApplyGroupTransforms(double& x, double& y) const;
+    const CGroupTransforms& GroupTransforms() const { return m_groupTransforms; }
     // Element matrix (when hasTransform), then the group matrices; no y flip.
     void MapPoint(bool hasTransform, const CMatrix& m, double& x, double& y) const;
     void ParseViewBox(std::string_view text);
@@ -312,7 +313,6 @@ public:
     // Paths and files.
     std::string m_strOutputFolder;
     std::string m_strOutputPath;
-    std::string m_strRootName;
     std::string m_strImageFolder;
     std::string m_strInputPath;  // the SVG being converted (local image references)
     std::string m_strFailureReason;
@@ -333,12 +333,7 @@ public:
     std::string m_strTextTransform;
     std::string m_strTextFontFamily;
     std::string m_strTextFontSize;
-    int m_nGroupDepth = 0;  // open elements named exactly "g", stored or not
-
-    // Group transform stack.
-    CMatrix m_transforms[kTransformStackSize];
-    int m_nTransformDepth = 0;
-    int m_bGroupTransforms = 0;
+    CGroupTransforms m_groupTransforms;
 
     // Drawing size, colours, stroke widths.
     double m_dWidth = 0;

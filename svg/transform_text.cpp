@@ -59,8 +59,8 @@ bool CSvgConverter::ParseTransform(std::string_view text, CMatrix& matrix) {
 void CSvgConverter::ParseGroupTransform(std::string_view text) {
     // Only the innermost open group's own entry takes the text: a group beyond
     // the stack's depth, or a transform outside any group, has no entry.
-    const bool ownsTopEntry = m_nTransformDepth > 0 && m_nGroupDepth == m_nTransformDepth;
-    if (!ownsTopEntry) return;
-    ReadTransformText(text, m_transforms[m_nTransformDepth - 1]);
-    if (!text.empty()) m_bGroupTransforms = 1;
+    CMatrix* entry = m_groupTransforms.OwnEntry();
+    if (!entry) return;
+    ReadTransformText(text, *entry);
+    if (!text.empty()) m_groupTransforms.Activate();
 }

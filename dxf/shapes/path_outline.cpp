@@ -110,8 +110,8 @@ void CSvgConverter::CollectFillSubpath(std::vector<CPointData>& points,
 double CSvgConverter::ScaledStrokeWidth(const CMatrix& m, double width) const {
     width *= LengthScale(m);
     // Every group matrix scales the stroke too, whether or not the stack is active.
-    for (int i = std::min(m_nTransformDepth, kTransformStackSize) - 1; i >= 0; --i)
-        width *= LengthScale(m_transforms[i]);
+    const CMatrix* entries = m_groupTransforms.Entries();
+    for (int i = m_groupTransforms.Depth() - 1; i >= 0; --i) width *= LengthScale(entries[i]);
     return width;
 }
 

@@ -15,8 +15,8 @@ CSymbolPlacement PlaceSymbolInstance(const CSvgConverter& conv, std::string_view
                                      std::string_view x, std::string_view y) {
     CMatrix useMatrix;
     CSvgConverter::ParseTransform(transform, useMatrix);
-    const CGroupMatrices groups{conv.m_transforms,
-                                conv.m_bGroupTransforms ? conv.m_nTransformDepth : 0};
+    const CGroupTransforms& stack = conv.GroupTransforms();
+    const CGroupMatrices groups{stack.Entries(), stack.Active() ? stack.Depth() : 0};
     return CSymbolPlacement(useMatrix, x, y, groups, conv.m_dHeight);
 }
 

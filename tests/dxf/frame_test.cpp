@@ -184,7 +184,8 @@ TEST(DocumentFrame, OpeningResetsTheDocumentStateButNotTheTables) {
     conv.m_strLineType = "Dash1";
     conv.m_markers.push_back(CMarkdata{"m", "0", "0", "M0 0", ""});
     conv.m_symbols.push_back(CSymble{"s", "M0 0"});
-    conv.m_nTransformDepth = 2;
+    conv.PushTransform();
+    conv.PushTransform();
     conv.m_arrLayerNames = {"walls"};
     conv.AddDashPattern("5 3");
     conv.AddFontFamily("Arial");
@@ -200,7 +201,7 @@ TEST(DocumentFrame, OpeningResetsTheDocumentStateButNotTheTables) {
     EXPECT_TRUE(conv.m_strFontSize.empty() && conv.m_strFontFamily.empty());
     EXPECT_EQ(conv.m_strLayerName, "0");
     EXPECT_TRUE(conv.m_markers.empty() && conv.m_symbols.empty());
-    EXPECT_EQ(conv.m_nTransformDepth, 0);
+    EXPECT_EQ(conv.GroupTransforms().GroupDepth(), 0);
     EXPECT_EQ(conv.m_strLineType, "Dash1");
     EXPECT_EQ(conv.m_arrLayerNames.size(), 1u);
     EXPECT_EQ(conv.m_dashes.size(), 1u);

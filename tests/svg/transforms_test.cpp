@@ -90,7 +90,7 @@ TEST(GroupTransforms, InnermostGroupFirstThenElementMatrixBeforeGroups) {
     EXPECT_DOUBLE_EQ(y, 5);
 
     conv.PopTransform();
-    EXPECT_EQ(conv.m_nTransformDepth, 0);
+    EXPECT_EQ(conv.GroupTransforms().Depth(), 0);
     x = 1, y = 1;
     conv.ApplyGroupTransforms(x, y);
     EXPECT_DOUBLE_EQ(x, 1);
@@ -102,9 +102,9 @@ TEST(GroupTransforms, TransformOutsideAnyGroupGoesNowhere) {
     conv.ResetTransforms();
     conv.ParseGroupTransform("translate(10,0)");
     conv.PopTransform();  // an unbalanced pop stays at depth 0
-    EXPECT_EQ(conv.m_nGroupDepth, 0);
-    EXPECT_EQ(conv.m_nTransformDepth, 0);
-    EXPECT_EQ(conv.m_bGroupTransforms, 0);
+    EXPECT_EQ(conv.GroupTransforms().GroupDepth(), 0);
+    EXPECT_EQ(conv.GroupTransforms().Depth(), 0);
+    EXPECT_FALSE(conv.GroupTransforms().Active());
     conv.PushTransform();
     double x = 1, y = 1;
     conv.MapPoint(false, CMatrix(), x, y);
@@ -118,23 +118,23 @@ TEST(GroupTransforms, GroupsBeyondFiftyContributeNothingAndStayBalanced) {
         conv.PushTransform();
         conv.ParseGroupTransform("translate(1,0)");
     }
-    EXPECT_EQ(conv.m_nGroupDepth, 60);
-    EXPECT_EQ(conv.m_nTransformDepth, kTransformStackSize);
+    EXPECT_EQ(conv.GroupTransforms().GroupDepth(), 60);
+    EXPECT_EQ(conv.GroupTransforms().Depth(), kTransformStackSize);
     double x = 0, y = 0;
     conv.ApplyGroupTransforms(x, y);
     EXPECT_DOUBLE_EQ(x, 50);
 
     for (int i = 0; i < 10; ++i) conv.PopTransform();
-    EXPECT_EQ(conv.m_nTransformDepth, 50);  // the 50th group is still open
+    EXPECT_EQ(conv.GroupTransforms().Depth(), 50);  // the 50th group is still open
     conv.PopTransform();
-    EXPECT_EQ(conv.m_nTransformDepth, 49);
+    EXPECT_EQ(conv.GroupTransforms().Depth(), 49);
     x = 0;
     conv.ApplyGroupTransforms(x, y);
     EXPECT_DOUBLE_EQ(x, 49);
 
     for (int i = 0; i < 60; ++i) conv.PopTransform();
-    EXPECT_EQ(conv.m_nGroupDepth, 0);
-    EXPECT_EQ(conv.m_nTransformDepth, 0);
+    EXPECT_EQ(conv.GroupTransforms().GroupDepth(), 0);
+    EXPECT_EQ(conv.GroupTransforms().Depth(), 0);
     // Every entry was given back as the identity.
     conv.PushTransform();
     conv.PushTransform();

@@ -23,9 +23,8 @@ TEST(PathOutline, OnePolylinePerSubpathWithClosedFlag) {
 
 TEST(PathOutline, StrokeWidthsScaledByElementAndGroupMatrices) {
     ShapeDocument doc;
-    doc.conv.m_transforms[0] = CMatrix{3, 0, 0, 3, 0, 0};
-    doc.conv.m_nTransformDepth = 1;
-    doc.conv.m_bGroupTransforms = 1;
+    doc.conv.PushTransform();
+    doc.conv.ParseGroupTransform("scale(3)");
     doc.conv.m_dStrokeWidth = 2;
     doc.conv.m_dGroupStrokeWidth = 1.5;
     doc.conv.ConvertPath("", "M1 1 L2 2", "", "", "");

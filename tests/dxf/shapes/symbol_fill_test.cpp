@@ -58,9 +58,8 @@ TEST(PathFill, OneHatchWithALoopPerSubpath) {
 
 TEST(SymbolFill, SamePlacementAsTheOutlineAndLastSubpathFilled) {
     ShapeDocument doc;
-    doc.conv.m_transforms[0] = CMatrix{1, 0, 0, 1, 100, 0};
-    doc.conv.m_nTransformDepth = 1;
-    doc.conv.m_bGroupTransforms = 1;
+    doc.conv.PushTransform();
+    doc.conv.ParseGroupTransform("translate(100 0)");
     doc.conv.m_symbols.push_back({"s", "M0 0 L10 0 L10 10"});
     doc.conv.FillUse("translate(3,4)", "5", "7", "#s");
     doc.conv.ConvertUse("translate(3,4)", "5", "7", "#s");
