@@ -3,8 +3,11 @@
 // the last one is written here.
 #include <algorithm>
 #include <cmath>
+#include <system_error>
+#include <thread>
 
 #include "convert/svg_converter.h"
+#include "dxf/threaded_sink.h"
 
 void CSvgConverter::ResetDocumentState() {
     ResetTransforms();  // the group stack and the drawing size
@@ -27,12 +30,25 @@ void CSvgConverter::ResetDocumentState() {
 }
 
 int CSvgConverter::BeginDocument(const std::string& outputPath) {
-    auto sink = std::make_unique<CFileSink>();
-    if (!sink->Open(outputPath)) {
-        m_nOutputError = sink->Error();
-        sink.reset();
+    auto file = std::make_unique<CFileSink>();
+    if (!file->Open(outputPath)) {
+        m_nOutputError = file->Error();
+        return BeginDocumentOn(nullptr);
+    }
+    std::unique_ptr<CDxfSink> sink = std::move(file);
+    if (WritesOnSecondThread()) {
+        try {
+            sink = std::make_unique<CThreadedSink>(sink);
+        } catch (const std::system_error&) {
+            // No thread to be had: this one writes.
+        }
     }
     return BeginDocumentOn(std::move(sink));
+}
+
+bool CSvgConverter::WritesOnSecondThread() const {
+    if (m_nThreads != 0) return m_nThreads >= 2;
+    return m_nInputBytes >= kTwoThreadInputBytes && std::thread::hardware_concurrency() >= 2;
 }
 
 int CSvgConverter::BeginDocumentOn(std::unique_ptr<CDxfSink> sink) {

@@ -2,6 +2,7 @@
 // Where the DXF text goes: a file that only appears under its name once it is
 // complete, or a string (tests capture documents in memory this way).
 #include <cstdio>
+#include <memory>
 #include <string>
 
 class CDxfSink {
@@ -9,6 +10,12 @@ public:
     virtual ~CDxfSink() = default;
     // False when the bytes could not all be written.
     virtual bool Write(const char* data, size_t size) = 0;
+    // A whole block of a writer, `size` bytes used of `capacity`: a sink may
+    // keep it and leave an empty block of the same capacity in its place, so
+    // that handing it to another thread costs no copy.
+    virtual bool PassBlock(std::unique_ptr<char[]>& block, size_t size, size_t /*capacity*/) {
+        return Write(block.get(), size);
+    }
     // Called once after the last write; false when the output is not complete.
     virtual bool Commit() = 0;
     // The errno of the first failure (0 when none, or when it has none).

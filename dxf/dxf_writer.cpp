@@ -71,7 +71,8 @@ void CDxfWriter::EndGroup(char* end) const {
 }
 
 void CDxfWriter::FlushBlock() const {
-    if (!m_bFailed && m_nUsed > 0 && !m_sink.Write(m_block.get(), m_nUsed)) m_bFailed = true;
+    if (!m_bFailed && m_nUsed > 0 && !m_sink.PassBlock(m_block, m_nUsed, kCapacity))
+        m_bFailed = true;
     m_nUsed = 0;
 }
 

@@ -61,7 +61,7 @@ private:
     void FlushBlock() const;
 
     CDxfSink& m_sink;
-    std::unique_ptr<char[]> m_block;
+    mutable std::unique_ptr<char[]> m_block;  // a threaded sink swaps it for an empty one
     mutable size_t m_nUsed = 0;
     mutable std::string m_strText;  // the encoded value of a string group
     // The last few values of real groups and coordinates with their texts:
