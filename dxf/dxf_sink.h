@@ -16,6 +16,9 @@ public:
     virtual bool PassBlock(std::unique_ptr<char[]>& block, size_t size, size_t /*capacity*/) {
         return Write(block.get(), size);
     }
+    // True for a sink that formats on a thread of its own: its writer passes
+    // blocks of records, not text.
+    virtual bool TakesRecords() const { return false; }
     // Called once after the last write; false when the output is not complete.
     virtual bool Commit() = 0;
     // The errno of the first failure (0 when none, or when it has none).

@@ -60,12 +60,20 @@ char* WriteCodeLine(char* out, int gc) {
 
 // The base opens no file for an empty name; every byte goes to the sink instead.
 CDxfWriter::CDxfWriter(CDxfSink& sink)
-    : DL_WriterA(""), m_sink(sink), m_block(new char[kCapacity]) {}
+    : DL_WriterA(""),
+      m_sink(sink),
+      m_block(new char[kCapacity]),
+      m_bRecording(sink.TakesRecords()) {}
 
 CDxfWriter::~CDxfWriter() = default;
 
+// Short groups other than reals are formatted where they go: into the block,
+// or when recording into a scratch buffer that becomes a text record.
+char* CDxfWriter::GroupStart() const { return m_bRecording ? m_scratch : Free(); }
+
 void CDxfWriter::EndGroup(char* end) const {
     *end++ = '\n';
+    if (m_bRecording) return RecordText(m_scratch, size_t(end - m_scratch));
     m_nUsed = size_t(end - m_block.get());
     if (m_nUsed >= kBlockSize) FlushBlock();
 }
@@ -89,6 +97,7 @@ void CDxfWriter::Put(const char* data, size_t size) const {
 }
 
 void CDxfWriter::dxfReal(int gc, double value) const {
+    if (m_bRecording) return RecordReal(gc, value);
     EndGroup(RecentReal(WriteCodeLine(Free(), gc), value));
 }
 
@@ -128,6 +137,7 @@ char* CDxfWriter::RepeatedReal(char* out, double value) const {
 
 void CDxfWriter::dxfVertex(double x, double y, double z, double startWidth,
                            double endWidth) const {
+    if (m_bRecording) return RecordVertex(x, y, z, startWidth, endWidth);
     char* out = RecentReal(WriteCodeLine(Free(), 10), x);
     *out++ = '\n';
     out = RecentReal(WriteCodeLine(out, 20), y);
@@ -140,13 +150,13 @@ void CDxfWriter::dxfVertex(double x, double y, double z, double startWidth,
 }
 
 void CDxfWriter::dxfInt(int gc, int value) const {
-    char* out = WriteCodeLine(Free(), gc);
+    char* out = WriteCodeLine(GroupStart(), gc);
     EndGroup(std::to_chars(out, out + kIntText, value).ptr);
 }
 
 void CDxfWriter::dxfHex(int gc, int value) const {
     // "%0X" of the int: its bits as unsigned, upper-case digits, no padding.
-    char* const start = WriteCodeLine(Free(), gc);
+    char* const start = WriteCodeLine(GroupStart(), gc);
     char* const end = std::to_chars(start, start + kIntText, static_cast<unsigned>(value), 16).ptr;
     for (char* c = start; c != end; ++c)
         if (*c >= 'a') *c = static_cast<char>(*c - 'a' + 'A');
@@ -154,6 +164,12 @@ void CDxfWriter::dxfHex(int gc, int value) const {
 }
 
 void CDxfWriter::StringGroup(int gc, const char* value, size_t size) const {
+    if (m_bRecording) {
+        m_strText.assign(m_scratch, WriteCodeLine(m_scratch, gc));
+        AppendDxfText(m_strText, value, size);
+        m_strText += '\n';
+        return RecordText(m_strText.data(), m_strText.size());
+    }
     m_nUsed = size_t(WriteCodeLine(Free(), gc) - m_block.get());
     m_strText.clear();
     AppendDxfText(m_strText, value, size);

@@ -1,6 +1,9 @@
 #pragma once
 // Our DL_WriterA: the same group output as dxflib's ASCII writer, formatted
-// straight into large blocks that go to a CDxfSink in one write each.
+// straight into large blocks that go to a CDxfSink in one write each. For a
+// sink that formats on a thread of its own the blocks hold compact records of
+// the groups instead (dxf/dxf_records.cpp), which that thread formats with a
+// writer of its own through Replay.
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -42,6 +45,13 @@ public:
     // non-ASCII characters \U+XXXX (see the definition for the details).
     static void AppendDxfText(std::string& out, const char* value, size_t size);
 
+    // Formats a block of records that a recording writer passed on.
+    void Replay(const char* records, size_t size) const;
+    // A text record (bytes written as they are) of `size` bytes: its header,
+    // then the bytes.
+    static constexpr size_t kTextRecordHeader = 1 + sizeof(uint64_t);
+    static char* WriteTextRecordHeader(char* out, size_t size);
+
     // Blocks of this size go to the sink in one write.
     static constexpr size_t kBlockSize = size_t(1) << 20;
 
@@ -53,7 +63,12 @@ private:
     // A block is flushed once it holds kBlockSize bytes, so a new group always
     // starts with room for five number groups at Free().
     char* Free() const { return m_block.get() + m_nUsed; }
+    char* GroupStart() const;
     void EndGroup(char* end) const;
+    void RecordReal(int gc, double value) const;
+    void RecordVertex(double x, double y, double z, double startWidth, double endWidth) const;
+    void RecordText(const char* data, size_t size) const;
+    void EndRecord(char* end) const;
     char* RepeatedReal(char* out, double value) const;
     char* RecentReal(char* out, double value) const;
     void Put(const char* data, size_t size) const;
@@ -63,6 +78,8 @@ private:
     CDxfSink& m_sink;
     mutable std::unique_ptr<char[]> m_block;  // a threaded sink swaps it for an empty one
     mutable size_t m_nUsed = 0;
+    const bool m_bRecording;  // blocks of records, not text
+    mutable char m_scratch[kMaxNumberGroup];  // a group's text on its way into a record
     mutable std::string m_strText;  // the encoded value of a string group
     // The last few values of real groups and coordinates with their texts:
     // flattened curves repeat the point where one piece ends as the start of

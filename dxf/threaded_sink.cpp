@@ -1,12 +1,15 @@
-// The writing thread and its handover: a queue of full blocks one way, the
-// written ones back for reuse, both under one mutex.
+// The formatting thread and its handover: a queue of full blocks one way, the
+// formatted ones back for reuse, both under one mutex.
 #include "dxf/threaded_sink.h"
 
+#include <cerrno>
 #include <cstring>
+#include <new>
 
-// The thread touches the target only for a queued block, which comes after this.
+// The thread touches the target only for a queued block or at its end, both
+// of which come after this.
 CThreadedSink::CThreadedSink(std::unique_ptr<CDxfSink>& target)
-    : m_thread([this] { Run(); }) {
+    : m_pFormatter(std::make_unique<CDxfWriter>(*target)), m_thread([this] { Run(); }) {
     m_pTarget = std::move(target);
 }
 
@@ -24,36 +27,56 @@ void CThreadedSink::Stop(bool dropQueued) {
 
 void CThreadedSink::Run() {
     std::unique_lock<std::mutex> lock(m_mutex);
-    while (WriteNext(lock)) {
+    while (FormatNext(lock)) {
     }
+    if (!m_bDropping && !m_bFailed) Finish(lock);
 }
 
-// Writes the oldest queued block with the lock released; false once nothing
-// more is to be written. After a failure the rest is only recycled.
-bool CThreadedSink::WriteNext(std::unique_lock<std::mutex>& lock) {
+// Formats the oldest queued block with the lock released; false once nothing
+// more is to be formatted. After a failure the rest is only recycled.
+bool CThreadedSink::FormatNext(std::unique_lock<std::mutex>& lock) {
     m_changed.wait(lock, [this] { return !m_queued.empty() || m_bEnding; });
     if (m_queued.empty() || m_bDropping) return false;
     CBlock block = std::move(m_queued.front());
     m_queued.pop_front();
     const bool skip = m_bFailed;
     lock.unlock();
-    bool written = skip;
-    int error = 0;
-    if (!skip) {
-        try {
-            written = m_pTarget->Write(block.data.get(), block.size);
-        } catch (...) {  // an in-memory target out of memory: the document fails
-        }
-        if (!written) error = m_pTarget->Error();
-    }
+    const int error = skip ? 0 : Format(block);
     lock.lock();
-    if (!written) {
+    if (error != 0) {
         m_bFailed = true;
         m_nError = error;
     }
     m_free.push_back(std::move(block));
     m_changed.notify_all();
     return true;
+}
+
+// 0, or the errno of the failure (EIO when the target knows none).
+int CThreadedSink::Format(const CBlock& block) {
+    try {
+        m_pFormatter->Replay(block.data.get(), block.size);
+    } catch (const std::bad_alloc&) {  // an in-memory target out of memory
+        return ENOMEM;
+    }
+    return m_pFormatter->Failed() ? TargetError() : 0;
+}
+
+int CThreadedSink::TargetError() const {
+    const int error = m_pTarget->Error();
+    return error != 0 ? error : EIO;
+}
+
+void CThreadedSink::Finish(std::unique_lock<std::mutex>& lock) {
+    lock.unlock();
+    int error = ENOMEM;
+    try {
+        error = m_pFormatter->Finish() ? 0 : TargetError();
+    } catch (const std::bad_alloc&) {
+    }
+    lock.lock();
+    m_bCommitted = error == 0;
+    m_nError = error;
 }
 
 CThreadedSink::CBlock CThreadedSink::TakeFreeBlock(size_t capacity) {
@@ -72,37 +95,35 @@ bool CThreadedSink::WaitForRoom(std::unique_lock<std::mutex>& lock) {
     return !m_bFailed;
 }
 
+void CThreadedSink::Queue(CBlock block, std::unique_lock<std::mutex>& lock) {
+    m_queued.push_back(std::move(block));
+    lock.unlock();
+    m_changed.notify_all();
+}
+
 bool CThreadedSink::PassBlock(std::unique_ptr<char[]>& block, size_t size, size_t capacity) {
     std::unique_lock<std::mutex> lock(m_mutex);
     if (!WaitForRoom(lock)) return false;
     CBlock empty = TakeFreeBlock(capacity);
-    m_queued.push_back(CBlock{std::move(block), size, capacity});
+    Queue(CBlock{std::move(block), size, capacity}, lock);
     block = std::move(empty.data);
-    lock.unlock();
-    m_changed.notify_all();
     return true;
 }
 
-// Writers that pass no blocks of their own: a copy is queued.
 bool CThreadedSink::Write(const char* data, size_t size) {
     std::unique_lock<std::mutex> lock(m_mutex);
     if (!WaitForRoom(lock)) return false;
-    CBlock copy = TakeFreeBlock(size);
-    if (size > 0) std::memcpy(copy.data.get(), data, size);
-    copy.size = size;
-    m_queued.push_back(std::move(copy));
-    lock.unlock();
-    m_changed.notify_all();
+    CBlock record = TakeFreeBlock(CDxfWriter::kTextRecordHeader + size);
+    char* const text = CDxfWriter::WriteTextRecordHeader(record.data.get(), size);
+    if (size > 0) std::memcpy(text, data, size);
+    record.size = CDxfWriter::kTextRecordHeader + size;
+    Queue(std::move(record), lock);
     return true;
 }
 
 bool CThreadedSink::Commit() {
     Stop(false);
-    if (m_bFailed) return false;
-    if (m_pTarget->Commit()) return true;
-    std::lock_guard<std::mutex> lock(m_mutex);
-    m_nError = m_pTarget->Error();
-    return false;
+    return m_bCommitted;
 }
 
 int CThreadedSink::Error() const {

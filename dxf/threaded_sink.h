@@ -1,8 +1,10 @@
 #pragma once
-// A sink that hands each block to a thread of its own, which writes it to the
-// real sink: the conversion formats the next block while the kernel copies
-// the last one into the page cache. Blocks stay in order; only a few are in
-// flight, so memory does not grow with the drawing.
+// A sink that formats and writes on a thread of its own: the converting
+// thread passes blocks of records (see CDxfWriter), this thread turns them
+// into text with a writer of its own and writes that to the real sink, so
+// number formatting and the kernel's copy into the page cache leave the walk.
+// Blocks stay in order; only a few are in flight, so memory does not grow
+// with the drawing.
 #include <condition_variable>
 #include <deque>
 #include <memory>
@@ -11,6 +13,7 @@
 #include <vector>
 
 #include "dxf/dxf_sink.h"
+#include "dxf/dxf_writer.h"
 
 class CThreadedSink final : public CDxfSink {
 public:
@@ -23,14 +26,16 @@ public:
     CThreadedSink(const CThreadedSink&) = delete;
     CThreadedSink& operator=(const CThreadedSink&) = delete;
 
-    bool Write(const char* data, size_t size) override;
+    bool TakesRecords() const override { return true; }
     bool PassBlock(std::unique_ptr<char[]>& block, size_t size, size_t capacity) override;
+    // Text from anyone but a recording writer: it goes out as it is.
+    bool Write(const char* data, size_t size) override;
     // Waits until every block is written, then commits the target.
     bool Commit() override;
     // The errno of the first failed write, or of a failed Commit.
     int Error() const override;
 
-    // Queued blocks beyond the one being written; the caller waits for room.
+    // Queued blocks beyond the one being formatted; the caller waits for room.
     static constexpr size_t kQueuedBlocks = 2;
 
 private:
@@ -40,19 +45,25 @@ private:
         size_t capacity = 0;
     };
     void Run();
-    bool WriteNext(std::unique_lock<std::mutex>& lock);
+    bool FormatNext(std::unique_lock<std::mutex>& lock);
+    int Format(const CBlock& block);
+    int TargetError() const;
+    void Finish(std::unique_lock<std::mutex>& lock);
     CBlock TakeFreeBlock(size_t capacity);
     bool WaitForRoom(std::unique_lock<std::mutex>& lock);  // false after a failure
+    void Queue(CBlock block, std::unique_lock<std::mutex>& lock);
     void Stop(bool dropQueued);
 
     std::unique_ptr<CDxfSink> m_pTarget;
+    std::unique_ptr<CDxfWriter> m_pFormatter;  // used by the thread only
     mutable std::mutex m_mutex;
     std::condition_variable m_changed;
     std::deque<CBlock> m_queued;
-    std::vector<CBlock> m_free;  // written blocks, reused for the next ones
+    std::vector<CBlock> m_free;  // formatted blocks, reused for the next ones
     bool m_bEnding = false;      // no more blocks come
     bool m_bDropping = false;    // and the queued ones are not wanted
     bool m_bFailed = false;      // a write to the target failed
+    bool m_bCommitted = false;
     int m_nError = 0;
     std::thread m_thread;
 };
