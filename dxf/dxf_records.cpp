@@ -32,7 +32,7 @@ char* CDxfWriter::WriteTextRecordHeader(char* out, size_t size) {
 
 void CDxfWriter::EndRecord(char* end) const {
     m_nUsed = size_t(end - m_block.get());
-    if (m_nUsed >= kBlockSize) FlushBlock();
+    if (m_nUsed >= m_nBlockSize) FlushBlock();
 }
 
 void CDxfWriter::RecordReal(int gc, double value) const {
@@ -60,7 +60,7 @@ void CDxfWriter::RecordText(const char* data, size_t size) const {
         data += piece;
         size -= piece;
     }
-    if (m_nUsed >= kBlockSize) FlushBlock();
+    if (m_nUsed >= m_nBlockSize) FlushBlock();
 }
 
 void CDxfWriter::Replay(const char* records, size_t size) const {
@@ -81,7 +81,7 @@ void CDxfWriter::Replay(const char* records, size_t size) const {
             records = Load(records, length);
             Put(records, length);
             records += length;
-            if (m_nUsed >= kBlockSize) FlushBlock();
+            if (m_nUsed >= m_nBlockSize) FlushBlock();
         }
     }
 }

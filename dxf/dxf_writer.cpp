@@ -63,19 +63,22 @@ CDxfWriter::CDxfWriter(CDxfSink& sink)
     : DL_WriterA(""),
       m_sink(sink),
       m_block(new char[kCapacity]),
-      m_bRecording(sink.TakesRecords()) {}
+      m_bRecording(sink.TakesRecords()),
+      m_nBlockSize(m_bRecording ? kRecordBlockSize : kBlockSize) {}
 
 CDxfWriter::~CDxfWriter() = default;
 
 // Short groups other than reals are formatted where they go: into the block,
-// or when recording into a scratch buffer that becomes a text record.
-char* CDxfWriter::GroupStart() const { return m_bRecording ? m_scratch : Free(); }
+// or when recording behind the header of the text record they become.
+char* CDxfWriter::GroupStart() const {
+    return m_bRecording ? Free() + kTextRecordHeader : Free();
+}
 
 void CDxfWriter::EndGroup(char* end) const {
     *end++ = '\n';
-    if (m_bRecording) return RecordText(m_scratch, size_t(end - m_scratch));
+    if (m_bRecording) WriteTextRecordHeader(Free(), size_t(end - Free()) - kTextRecordHeader);
     m_nUsed = size_t(end - m_block.get());
-    if (m_nUsed >= kBlockSize) FlushBlock();
+    if (m_nUsed >= m_nBlockSize) FlushBlock();
 }
 
 void CDxfWriter::FlushBlock() const {
@@ -165,7 +168,8 @@ void CDxfWriter::dxfHex(int gc, int value) const {
 
 void CDxfWriter::StringGroup(int gc, const char* value, size_t size) const {
     if (m_bRecording) {
-        m_strText.assign(m_scratch, WriteCodeLine(m_scratch, gc));
+        char codeLine[2 * kIntText];
+        m_strText.assign(codeLine, WriteCodeLine(codeLine, gc));
         AppendDxfText(m_strText, value, size);
         m_strText += '\n';
         return RecordText(m_strText.data(), m_strText.size());

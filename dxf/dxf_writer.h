@@ -54,13 +54,16 @@ public:
 
     // Blocks of this size go to the sink in one write.
     static constexpr size_t kBlockSize = size_t(1) << 20;
+    // Blocks of records are smaller: the formatting thread starts sooner and
+    // has less left to do once the walk ends, and they stay in the cache.
+    static constexpr size_t kRecordBlockSize = size_t(1) << 17;
 
 private:
     // Room beyond kBlockSize: the groups of a vertex, or any group of a code
     // and a number, fit into it.
     static constexpr size_t kMaxNumberGroup = 8 + kMaxRealText + 1;
     static constexpr size_t kCapacity = kBlockSize + 5 * kMaxNumberGroup;
-    // A block is flushed once it holds kBlockSize bytes, so a new group always
+    // A block is flushed once it holds m_nBlockSize bytes, so a new group always
     // starts with room for five number groups at Free().
     char* Free() const { return m_block.get() + m_nUsed; }
     char* GroupStart() const;
@@ -79,7 +82,7 @@ private:
     mutable std::unique_ptr<char[]> m_block;  // a threaded sink swaps it for an empty one
     mutable size_t m_nUsed = 0;
     const bool m_bRecording;  // blocks of records, not text
-    mutable char m_scratch[kMaxNumberGroup];  // a group's text on its way into a record
+    const size_t m_nBlockSize;
     mutable std::string m_strText;  // the encoded value of a string group
     // The last few values of real groups and coordinates with their texts:
     // flattened curves repeat the point where one piece ends as the start of

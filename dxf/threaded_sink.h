@@ -36,7 +36,7 @@ public:
     int Error() const override;
 
     // Queued blocks beyond the one being formatted; the caller waits for room.
-    static constexpr size_t kQueuedBlocks = 2;
+    static constexpr size_t kQueuedBlocks = 4;
 
 private:
     struct CBlock {
