@@ -9,8 +9,6 @@
 
 namespace {
 
-enum : char { kRealRecord = 'R', kVertexRecord = 'V', kTextRecord = 'T' };
-
 template <typename T>
 char* Store(char* out, T value) {
     std::memcpy(out, &value, sizeof value);
@@ -30,23 +28,10 @@ char* CDxfWriter::WriteTextRecordHeader(char* out, size_t size) {
     return Store(out, uint64_t(size));
 }
 
-void CDxfWriter::EndRecord(char* end) const {
-    m_nUsed = size_t(end - m_block.get());
-    if (m_nUsed >= m_nBlockSize) FlushBlock();
-}
-
 void CDxfWriter::RecordReal(int gc, double value) const {
     char* out = Free();
     *out++ = kRealRecord;
     EndRecord(Store(Store(out, int32_t(gc)), value));
-}
-
-void CDxfWriter::RecordVertex(double x, double y, double z, double startWidth,
-                              double endWidth) const {
-    char* out = Free();
-    *out++ = kVertexRecord;
-    for (double value : {x, y, z, startWidth, endWidth}) out = Store(out, value);
-    EndRecord(out);
 }
 
 // Any amount of text: what does not fit behind the block goes on in the next.

@@ -138,9 +138,8 @@ char* CDxfWriter::RepeatedReal(char* out, double value) const {
     return out + m_strRepeatedText.size();
 }
 
-void CDxfWriter::dxfVertex(double x, double y, double z, double startWidth,
-                           double endWidth) const {
-    if (m_bRecording) return RecordVertex(x, y, z, startWidth, endWidth);
+void CDxfWriter::FormatVertex(double x, double y, double z, double startWidth,
+                              double endWidth) const {
     char* out = RecentReal(WriteCodeLine(Free(), 10), x);
     *out++ = '\n';
     out = RecentReal(WriteCodeLine(out, 20), y);

@@ -6,6 +6,7 @@
 // writer of its own through Replay.
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <string>
 
@@ -29,7 +30,10 @@ public:
     // widths. The widths are the same for every vertex of a polyline, so their
     // text is formatted only when they change; a vertex that repeats the one
     // before it copies its text.
-    void dxfVertex(double x, double y, double z, double startWidth, double endWidth) const;
+    void dxfVertex(double x, double y, double z, double startWidth, double endWidth) const {
+        if (m_bRecording) return RecordVertex(x, y, z, startWidth, endWidth);
+        FormatVertex(x, y, z, startWidth, endWidth);
+    }
 
     // Writes what is buffered to the sink and commits it; false when any write failed.
     bool Finish();
@@ -69,9 +73,24 @@ private:
     char* GroupStart() const;
     void EndGroup(char* end) const;
     void RecordReal(int gc, double value) const;
-    void RecordVertex(double x, double y, double z, double startWidth, double endWidth) const;
+    void FormatVertex(double x, double y, double z, double startWidth, double endWidth) const;
+    // Inline: recording a vertex is most of what the walk does with the writer.
+    void RecordVertex(double x, double y, double z, double startWidth, double endWidth) const {
+        char* out = Free();
+        *out++ = kVertexRecord;
+        for (double value : {x, y, z, startWidth, endWidth}) {
+            std::memcpy(out, &value, sizeof value);
+            out += sizeof value;
+        }
+        EndRecord(out);
+    }
     void RecordText(const char* data, size_t size) const;
-    void EndRecord(char* end) const;
+    void EndRecord(char* end) const {
+        m_nUsed = size_t(end - m_block.get());
+        if (m_nUsed >= m_nBlockSize) FlushBlock();
+    }
+    // The tag byte that starts each record.
+    static constexpr char kRealRecord = 'R', kVertexRecord = 'V', kTextRecord = 'T';
     char* RepeatedReal(char* out, double value) const;
     char* RecentReal(char* out, double value) const;
     void Put(const char* data, size_t size) const;
