@@ -3,19 +3,28 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 PACKAGES = build-essential cmake libdxflib-dev libcurl4-openssl-dev zlib1g-dev libgtest-dev \
            qt6-base-dev python3-ezdxf python3-matplotlib xvfb xauth \
-           file desktop-file-utils man-db
+           file desktop-file-utils man-db nlohmann-json3-dev
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: run test test-sanitize build deps clean package
+.PHONY: run test test-sanitize test-tsan test-fuzz build deps deps-fuzz clean package
 
-deps:
-	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null \
+# Installs those of the Debian packages $(1) that are missing.
+define install_missing
+	@missing=$$(for p in $(1); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null \
 	  | grep -q "install ok installed" || echo $$p; done); \
 	if [ -n "$$missing" ]; then \
 	  echo "Installing:" $$missing; \
 	  $(SUDO) apt-get update -qq && \
 	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq $$missing; \
 	fi
+endef
+
+deps:
+	$(call install_missing,$(PACKAGES))
+
+# libFuzzer comes with clang's runtime libraries.
+deps-fuzz: deps
+	$(call install_missing,clang-14 libclang-rt-14-dev)
 
 build: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release >/dev/null
@@ -43,5 +52,26 @@ test-sanitize: deps
 	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
 	cd $(SANITIZE_BUILD) && ctest --output-on-failure -j $(JOBS)
 
+# The dialog's tests and the command line's tests (its -j workers) built with
+# ThreadSanitizer; any race report fails the run. Qt itself is not instrumented:
+# its own locks are invisible, so calls it makes (allocations, its lock-free
+# queues) are left out; the threads' hand-overs in our code (std::mutex, join)
+# are followed, and a race between our threads is still reported.
+TSAN_BUILD ?= build-tsan
+test-tsan: deps
+	cmake -S . -B $(TSAN_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVEXTORA_SANITIZE=thread >/dev/null
+	cmake --build $(TSAN_BUILD) -j $(JOBS) --target vextora vextora-convert \
+	  test_app_dialog test_app_controls test_app_command_line test_cli
+	cd $(TSAN_BUILD) && \
+	  TSAN_OPTIONS="halt_on_error=1 ignore_noninstrumented_modules=1 $(TSAN_OPTIONS)" \
+	  ctest --output-on-failure -j $(JOBS) -R '^(app|cli)\.'
+
+
+# Each fuzz target for FUZZ_SECONDS on its seed corpus (fuzz/run); a finding fails.
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+test-fuzz: deps-fuzz
+	FUZZ_BUILD=$(FUZZ_BUILD) fuzz/run $(FUZZ_SECONDS)
+
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD) out
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(TSAN_BUILD) $(FUZZ_BUILD) out

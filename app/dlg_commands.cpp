@@ -24,8 +24,8 @@ void CVextoraDlg::AddFiles(const QStringList& paths) {
     m_pList->addTopLevelItems(rows);
 
     // The output path stays empty until the first conversion: from then on
-    // the user's folder is kept.
-    if (m_converter.m_strOutputPath.empty()) {
+    // the user's folder is kept. During a batch the converter is the worker's.
+    if (!IsConverting() && m_converter.m_strOutputPath.empty()) {
         const QString folder = paths.first().left(paths.first().lastIndexOf(QLatin1Char('/')) + 1);
         m_converter.m_strOutputFolder = QFile::encodeName(folder).toStdString();
         m_pFolderEdit->setText(folder);
@@ -38,6 +38,7 @@ void CVextoraDlg::OnAddFiles() {
 }
 
 void CVextoraDlg::Remove() {
+    if (IsConverting()) return;
     qDeleteAll(m_pList->selectedItems());
     m_pList->clearSelection();
 }
@@ -64,7 +65,7 @@ void CVextoraDlg::OnAbout() {
 }
 
 void CVextoraDlg::dragEnterEvent(QDragEnterEvent* event) {
-    if (!SvgFilesFromUrls(event->mimeData()->urls()).isEmpty())
+    if (!IsConverting() && !SvgFilesFromUrls(event->mimeData()->urls()).isEmpty())
         event->acceptProposedAction();
 }
 

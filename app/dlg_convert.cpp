@@ -1,10 +1,14 @@
-// The Convert batch: checks, one conversion per row in list order with its
-// result in column 1, then the offer to open the output folder.
-#include <QCoreApplication>
+// The Convert batch: checks, one conversion per row in list order on the
+// batch's worker thread with each result shown in column 1 as the file ends,
+// then the offer to open the output folder.
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
+#include <QStyle>
 #include <QTreeWidget>
 
+#include "app/batch_worker.h"
+#include "app/text_progress_ctrl.h"
 #include "app/vextora_dlg.h"
 #include "convert/text.h"
 #include "platform/qt/desktop.h"
@@ -17,14 +21,23 @@ QString DisplayPath(const std::string& path) {
     return QFile::decodeName(QByteArray::fromStdString(path));
 }
 
-// Lets the window repaint between files; clicks and keys wait for the batch.
-void ShowProgressOnScreen() {
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+// What the row's tooltip says: why it failed, and what was left out.
+QString RowTip(const CRowResult& result) {
+    QStringList lines = result.warnings;
+    if (!result.converted) lines.prepend(result.failure);
+    return lines.join(QLatin1Char('\n'));
+}
+
+QIcon RowMark(const QStyle& style, const CRowResult& result) {
+    if (!result.converted) return style.standardIcon(QStyle::SP_MessageBoxCritical);
+    if (!result.warnings.isEmpty()) return style.standardIcon(QStyle::SP_MessageBoxWarning);
+    return QIcon();
 }
 
 }  // namespace
 
 void CVextoraDlg::Convert() {
+    if (IsConverting()) return;
     m_converter.m_strOutputFolder = LocalPath(m_pFolderEdit->text());
     if (m_pList->topLevelItemCount() == 0) {
         VextoraMessageBox(this, tr("Select svg file."));
@@ -34,13 +47,10 @@ void CVextoraDlg::Convert() {
         VextoraMessageBox(this, tr("Select output folder."));
         return;
     }
-    m_bConverting = true;
-    for (int row = 0; row < m_pList->topLevelItemCount(); ++row) {
-        ConvertRow(m_pList->topLevelItem(row));
-        ShowProgressOnScreen();
-    }
-    m_bConverting = false;
-    OfferOutputFolder();
+    std::vector<std::string> inputs;
+    for (int row = 0; row < m_pList->topLevelItemCount(); ++row)
+        inputs.push_back(LocalPath(m_pList->topLevelItem(row)->text(0)));
+    StartBatch(std::move(inputs));
 }
 
 // Trailing blanks go; a folder without a final separator gets one. False
@@ -53,18 +63,90 @@ bool CVextoraDlg::PrepareOutputFolder() {
     return true;
 }
 
-void CVextoraDlg::ConvertRow(QTreeWidgetItem* row) {
-    const QString input = row->text(0);
-    std::string outName;
-    if (m_converter.ConvertFile(LocalPath(input), outName))
-        row->setText(1, DisplayPath(outName));
-    else
-        row->setText(1, QStringLiteral("Convert\t%1 failed.").arg(input));
-    const QModelIndex index = m_pList->indexFromItem(row);
-    m_pList->scrollToItem(row);
+void CVextoraDlg::StartBatch(std::vector<std::string> inputs) {
+    EnableCommands(false);
+    m_pWorker = new CBatchWorker(m_converter, std::move(inputs), this);
+    connect(m_pWorker, &CBatchWorker::NewsArrived, this, &CVextoraDlg::ShowBatchNews,
+            Qt::QueuedConnection);
+    m_pWorker->Start();
+}
+
+// A message box opened here turns the event loop, which may take later news
+// first; each piece is taken once, in order.
+void CVextoraDlg::ShowBatchNews() {
+    CBatchNews news;
+    while (m_pWorker && m_pWorker->TakeNews(news)) {
+        switch (news.kind) {
+            case CBatchNews::RowDone: ShowRowResult(news.row, news.result); break;
+            case CBatchNews::Message: OnEngineMessage(news.message); break;
+            case CBatchNews::Finished: OnBatchFinished(); break;
+        }
+    }
+}
+
+void CVextoraDlg::ShowRowResult(int row, const CRowResult& result) {
+    QTreeWidgetItem* item = m_pList->topLevelItem(row);
+    if (!item) return;
+    item->setText(1, result.converted ? result.outName
+                                      : QStringLiteral("Convert\t%1 failed.").arg(item->text(0)));
+    item->setIcon(1, RowMark(*style(), result));
+    const QString tip = RowTip(result);
+    for (int column = 0; column < 2; ++column) item->setToolTip(column, tip);
+    m_pList->scrollToItem(item);
     // The row the batch has reached gets the focus mark without being selected.
-    m_pList->selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
-    m_pList->viewport()->update(m_pList->visualItemRect(row));
+    m_pList->selectionModel()->setCurrentIndex(m_pList->indexFromItem(item),
+                                               QItemSelectionModel::NoUpdate);
+}
+
+void CVextoraDlg::OnEngineMessage(const QString& text) {
+    BatchMessageBox(text, QMessageBox::Ok);
+    FinishIfPending();
+}
+
+void CVextoraDlg::reject() {
+    if (!IsConverting()) {
+        QDialog::reject();
+        return;
+    }
+    const QString question = tr("Files are being converted. Stop the conversion and close Vextora?");
+    if (BatchMessageBox(question, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes) {
+        m_bCloseWhenStopped = true;
+        if (m_pWorker) m_pWorker->Stop();
+    }
+    FinishIfPending();
+}
+
+// A box opened during the batch holds the batch's end until it is answered,
+// so that the final question never opens over it.
+QMessageBox::StandardButton CVextoraDlg::BatchMessageBox(const QString& text,
+                                                         QMessageBox::StandardButtons buttons) {
+    ++m_nOpenBoxes;
+    const QMessageBox::StandardButton answer = VextoraMessageBox(this, text, buttons);
+    --m_nOpenBoxes;
+    return answer;
+}
+
+void CVextoraDlg::FinishIfPending() {
+    if (m_bFinishPending && m_nOpenBoxes == 0) OnBatchFinished();
+}
+
+void CVextoraDlg::OnBatchFinished() {
+    m_bFinishPending = m_nOpenBoxes > 0;
+    if (m_bFinishPending) return;
+    // The worker's signal may still be on its way out: it goes once this call is over.
+    m_pWorker->Wait();
+    m_pWorker->deleteLater();
+    m_pWorker = nullptr;
+    m_pProgress->TakeSinkState();
+    m_pProgress->setVisible(false);
+    EnableCommands(true);
+    if (m_bCloseWhenStopped) {
+        m_bCloseWhenStopped = false;
+        QDialog::reject();
+    } else {
+        OfferOutputFolder();
+    }
+    emit BatchFinished();
 }
 
 void CVextoraDlg::OfferOutputFolder() {
@@ -73,6 +155,11 @@ void CVextoraDlg::OfferOutputFolder() {
         QStringLiteral("%1 %2").arg(
             tr("Convert finished, do you need to open the output folder now? \nOutput folder is"),
             folder);
-    if (VextoraMessageBox(this, question, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes)
+    if (VextoraMessageBox(this, question, QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+        return;
+    // Every file failed before it could be written: there is nothing to open.
+    if (!QFileInfo(folder).isDir())
+        VextoraMessageBox(this, tr("The output folder %1 does not exist.").arg(folder));
+    else
         OpenWithDesktop(folder);
 }

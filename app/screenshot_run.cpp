@@ -1,10 +1,13 @@
 #include "app/screenshot_run.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDeadlineTimer>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPixmap>
+#include <QToolTip>
 #include <QTreeWidget>
 #include <QWindow>
 
@@ -24,6 +27,24 @@ void WaitUntilExposed(QWidget& window) {
     QCoreApplication::processEvents();
 }
 
+const QTreeWidgetItem* FirstFailedRow(const QTreeWidget& list) {
+    for (int row = 0; row < list.topLevelItemCount(); ++row) {
+        if (list.topLevelItem(row)->text(1).endsWith(QStringLiteral(" failed.")))
+            return list.topLevelItem(row);
+    }
+    return nullptr;
+}
+
+// The tooltip window as Qt shows it for text over a widget.
+QPixmap TipPicture(const QString& text, QWidget& over) {
+    QToolTip::showText(over.mapToGlobal(QPoint()), text, &over);
+    QCoreApplication::processEvents();
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->inherits("QTipLabel") && window->isVisible()) return window->grab();
+    }
+    return QPixmap();
+}
+
 }  // namespace
 
 bool CScreenshotRun::Parse(const QStringList& arguments) {
@@ -38,14 +59,32 @@ bool CScreenshotRun::Parse(const QStringList& arguments) {
 
 int CScreenshotRun::Run(CVextoraDlg& dialog) const {
     SetMessageBoxHook([](const QString&, QMessageBox::StandardButtons) { return QMessageBox::No; });
-    dialog.resize(dialog.sizeHint().expandedTo(QSize(680, 440)));
+    dialog.resize(dialog.sizeHint().expandedTo(QSize(900, 440)));
     dialog.show();
     WaitUntilExposed(dialog);
     dialog.AddFiles(m_inputs);
     dialog.OutputFolderEdit()->setText(m_strOutputFolder);
+    QEventLoop batch;
+    QObject::connect(&dialog, &CVextoraDlg::BatchFinished, &batch, &QEventLoop::quit);
     dialog.Convert();
+    if (dialog.IsConverting()) batch.exec();
     // Show the first result selected, as after a user's click.
     if (QTreeWidgetItem* first = dialog.FileList()->topLevelItem(0)) first->setSelected(true);
+
+    // The tooltip of the first failed row, as when the pointer rests on it.
+    // It is a window of its own, so it is drawn into the picture, which is
+    // made wide enough for it.
+    const QTreeWidgetItem* failed = FirstFailedRow(*dialog.FileList());
+    const QPixmap tip = failed ? TipPicture(failed->toolTip(1), dialog) : QPixmap();
+    dialog.resize(qMax(dialog.width(), tip.width() + 16), dialog.height());
     QCoreApplication::processEvents();
-    return dialog.grab().save(m_strPicture) ? 0 : 1;
+    QPixmap picture = dialog.grab();
+    if (failed) {
+        QTreeWidget* list = dialog.FileList();
+        const QPoint below(list->columnViewportPosition(1) + 24, list->visualItemRect(failed).bottom() + 4);
+        QPoint at = list->viewport()->mapTo(&dialog, below);
+        at.setX(qBound(0, at.x(), picture.width() - tip.width() - 8));
+        QPainter(&picture).drawPixmap(at, tip);
+    }
+    return picture.save(m_strPicture) ? 0 : 1;
 }

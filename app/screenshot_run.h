@@ -2,7 +2,8 @@
 // An unattended run for the documentation picture (not shown in any help):
 //   vextora --screenshot OUT.png OUTPUT_FOLDER FILE.svg...
 // shows the real window, converts the files into OUTPUT_FOLDER, answers the
-// final question with No and saves the window's picture to OUT.png.
+// final question with No and saves the window's picture to OUT.png, with the
+// tooltip of the first failed row.
 #include <QString>
 #include <QStringList>
 

@@ -15,6 +15,8 @@ CTextProgressCtrl::CTextProgressCtrl(QWidget* parent) : QWidget(parent) {
     QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     policy.setRetainSizeWhenHidden(true);
     setSizePolicy(policy);
+    connect(this, &CTextProgressCtrl::SinkStateChanged, this, &CTextProgressCtrl::TakeSinkState,
+            Qt::QueuedConnection);
 }
 
 bool CTextProgressCtrl::WindowExists() const { return window()->windowHandle() != nullptr; }
@@ -57,10 +59,51 @@ QString CTextProgressCtrl::DisplayedText() const {
 }
 
 void CTextProgressCtrl::Show(const std::string& text) {
-    setVisible(true);
-    SetTextMode(true);
-    SetDisplayText(QString::fromLocal8Bit(text.data(), qsizetype(text.size())));
-    repaint();
+    const QString shown = QString::fromLocal8Bit(text.data(), qsizetype(text.size()));
+    const std::lock_guard<std::mutex> hold(m_sinkLock);
+    m_sink.visible = true;
+    m_sink.text = shown;
+    m_sink.textChanged = true;
+    m_sink.pos = -1;  // a new file: its first position counts
+    PostSinkState();
+}
+
+void CTextProgressCtrl::SetPos(int percent) {
+    const std::lock_guard<std::mutex> hold(m_sinkLock);
+    if (m_sink.pos == percent) return;
+    m_sink.pos = percent;
+    m_sink.posChanged = true;
+    PostSinkState();
+}
+
+void CTextProgressCtrl::Hide() {
+    const std::lock_guard<std::mutex> hold(m_sinkLock);
+    m_sink.visible = false;
+    PostSinkState();
+}
+
+void CTextProgressCtrl::PostSinkState() {
+    if (m_sink.posted) return;
+    m_sink.posted = true;
+    emit SinkStateChanged();
+}
+
+// Show's text first, then the position, as the conversion called them.
+void CTextProgressCtrl::TakeSinkState() {
+    CSinkState state;
+    {
+        const std::lock_guard<std::mutex> hold(m_sinkLock);
+        state = m_sink;
+        m_sink.textChanged = m_sink.posChanged = m_sink.posted = false;
+    }
+    if (state.textChanged) {
+        setVisible(true);
+        SetTextMode(true);
+        SetDisplayText(state.text);
+        repaint();
+    }
+    if (state.posChanged) SetPosition(state.pos);
+    setVisible(state.visible);
 }
 
 QSize CTextProgressCtrl::sizeHint() const {

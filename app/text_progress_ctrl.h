@@ -1,7 +1,11 @@
 #pragma once
 // A progress bar that writes its text (the file being converted, else the
 // percentage) across the bar in crossed colours, so the text reads over the
-// filled and the empty part alike. It is the conversion's progress sink.
+// filled and the empty part alike. It is the conversion's progress sink:
+// the conversion runs on a worker thread, so the sink's calls only record
+// the bar's next state, under a lock, and a queued signal has the bar's own
+// thread, which alone touches the widget, take it over.
+#include <mutex>
 #include <string>
 
 #include <QColor>
@@ -25,18 +29,28 @@ public:
     void SetDisplayText(const QString& text);
     QString DisplayedText() const;  // what the bar shows now
 
-    // IProgressSink
+    // IProgressSink, callable from any thread; takes effect once the bar's
+    // thread runs its event loop.
     void Show(const std::string& text) override;
-    void SetPos(int percent) override { SetPosition(percent); }
-    void Hide() override { setVisible(false); }
+    void SetPos(int percent) override;
+    void Hide() override;
 
     QSize sizeHint() const override;
+
+    // Applies what the conversion last reported. Queued after each report; the
+    // window also calls it once the batch's thread has ended, because the
+    // batch's end may be taken before a report queued ahead of it.
+    void TakeSinkState();
+
+signals:
+    void SinkStateChanged();  // emitted on the conversion's thread
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     bool WindowExists() const;
+    void PostSinkState();  // with m_sinkLock held
     int BarWidth(int clientWidth) const;
 
     int m_nPos = 0;
@@ -49,4 +63,16 @@ private:
     QColor m_crEmpty;
     QColor m_crTextOverBar;
     QColor m_crTextOverEmpty;
+    // What the sink calls asked for since the bar last took it over; the
+    // walk reports the same percentage many times, only changes count.
+    struct CSinkState {
+        bool visible = false;
+        QString text;
+        int pos = -1;
+        bool textChanged = false;
+        bool posChanged = false;
+        bool posted = false;  // a SinkStateChanged is on its way
+    };
+    std::mutex m_sinkLock;
+    CSinkState m_sink;
 };

@@ -1,8 +1,11 @@
 #include "app/vextora_app.h"
 
+#include <cstdio>
+
 #include <QDir>
 #include <QFileInfo>
 
+#include "app/dropped_files.h"
 #include "app/screenshot_run.h"
 #include "app/vextora_dlg.h"
 
@@ -16,21 +19,28 @@ int CVextoraApp::Run() {
     CVextoraDlg dialog;
     CScreenshotRun screenshot;
     if (screenshot.Parse(arguments())) return screenshot.Run(dialog);
-    AddCommandLineFiles(dialog, arguments());
+    for (const QString& line : AddCommandLineFiles(dialog, arguments()))
+        std::fprintf(stderr, "vextora: %s\n", qPrintable(line));
     dialog.exec();
     return 0;
 }
 
-void AddCommandLineFiles(CVextoraDlg& dialog, const QStringList& arguments) {
-    QStringList paths;
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        // Qt has taken its own options out already; any other option is
-        // not a file. The file dialog gives full paths, and the output
-        // folder is cut from the first one, so relative names are completed.
-        if (!arguments[i].startsWith(QLatin1Char('-')))
-            paths << QFileInfo(arguments[i]).absoluteFilePath();
+QStringList AddCommandLineFiles(CVextoraDlg& dialog, const QStringList& arguments) {
+    QStringList names;
+    QStringList report;
+    for (const QString& argument : arguments.mid(1)) {
+        // Qt has taken its own options out already; any other is unknown.
+        if (argument.startsWith(QLatin1Char('-')))
+            report << argument + QStringLiteral(": unknown option (see vextora --help)");
+        else
+            names << argument;
     }
-    dialog.AddFiles(paths);
+    QStringList leftOut;
+    dialog.AddFiles(SvgFilesFromPaths(names, &leftOut));
+    for (const QString& name : leftOut)
+        report << name + (QFileInfo::exists(name) ? QStringLiteral(": not an SVG file or folder")
+                                                  : QStringLiteral(": no such file or folder"));
+    return report;
 }
 
 QString HelpPagePath(const QString& programFolder) {

@@ -3,7 +3,6 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -15,7 +14,9 @@
 #include <QVBoxLayout>
 
 #include "app/artwork.h"
+#include "app/batch_worker.h"
 #include "app/cool_btn.h"
+#include "app/list_columns.h"
 #include "app/text_progress_ctrl.h"
 
 namespace {
@@ -34,16 +35,18 @@ QFrame* EtchedLine(QWidget* parent) {
 }  // namespace
 
 CVextoraDlg::CVextoraDlg(QWidget* parent)
-    : QDialog(parent), m_converter(&m_profile), m_messages(this) {
+    : QDialog(parent), m_converter(&m_profile) {
     setWindowTitle(QStringLiteral("Vextora"));
     setAcceptDrops(true);
-    m_converter.SetMessageSink(&m_messages);
     BuildControls();
     LayOutControls();
     InitDialog();
 }
 
-CVextoraDlg::~CVextoraDlg() { m_converter.SetProgressSink(nullptr); }
+CVextoraDlg::~CVextoraDlg() {
+    delete m_pWorker;  // stops a running batch before the converter and the bar go
+    m_converter.SetProgressSink(nullptr);
+}
 
 void CVextoraDlg::BuildControls() {
     m_pList = new QTreeWidget(this);
@@ -129,7 +132,9 @@ void CVextoraDlg::InitDialog() {
     m_pList->setColumnWidth(0, kInputColumnWidth);
     m_pList->setColumnWidth(1, kOutputColumnWidth);
     m_pList->header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    m_pList->header()->setStretchLastSection(false);
+    ShareColumnWidths(m_pList, double(kInputColumnWidth) / (kInputColumnWidth + kOutputColumnWidth));
+    // A failed row's text ends in "failed.": a long path gives way in its middle.
+    m_pList->setTextElideMode(Qt::ElideMiddle);
     m_pList->setRootIsDecorated(false);
     m_pList->setUniformRowHeights(true);
     m_pList->setAllColumnsShowFocus(true);
@@ -147,11 +152,11 @@ void CVextoraDlg::InitDialog() {
     m_pConvertButton->setDefault(true);
 }
 
-void CVextoraDlg::closeEvent(QCloseEvent* event) {
-    // The batch runs inside this dialog's event handling; it ends first.
-    if (m_bConverting) {
-        event->ignore();
-        return;
-    }
-    QDialog::closeEvent(event);
+// Everything but Cancel, which asks whether to stop the batch. The fill
+// option and the output folder were read when the batch started.
+void CVextoraDlg::EnableCommands(bool enable) {
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             m_pAddButton, m_pRemoveButton, m_pFolderEdit, m_pBrowseButton, m_pFillCheck,
+             m_pHelpButton, m_pConvertButton})
+        control->setEnabled(enable);
 }

@@ -1,7 +1,11 @@
 #pragma once
 // The main dialog: the list of SVG files with their results, the output
 // folder, the fill option, the Convert batch, help and about. It owns the
-// converter for the whole run of the application.
+// converter for the whole run of the application and hands it to a worker
+// thread for each batch.
+#include <string>
+#include <vector>
+
 #include <QDialog>
 #include <QStringList>
 
@@ -9,7 +13,9 @@
 #include "platform/qt/message_box.h"
 #include "platform/qt/qt_profile.h"
 
+class CBatchWorker;
 class CCoolBtn;
+struct CRowResult;
 class CTextProgressCtrl;
 class QCheckBox;
 class QLineEdit;
@@ -26,11 +32,13 @@ public:
     // One row per path, the full path in column 0. While no conversion has
     // run, the folder of the first path becomes the output folder.
     void AddFiles(const QStringList& paths);
-    // Deletes the selected rows.
+    // Deletes the selected rows (not during a batch, whose rows stay put).
     void Remove();
-    // The batch: every row in list order, results into column 1, then the
-    // offer to open the output folder.
+    // Starts the batch: every row in list order, results into column 1 as
+    // each file ends, then the offer to open the output folder. Returns at
+    // once; BatchFinished follows the final question.
     void Convert();
+    bool IsConverting() const { return m_pWorker != nullptr; }
 
     CSvgConverter& Converter() { return m_converter; }
     QTreeWidget* FileList() const { return m_pList; }
@@ -40,10 +48,16 @@ public:
     CCoolBtn* HelpButton() const { return m_pHelpButton; }
     QPushButton* ConvertButton() const { return m_pConvertButton; }
 
+    // Closing, Esc and Cancel during a batch ask whether to stop it; stopping
+    // abandons the file in progress and closes the window once the worker ends.
+    void reject() override;
+
+signals:
+    void BatchFinished();
+
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     void BuildControls();
@@ -55,13 +69,23 @@ private:
     void OnHelp();
     void OnAbout();
     bool PrepareOutputFolder();
-    void ConvertRow(QTreeWidgetItem* row);
+    void StartBatch(std::vector<std::string> inputs);
+    void ShowBatchNews();
+    void EnableCommands(bool enable);
+    void ShowRowResult(int row, const CRowResult& result);
+    void OnEngineMessage(const QString& text);
+    void OnBatchFinished();
+    QMessageBox::StandardButton BatchMessageBox(const QString& text,
+                                                QMessageBox::StandardButtons buttons);
+    void FinishIfPending();
     void OfferOutputFolder();
 
     CQtProfile m_profile;  // outlives the converter, which writes to it last
     CSvgConverter m_converter;
-    CMessageBoxSink m_messages;
-    bool m_bConverting = false;
+    CBatchWorker* m_pWorker = nullptr;  // while a batch runs
+    int m_nOpenBoxes = 0;            // message boxes open during the batch
+    bool m_bFinishPending = false;   // the batch ended while a box was open
+    bool m_bCloseWhenStopped = false;
 
     QTreeWidget* m_pList = nullptr;
     QPushButton* m_pAddButton = nullptr;

@@ -60,6 +60,7 @@ double Seconds(std::chrono::steady_clock::time_point start) {
 // Path vertices of the drawing, counted by the parser alone; also its time.
 size_t CountVertices(const std::string& svg, double& seconds) {
     CSvgConverter conv;
+    vx::CPathReaderState state = conv.PathReaderState();
     size_t vertices = 0;
     const auto start = std::chrono::steady_clock::now();
     for (size_t at = svg.find(" d=\""); at != std::string::npos; at = svg.find(" d=\"", at)) {
@@ -67,8 +68,7 @@ size_t CountVertices(const std::string& svg, double& seconds) {
         const size_t end = svg.find('"', at);
         std::vector<CPointData> points;
         int drawn = 0;
-        conv.ParsePathData("", std::string_view(svg).substr(at, end - at), points, drawn, 1,
-                           nullptr);
+        vx::CollectPathPoints(state, std::string_view(svg).substr(at, end - at), points, drawn);
         vertices += points.size();
         at = end;
     }

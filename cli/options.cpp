@@ -1,21 +1,41 @@
 #include "cli/options.h"
 
+#include <getopt.h>
+
+#include <algorithm>
 #include <cstdlib>
 
 const char kUsageText[] =
-    "Usage: vextora-convert [--fill | --no-fill] [--no-download] [-j N] -o OUTDIR FILE.svg...\n"
+    "Usage: vextora-convert [OPTION]... -o OUTDIR FILE.svg...\n"
+    "       vextora-convert [OPTION]... --stdout FILE.svg > FILE.dxf\n"
     "\n"
     "Converts each SVG drawing into OUTDIR/NAME.dxf (DXF 2000, AC1015), in the order given.\n"
-    "Prints one line per input: the DXF file name, or \"Convert\\t<input> failed.\"\n"
+    "Prints one line per input, in input order: the DXF file name, \"NAME.dxf (up to date)\"\n"
+    "when --update skipped the file, or \"Convert\\t<input> failed.\". The input - reads\n"
+    "one SVG from standard input (its DXF is OUTDIR/stdin.dxf).\n"
     "\n"
     "Options:\n"
-    "  -o, --output DIR   output folder (required)\n"
-    "  --fill             write filled paths, rectangles and symbols as solid hatches (default)\n"
-    "  --no-fill          draw filled paths and rectangles as outlines only\n"
-    "  --no-download      never fetch http:// or https:// images (they are dropped)\n"
-    "  -j N               convert on N workers (default 1); see below\n"
-    "  -h, --help         show this text\n"
-    "  --version          show the program's version\n"
+    "  -o, --output=DIR      output folder (required unless --stdout); made when missing\n"
+    "  --stdout              write the DXF of the single input to standard output; no name\n"
+    "                        line is printed and no picture is fetched or stored\n"
+    "  --fill                write filled paths, rectangles and symbols as solid hatches (default)\n"
+    "  --no-fill             draw filled paths and rectangles as outlines only\n"
+    "  --no-download         never fetch http:// or https:// images (they are left out)\n"
+    "  -j, --jobs=N          convert on N workers, 1 to 256 (default 1); see below\n"
+    "  --files-from=FILE     also convert the files named in FILE, one per line (- : stdin)\n"
+    "  -0, --null            names in the --files-from list end with NUL, not newline\n"
+    "  -u, --update          convert only when the DXF is missing or older than the SVG\n"
+    "  --report=FILE.jsonl   write one JSON object per input: input, output, status,\n"
+    "                        reason, warnings, entities (count per type), seconds\n"
+    "  -q, --quiet           print no warnings (failure reasons still print)\n"
+    "  -h, --help            show this text\n"
+    "  --version             show the program's version\n"
+    "  --                    end of options: every later argument is an input\n"
+    "\n"
+    "Input: SVG in UTF-8 or UTF-16 (with a byte order mark), also gzip-compressed\n"
+    "(.svgz). Tabs and line breaks in tags, compact path data (M1.5.5, a1 1 0 011 1) and\n"
+    "blanks in styles (fill: red) are read as browsers read them. A file without an svg\n"
+    "element fails: \"not an SVG drawing\".\n"
     "\n"
     "What is converted: line, polyline, polygon, rect (plain and rounded), circle, ellipse,\n"
     "path (every command), markers, symbols placed by use, text and tspan, image.\n"
@@ -24,48 +44,115 @@ const char kUsageText[] =
     "segments. Transforms: matrix, translate and scale; rotate and skew are not applied.\n"
     "Drawing state (colours, fill, layer) is carried from element to element in document\n"
     "order; each group id becomes a layer. Images named by http:// or https:// addresses\n"
-    "are downloaded into OUTDIR (unless --no-download); data: and local images are copied.\n"
+    "are downloaded into OUTDIR unless --no-download is given: converting an untrusted\n"
+    "drawing makes network requests on its behalf. data: and local images are copied.\n"
     "An element whose coordinates are too large for the DXF (1e400, or overflowing once\n"
-    "transformed) is left out; the rest of the drawing is converted.\n"
+    "transformed) is left out with a warning; the rest of the drawing is converted.\n"
+    "\n"
+    "Messages go to standard error. A failed file gets one line with its reason,\n"
+    "\"vextora-convert: FILE: REASON\"; a warning about something left out is \"FILE: TEXT\".\n"
+    "Two inputs that would write the same DXF name (a/x.svg and b/x.svg): the later one\n"
+    "fails and nothing of the earlier one's is overwritten. On a terminal, standard error\n"
+    "shows the batch's progress as \"[n/N] FILE  pct%\" on one line.\n"
     "\n"
     "With -j N > 1 each worker has its own converter: what one converter carries from one\n"
     "file to the next (the last curve control point of path data; the output folder and\n"
     "fill option are the same everywhere) is per worker. Lines still come in input order.\n"
     "\n"
-    "Exit status: 0 when every file converted, 1 when any failed, 2 for a usage error.\n";
+    "SIGINT, SIGTERM and SIGHUP stop the batch: the file in progress fails (\"interrupted\";\n"
+    "no temporary file stays, an earlier DXF of its name is kept), finished files stay, and\n"
+    "inputs not yet started get no line.\n"
+    "\n"
+    "Exit status: 0 when every file converted (or was up to date), 1 when any failed,\n"
+    "2 for a usage error, 128 + the signal's number when interrupted (130 for Ctrl-C).\n";
 
 const char kVersionText[] = "vextora-convert " VEXTORA_VERSION "\n";
 
-bool ParseCommandLine(int argc, char** argv, CCommandLine& options, std::string& error) {
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        if (arg == "--fill") {
-            options.fill = true;
-        } else if (arg == "--no-fill") {
-            options.fill = false;
-        } else if (arg == "--no-download") {
-            options.download = false;
-        } else if (arg == "-h" || arg == "--help") {
-            options.help = true;
-        } else if (arg == "--version") {
-            options.version = true;
-        } else if (arg == "-o" || arg == "--output") {
-            if (++i >= argc) return error = "option " + arg + " needs a folder", false;
-            options.outputFolder = argv[i];
-        } else if (arg == "-j") {
-            if (++i >= argc) return error = "option -j needs a number", false;
-            char* end = nullptr;
-            const long jobs = std::strtol(argv[i], &end, 10);
-            if (*end != '\0' || jobs < 1 || jobs > 256) return error = "bad -j value", false;
-            options.jobs = int(jobs);
-        } else if (arg.size() > 1 && arg[0] == '-') {
-            return error = "unknown option " + arg, false;
-        } else {
-            options.inputs.push_back(arg);
-        }
+namespace {
+
+enum LongOnly { kFill = 256, kNoFill, kNoDownload, kVersion, kStdout, kFilesFrom, kReport };
+
+const option kOptions[] = {
+    {"output", required_argument, nullptr, 'o'},
+    {"jobs", required_argument, nullptr, 'j'},
+    {"quiet", no_argument, nullptr, 'q'},
+    {"help", no_argument, nullptr, 'h'},
+    {"null", no_argument, nullptr, '0'},
+    {"update", no_argument, nullptr, 'u'},
+    {"fill", no_argument, nullptr, kFill},
+    {"no-fill", no_argument, nullptr, kNoFill},
+    {"no-download", no_argument, nullptr, kNoDownload},
+    {"version", no_argument, nullptr, kVersion},
+    {"stdout", no_argument, nullptr, kStdout},
+    {"files-from", required_argument, nullptr, kFilesFrom},
+    {"report", required_argument, nullptr, kReport},
+    {nullptr, 0, nullptr, 0},
+};
+// The leading ':' makes a missing argument ':' and keeps getopt's own messages off.
+const char kShortOptions[] = ":o:j:qh0u";
+
+bool ParseJobs(const char* text, int& jobs, std::string& error) {
+    char* end = nullptr;
+    const long value = std::strtol(text, &end, 10);
+    if (*text == '\0' || *end != '\0' || value < 1 || value > kMaxJobs) {
+        error = "invalid number of jobs '" + std::string(text) + "': use 1 to " +
+                std::to_string(kMaxJobs);
+        return false;
     }
+    jobs = int(value);
+    return true;
+}
+
+// getopt's failure as one line: the option as the user wrote it.
+std::string OptionError(int code, char** argv) {
+    const std::string written = optopt && code == '?' ? std::string("-") + char(optopt)
+                                                      : std::string(argv[optind - 1]);
+    if (code == ':') return "option '" + written + "' needs a value";
+    return "unknown option '" + written + "'";
+}
+
+bool ApplyOption(int code, CCommandLine& options, std::string& error) {
+    switch (code) {
+        case 'o': options.outputFolder = optarg; return true;
+        case 'j': return ParseJobs(optarg, options.jobs, error);
+        case 'q': options.quiet = true; return true;
+        case 'h': options.help = true; return true;
+        case '0': options.nulSeparated = true; return true;
+        case 'u': options.update = true; return true;
+        case kFill: options.fill = true; return true;
+        case kNoFill: options.fill = false; return true;
+        case kNoDownload: options.download = false; return true;
+        case kVersion: options.version = true; return true;
+        case kStdout: options.toStdout = true; return true;
+        case kFilesFrom: options.filesFrom = optarg; return true;
+        case kReport: options.reportPath = optarg; return true;
+        default: return false;
+    }
+}
+
+}  // namespace
+
+bool ParseCommandLine(int argc, char** argv, CCommandLine& options, std::string& error) {
+    opterr = 0;
+    optind = 0;  // 0 also resets GNU getopt's state for a second parse
+    for (int code; (code = getopt_long(argc, argv, kShortOptions, kOptions, nullptr)) != -1;) {
+        if (code == '?' || code == ':') return error = OptionError(code, argv), false;
+        if (!ApplyOption(code, options, error)) return false;
+    }
+    options.inputs.assign(argv + optind, argv + argc);
     if (options.help || options.version) return true;
-    if (options.outputFolder.empty()) return error = "no output folder (-o)", false;
-    if (options.inputs.empty()) return error = "no input files", false;
+    if (options.outputFolder.empty() && !options.toStdout)
+        return error = "no output folder (-o)", false;
+    if (options.inputs.empty() && options.filesFrom.empty())
+        return error = "no input files", false;
+    return true;
+}
+
+bool CheckInputs(const CCommandLine& options, std::string& error) {
+    if (options.toStdout && options.inputs.size() > 1)
+        return error = "--stdout takes a single input", false;
+    const long readers = std::count(options.inputs.begin(), options.inputs.end(), "-") +
+                         (options.filesFrom == "-" ? 1 : 0);
+    if (readers > 1) return error = "standard input can be read only once", false;
     return true;
 }

@@ -3,17 +3,28 @@
 #include <string>
 #include <vector>
 
+constexpr int kMaxJobs = 256;
+
 struct CCommandLine {
     bool fill = true;
     bool download = true;
     bool help = false;
     bool version = false;
+    bool quiet = false;
+    bool toStdout = false;      // the DXF of the one input goes to standard output
+    bool update = false;        // skip inputs whose DXF is not older than the SVG
+    bool nulSeparated = false;  // --files-from names end with NUL, not newline
     int jobs = 1;
     std::string outputFolder;
+    std::string filesFrom;  // a list of inputs; "-" is standard input
+    std::string reportPath;
     std::vector<std::string> inputs;
 };
 
-// False with a message in error for a usage error.
+// False with a one-line message in error for a usage error.
 bool ParseCommandLine(int argc, char** argv, CCommandLine& options, std::string& error);
+// The checks that need every input, those of --files-from included. An
+// empty list is no error: a batch of nothing converts nothing.
+bool CheckInputs(const CCommandLine& options, std::string& error);
 extern const char kUsageText[];
 extern const char kVersionText[];

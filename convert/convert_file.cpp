@@ -4,12 +4,14 @@
 #include <cstdio>
 #include <cstring>
 #include <exception>
+#include <memory>
 #include <new>
 #include <sys/stat.h>
 
 #include "convert/input_text.h"
 #include "convert/svg_converter.h"
 #include "convert/svg_element.h"
+#include "platform/message_sink.h"
 #include "platform/progress_sink.h"
 #include "xml/xml_parser.h"
 
@@ -68,8 +70,18 @@ bool CSvgConverter::FailToWrite() {
 }
 
 bool CSvgConverter::ConvertFile(std::string inputPath, std::string& outName) {
+    return ConvertInput(std::move(inputPath), nullptr, outName);
+}
+
+bool CSvgConverter::ConvertContent(std::string name, std::string content, std::string& outName) {
+    return ConvertInput(std::move(name), &content, outName);
+}
+
+void CSvgConverter::StartFile(const std::string& inputPath, std::string& outName) {
     m_strFailureReason.clear();
     m_nOutputError = 0;
+    m_nNonFiniteLeftOut = 0;
+    m_entityCounts.clear();
     m_strOutputPath = m_strOutputFolder;
     outName = DeriveOutputName(inputPath);
     m_strOutputPath += outName;
@@ -91,11 +103,24 @@ bool CSvgConverter::ConvertFile(std::string inputPath, std::string& outName) {
     m_strImageFolder = m_strOutputFolder;
     m_strInputPath = inputPath;
     m_xmlRoot.Clear();
+}
 
+void CSvgConverter::WarnAboutLeftOutEntities() {
+    if (m_nNonFiniteLeftOut == 0 || !m_pMessages) return;
+    m_pMessages->Warn(std::to_string(m_nNonFiniteLeftOut) +
+                      (m_nNonFiniteLeftOut == 1 ? " entity" : " entities") +
+                      " left out: coordinates not finite");
+}
+
+// given is null when the input is read from inputPath here.
+bool CSvgConverter::ConvertInput(std::string inputPath, std::string* given, std::string& outName) {
+    StartFile(inputPath, outName);
     try {
         std::string content;
         ThrowIfCancelled();
-        if (const int error = ReadWholeFile(inputPath, content))
+        if (given)
+            content = std::move(*given);
+        else if (const int error = ReadWholeFile(inputPath, content))
             return Fail(std::string("cannot read: ") + ErrnoText(error));
         if (std::string failure; !vx::DecodeInputText(content, failure)) return Fail(failure);
         if (m_pProgress) m_pProgress->Show(inputPath);
@@ -121,7 +146,11 @@ bool CSvgConverter::ConvertFile(std::string inputPath, std::string& outName) {
         ReportProgress(15);
 
         m_nInputBytes = static_cast<long long>(inputBytes);
-        if (BeginDocument(m_strOutputPath) == -1) return FailToWrite();
+        const int opened = m_nOutputFd >= 0
+                               ? BeginDocumentOn(OnWritingThread(
+                                     std::make_unique<CDescriptorSink>(m_nOutputFd)))
+                               : BeginDocument(m_strOutputPath);
+        if (opened == -1) return FailToWrite();
         WalkElement(&m_xmlRoot, std::string(), int(m_xmlRoot.GetChildCount()));
         m_xmlRoot.Clear();
         if (PathBudgetSpent()) {
@@ -143,6 +172,7 @@ bool CSvgConverter::ConvertFile(std::string inputPath, std::string& outName) {
         return Fail(error.what());
     }
 
+    WarnAboutLeftOutEntities();
     ReportProgress(100);
     if (m_pProgress) m_pProgress->Hide();
     return true;

@@ -18,6 +18,7 @@
 #include "convert/records.h"
 #include "dxf/dxf_sink.h"
 #include "dxf/dxf_writer.h"
+#include "geometry/path_parser.h"
 #include "xml/xml_node.h"
 
 class IProgressSink;
@@ -29,6 +30,7 @@ struct CElementTexts;  // svg/element_texts.h
 // How image references that name network addresses are fetched.
 struct CImageFetchOptions {
     bool allowNetwork = true;   // false: http and https images are dropped
+    bool storePictures = true;  // false: no picture is fetched, copied or stored
     long timeoutSeconds = 30;
     long long maxBytes = 64LL * 1024 * 1024;
     long maxRedirects = 5;
@@ -59,6 +61,9 @@ public:
     // before the input is opened. False when the input cannot be read or the
     // DXF cannot be written completely.
     bool ConvertFile(std::string inputPath, std::string& outName);
+    // The same for SVG text already read (standard input); name stands for the
+    // file in the output name and in local image references.
+    bool ConvertContent(std::string name, std::string content, std::string& outName);
     // "plan.dxf" for ".../plan.svg"; both '/' and '\' separate folders.
     static std::string DeriveOutputName(std::string_view inputPath);
     void SetProgressSink(IProgressSink* sink) { m_pProgress = sink; }
@@ -83,6 +88,15 @@ public:
     static constexpr long long kTwoThreadInputBytes = 256 * 1024;
     bool Fail(std::string reason);  // sets the reason; always false
     bool FailToWrite();              // "cannot write <path>: <errno text>"
+    // Emitters call this when they leave out an entity whose numbers are not
+    // finite; the file gets one warning with the count at its end.
+    void LeaveOutNonFinite() { ++m_nNonFiniteLeftOut; }
+    // What the last converted document holds: entity type name to count.
+    const CEntityCounts& EntityCounts() const { return m_entityCounts; }
+
+    bool ConvertInput(std::string inputPath, std::string* content, std::string& outName);
+    void StartFile(const std::string& inputPath, std::string& outName);
+    void WarnAboutLeftOutEntities();
 
     // ---- Element walker (svg/walker*.cpp, svg/layer_names.cpp) ----------
     void WalkElement(CXML* element, std::string parentName, int topCount);
@@ -127,12 +141,14 @@ public:
     const CMarkdata* FindMarker(std::string_view reference) const;
     const CSymble* FindSymbol(std::string_view name) const;
 
-    // ---- Path data parser (geometry/path_parser.cpp) --------------------
-    void ParsePathData(const std::string& transform, std::string_view data,
-                       std::vector<CPointData>& points, int& drawn, int collect,
-                       std::vector<CPolylinedata>* fills);
+    // ---- Path data reading (geometry/path_parser.h) ----------------------
+    // The document's reader state, for every path, marker and symbol it reads.
+    vx::CPathReaderState PathReaderState() {
+        return {m_strPrevCommand,  m_bClosePending,   m_dLastCtrlX,
+                m_dLastCtrlY,      m_nPathPointsLeft, m_nPathTextLeft};
+    }
 
-    // ---- Path outline emission (geometry/path_outline.cpp, geometry/markers.cpp)
+    // ---- Path outline emission (dxf/shapes/path_outline.cpp, dxf/shapes/markers.cpp)
     int ConvertPath(const std::string& transform, const std::string& data,
                     const std::string& dashArray, const std::string& markerStart,
                     const std::string& markerEnd);
@@ -154,7 +170,7 @@ public:
     // false, with nothing written, when a coordinate or the width is not finite.
     bool WriteDxfPolyline(const std::vector<CPointData>& points, bool closed, double width);
 
-    // ---- Symbol instances (geometry/symbol_use.cpp) ---------------------
+    // ---- Symbol instances (dxf/shapes/symbol_use.cpp) --------------------
     void ConvertUse(const std::string& transform, const std::string& x, const std::string& y,
                     const std::string& reference);
 
@@ -162,6 +178,8 @@ public:
     // 0 on success, -1 when the output cannot be created.
     int BeginDocument(const std::string& outputPath);
     bool WritesOnSecondThread() const;
+    // The sink itself, or a threaded sink around it when the DXF is written on a second thread.
+    std::unique_ptr<CDxfSink> OnWritingThread(std::unique_ptr<CDxfSink> sink) const;
     // Opens the document on a given sink (tests capture DXF in memory).
     int BeginDocumentOn(std::unique_ptr<CDxfSink> sink);
     // False when any write failed; the output then does not appear.
@@ -169,6 +187,11 @@ public:
     void ResetDocumentState();
     // True when the path parser stopped early: the document is incomplete.
     bool PathBudgetSpent() const { return m_nPathPointsLeft <= 0 || m_nPathTextLeft <= 0; }
+    // NaN or infinite reals handed to the writer in the open document, else in
+    // the last one ended; tests require 0 (see CDxfWriter::NonFiniteReals).
+    long long NonFiniteRealsWritten() const {
+        return m_pWriter ? m_pWriter->NonFiniteReals() : m_nNonFiniteReals;
+    }
     int CountLayerEntries() const;
     // An LWPOLYLINE vertex with start and end widths (groups 10 20 30 40 41 [42]).
     void WriteVertex(double x, double y, double z, double bulge, double startWidth,
@@ -251,8 +274,6 @@ public:
     void FillPath(const std::string& transform, const std::string& data);
     void FillUse(const std::string& transform, const std::string& x, const std::string& y,
                  const std::string& href);
-    static void SplitSubpaths(const std::vector<CPointData>& points,
-                              std::vector<CPolylinedata>& subpaths);
 
     // ---- Text (dxf/shapes/text.cpp) -------------------------------------
     void ConvertText(const std::string& transform, const std::string& fontFamily,
@@ -273,6 +294,9 @@ public:
     std::string m_strInputPath;  // the SVG being converted (local image references)
     std::string m_strFailureReason;
     int m_nOutputError = 0;  // errno of the output file's failure
+    int m_nOutputFd = -1;    // when set, the DXF goes to this descriptor instead of a file
+    long m_nNonFiniteLeftOut = 0;
+    CEntityCounts m_entityCounts;
 
     CXML m_xmlRoot;
 
@@ -330,6 +354,7 @@ public:
     DL_Dxf m_dxf;
     std::unique_ptr<CDxfSink> m_pSink;
     std::unique_ptr<CDxfWriter> m_pWriter;
+    long long m_nNonFiniteReals = 0;  // of the last document ended
 
     int m_bFillOption = 1;
     int m_nThreads = 0;

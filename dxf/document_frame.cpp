@@ -17,6 +17,7 @@ void CSvgConverter::ResetDocumentState() {
     m_bClosePending = 0;
     // The writer refers to the sink, so it goes first.
     m_pWriter.reset();
+    m_nNonFiniteReals = 0;
     m_pSink.reset();
     m_pEndedSink.reset();
     m_markers.clear();
@@ -35,15 +36,16 @@ int CSvgConverter::BeginDocument(const std::string& outputPath) {
         m_nOutputError = file->Error();
         return BeginDocumentOn(nullptr);
     }
-    std::unique_ptr<CDxfSink> sink = std::move(file);
-    if (WritesOnSecondThread()) {
-        try {
-            sink = std::make_unique<CThreadedSink>(sink);
-        } catch (const std::system_error&) {
-            // No thread to be had: this one writes.
-        }
+    return BeginDocumentOn(OnWritingThread(std::move(file)));
+}
+
+std::unique_ptr<CDxfSink> CSvgConverter::OnWritingThread(std::unique_ptr<CDxfSink> sink) const {
+    if (!WritesOnSecondThread()) return sink;
+    try {
+        return std::make_unique<CThreadedSink>(sink);
+    } catch (const std::system_error&) {
+        return sink;  // no thread to be had: this one writes
     }
-    return BeginDocumentOn(std::move(sink));
 }
 
 bool CSvgConverter::WritesOnSecondThread() const {
@@ -77,12 +79,15 @@ int CSvgConverter::BeginDocumentOn(std::unique_ptr<CDxfSink> sink) {
     m_pWriter->sectionEnd();
     WriteBlocksSection();
     m_pWriter->sectionEntities();
+    m_entityCounts.clear();
+    m_pWriter->CountEntitiesInto(&m_entityCounts);
     return 0;
 }
 
 bool CSvgConverter::EndDocument() {
     if (!m_pWriter) return false;
     CDxfWriter& writer = *m_pWriter;
+    writer.CountEntitiesInto(nullptr);
     writer.sectionEnd();
     m_dxf.writeObjects(writer, "MY_OBJECTS");
     for (const CImageDefData& image : m_imageDefs) {
@@ -95,6 +100,7 @@ bool CSvgConverter::EndDocument() {
     writer.sectionEnd();
     writer.dxfEOF();
     const bool complete = writer.Finish();
+    m_nNonFiniteReals = writer.NonFiniteReals();
     m_pWriter.reset();
     if (!complete) m_nOutputError = m_pSink->Error();
     // A failed output goes at once (a file sink removes its temporary file).

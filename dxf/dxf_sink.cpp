@@ -93,3 +93,17 @@ bool CFileSink::Commit() {
     m_strTemp.clear();
     return renamed;
 }
+
+bool CDescriptorSink::Write(const char* data, size_t size) {
+    while (size > 0 && m_nError == 0) {
+        const ssize_t written = ::write(m_nFd, data, size);
+        if (written < 0) {
+            // A signal that stops the batch ends it through the cancel flag, not here.
+            if (errno != EINTR) m_nError = errno;
+            continue;
+        }
+        data += written;
+        size -= size_t(written);
+    }
+    return m_nError == 0;
+}

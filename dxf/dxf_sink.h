@@ -46,6 +46,20 @@ private:
     std::string m_strTemp;
 };
 
+// Writes straight to an open descriptor (standard output). What is written
+// cannot be taken back: after a failure the reader has part of a document.
+class CDescriptorSink : public CDxfSink {
+public:
+    explicit CDescriptorSink(int fd) : m_nFd(fd) {}
+    bool Write(const char* data, size_t size) override;
+    bool Commit() override { return m_nError == 0; }
+    int Error() const override { return m_nError; }
+
+private:
+    int m_nFd;
+    int m_nError = 0;
+};
+
 class CStringSink : public CDxfSink {
 public:
     bool Write(const char* data, size_t size) override {

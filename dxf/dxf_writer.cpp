@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <initializer_list>
 #include <cstring>
+#include <string_view>
 
 namespace {
 
@@ -100,6 +102,7 @@ void CDxfWriter::Put(const char* data, size_t size) const {
 }
 
 void CDxfWriter::dxfReal(int gc, double value) const {
+    CountNonFinite(value);
     if (m_bRecording) return RecordReal(gc, value);
     EndGroup(RecentReal(WriteCodeLine(Free(), gc), value));
 }
@@ -166,6 +169,7 @@ void CDxfWriter::dxfHex(int gc, int value) const {
 }
 
 void CDxfWriter::StringGroup(int gc, const char* value, size_t size) const {
+    if (gc == 0 && m_pEntityCounts) CountEntity(value, size);
     if (m_bRecording) {
         char codeLine[2 * kIntText];
         m_strText.assign(codeLine, WriteCodeLine(codeLine, gc));
@@ -179,6 +183,15 @@ void CDxfWriter::StringGroup(int gc, const char* value, size_t size) const {
     Put(m_strText.data(), m_strText.size());
     if (m_nUsed == kCapacity) FlushBlock();
     EndGroup(Free());
+}
+
+void CDxfWriter::CountEntity(const char* name, size_t size) const {
+    const std::string_view type(name, size);
+    const auto found = m_pEntityCounts->find(type);
+    if (found != m_pEntityCounts->end())
+        ++found->second;
+    else
+        m_pEntityCounts->emplace(std::string(type), 1);
 }
 
 void CDxfWriter::dxfString(int gc, const char* value) const {

@@ -4,15 +4,21 @@
 // sink that formats on a thread of its own the blocks hold compact records of
 // the groups instead (dxf/dxf_records.cpp), which that thread formats with a
 // writer of its own through Replay.
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <functional>
+#include <map>
 #include <memory>
 #include <string>
 
 #include <dl_writer_ascii.h>
 
 #include "dxf/dxf_sink.h"
+
+// Entity type name ("LINE", "HATCH", ...) to how many of it were written.
+using CEntityCounts = std::map<std::string, long, std::less<>>;
 
 class CDxfWriter final : public DL_WriterA {
 public:
@@ -31,6 +37,7 @@ public:
     // text is formatted only when they change; a vertex that repeats the one
     // before it copies its text.
     void dxfVertex(double x, double y, double z, double startWidth, double endWidth) const {
+        for (double value : {x, y, z, startWidth, endWidth}) CountNonFinite(value);
         if (m_bRecording) return RecordVertex(x, y, z, startWidth, endWidth);
         FormatVertex(x, y, z, startWidth, endWidth);
     }
@@ -38,6 +45,12 @@ public:
     // Writes what is buffered to the sink and commits it; false when any write failed.
     bool Finish();
     bool Failed() const { return m_bFailed; }
+    // Every group 0 from now on starts an entity counted into counts (nullptr: none).
+    void CountEntitiesInto(CEntityCounts* counts) { m_pEntityCounts = counts; }
+    // How many NaN or infinite reals the writer was handed: each is written as
+    // "0.0", a point at the origin, so every emitter must leave such an entity
+    // out and tests require this count to stay zero.
+    long long NonFiniteReals() const { return m_nNonFiniteReals; }
 
     // "%.16f" of the largest double has 309 digits before the point.
     static constexpr size_t kMaxRealText = 336;
@@ -72,6 +85,9 @@ private:
     char* Free() const { return m_block.get() + m_nUsed; }
     char* GroupStart() const;
     void EndGroup(char* end) const;
+    // Counted where the values are handed over, so that a recording writer
+    // counts what its sink's thread formats.
+    void CountNonFinite(double value) const { m_nNonFiniteReals += !std::isfinite(value); }
     void RecordReal(int gc, double value) const;
     void FormatVertex(double x, double y, double z, double startWidth, double endWidth) const;
     // Inline: recording a vertex is most of what the walk does with the writer.
@@ -96,6 +112,7 @@ private:
     void Put(const char* data, size_t size) const;
     void StringGroup(int gc, const char* value, size_t size) const;
     void FlushBlock() const;
+    void CountEntity(const char* name, size_t size) const;
 
     CDxfSink& m_sink;
     mutable std::unique_ptr<char[]> m_block;  // a threaded sink swaps it for an empty one
@@ -118,4 +135,6 @@ private:
     mutable uint64_t m_nRepeatedBits = 0;
     mutable std::string m_strRepeatedText;  // empty until the first repeated real
     mutable bool m_bFailed = false;
+    CEntityCounts* m_pEntityCounts = nullptr;
+    mutable long long m_nNonFiniteReals = 0;
 };

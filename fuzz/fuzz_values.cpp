@@ -1,5 +1,5 @@
 // The small value grammars on one arbitrary text: colours, transform lists,
-// points lists, viewBox, dash arrays and text styles. Each must read what it can
+// points lists, viewBox, dash arrays, text styles and picture headers. Each must read what it can
 // and never leave a value that is not finite in the document.
 #include <cstddef>
 #include <cstdint>
@@ -9,6 +9,7 @@
 
 #include "convert/records.h"
 #include "convert/svg_converter.h"
+#include "dxf/shapes/picture_size.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);
@@ -17,6 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     CSvgConverter::NearestDxfColor(CSvgConverter::ParseColor(text, &known));
     CMatrix matrix;
     CSvgConverter::ParseTransform(text, matrix);
+    ReadPictureSize(text);
 
     CSvgConverter conv;
     if (conv.BeginDocumentOn(std::make_unique<CStringSink>()) != 0) return 0;

@@ -1,10 +1,13 @@
+#include "geometry/path_parser.h"
+
 #include <string>
 
-#include "convert/svg_converter.h"
 #include "convert/text.h"
 #include "geometry/flatten.h"
 #include "geometry/path_commands.h"
 #include "geometry/path_numbers.h"
+
+namespace vx {
 
 namespace {
 
@@ -17,11 +20,9 @@ bool IsOneOf(const std::string& command, const char* a, const char* b, const cha
 // and where a finished subpath goes.
 class CPathReader {
 public:
-    CPathReader(CSvgConverter& conv, const std::string& transform,
-                std::vector<CPointData>& points, int& drawn, int collect,
-                std::vector<CPolylinedata>* fills)
-        : m_conv(conv), m_transform(transform), m_points(points), m_drawn(drawn),
-          m_collect(collect), m_fills(fills) {}
+    CPathReader(CPathReaderState& state, std::vector<CPointData>& points, int& drawn,
+                ISubpathSink& sink)
+        : m_state(state), m_points(points), m_drawn(drawn), m_sink(sink) {}
 
     void Read(std::string_view data);
 
@@ -38,12 +39,10 @@ private:
     void LineTo(double x, double y);
     void Offset(bool relative, double* values, int pairs) const;
 
-    CSvgConverter& m_conv;
-    const std::string& m_transform;
+    CPathReaderState& m_state;
     std::vector<CPointData>& m_points;
     int& m_drawn;
-    int m_collect;
-    std::vector<CPolylinedata>* m_fills;
+    ISubpathSink& m_sink;
     double m_x = 0, m_y = 0;      // the current point
     size_t m_subpathStart = 0;    // index of the current subpath's first point
 };
@@ -53,29 +52,29 @@ void CPathReader::Read(std::string_view data) {
     std::string_view args;
     bool progressed = true;
     // Each reading uses the whole text: a command search may look to its end.
-    if (m_conv.m_nPathTextLeft <= 0) return;
-    m_conv.m_nPathTextLeft -= static_cast<long long>(data.size());
+    if (m_state.textLeft <= 0) return;
+    m_state.textLeft -= static_cast<long long>(data.size());
     for (;;) {
-        if (m_conv.m_nPathPointsLeft <= 0) return;  // the document's points are spent
-        const vx::CPathCutState state{m_conv.m_strPrevCommand, m_conv.m_bClosePending};
+        if (m_state.pointsLeft <= 0) return;  // the document's points are spent
+        const CPathCutState state{m_state.previousCommand, m_state.closePending};
         const char* before = data.data();
-        if (!vx::NextPathCommand(data, command, args, state, progressed)) return;
+        if (!NextPathCommand(data, command, args, state, progressed)) return;
         progressed = data.data() != before;
-        command = std::string(vx::TrimView(command));
+        command = std::string(TrimView(command));
         if (command.empty()) {
-            if (m_conv.m_strPrevCommand.empty()) continue;
-            command = std::string(vx::RepeatedCommand(m_conv.m_strPrevCommand));
+            if (m_state.previousCommand.empty()) continue;
+            command = std::string(RepeatedCommand(m_state.previousCommand));
         }
         const int drawnBefore = m_drawn;
         const bool keepGoing = Interpret(command, args);
-        m_conv.m_nPathPointsLeft -= m_drawn - drawnBefore;
-        m_conv.m_strPrevCommand = command;
+        m_state.pointsLeft -= m_drawn - drawnBefore;
+        m_state.previousCommand = command;
         if (!keepGoing) return;
     }
 }
 
 bool CPathReader::Interpret(const std::string& command, std::string_view args) {
-    const std::string& previous = m_conv.m_strPrevCommand;
+    const std::string& previous = m_state.previousCommand;
     if (command.size() != 1) return true;
     const char letter = command[0];
     const bool relative = letter >= 'a' && letter <= 'z';
@@ -85,15 +84,15 @@ bool CPathReader::Interpret(const std::string& command, std::string_view args) {
             Moveto(relative, args);
             return true;
         case 'L': case 'l':
-            vx::ParsePointPair(args, x, y, m_conv.m_bClosePending);
+            ParsePointPair(args, x, y, m_state.closePending);
             LineTo(relative ? x + m_x : x, relative ? y + m_y : y);
             return true;
         case 'H': case 'h':
-            x = vx::LeadingNumber(args);
+            x = LeadingNumber(args);
             LineTo(relative ? x + m_x : x, m_y);
             return true;
         case 'V': case 'v':
-            y = vx::LeadingNumber(args);
+            y = LeadingNumber(args);
             LineTo(m_x, relative ? y + m_y : y);
             return true;
         case 'C': case 'c':
@@ -131,13 +130,13 @@ void CPathReader::LineTo(double x, double y) {
 
 bool CPathReader::Cubic(bool relative, std::string_view args, bool afterMoveto) {
     double v[6];
-    if (!vx::ParseNumberList(args, v, 6, m_conv.m_bClosePending)) return false;
+    if (!ParseNumberList(args, v, 6, m_state.closePending)) return false;
     Offset(relative, v, 3);
     // The first flat piece appends the start point again.
     if (afterMoveto && !m_points.empty()) m_points.pop_back();
-    vx::AppendCubic(m_x, m_y, v[0], v[1], v[2], v[3], v[4], v[5], m_points, m_drawn);
-    m_conv.m_dLastCtrlX = v[2];
-    m_conv.m_dLastCtrlY = v[3];
+    AppendCubic(m_x, m_y, v[0], v[1], v[2], v[3], v[4], v[5], m_points, m_drawn);
+    m_state.lastControlX = v[2];
+    m_state.lastControlY = v[3];
     m_x = v[4];
     m_y = v[5];
     return true;
@@ -145,52 +144,52 @@ bool CPathReader::Cubic(bool relative, std::string_view args, bool afterMoveto) 
 
 void CPathReader::SmoothCubic(bool relative, std::string_view args, bool afterCubic) {
     double v[4];
-    if (!vx::ParseNumberList(args, v, 4, m_conv.m_bClosePending)) return;
+    if (!ParseNumberList(args, v, 4, m_state.closePending)) return;
     Offset(relative, v, 2);
     double x1 = v[0], y1 = v[1];
     if (afterCubic) {
-        x1 = 2 * m_x - m_conv.m_dLastCtrlX;
-        y1 = 2 * m_y - m_conv.m_dLastCtrlY;
+        x1 = 2 * m_x - m_state.lastControlX;
+        y1 = 2 * m_y - m_state.lastControlY;
     }
-    vx::AppendCubic(m_x, m_y, x1, y1, v[0], v[1], v[2], v[3], m_points, m_drawn);
-    m_conv.m_dLastCtrlX = v[0];
-    m_conv.m_dLastCtrlY = v[1];
+    AppendCubic(m_x, m_y, x1, y1, v[0], v[1], v[2], v[3], m_points, m_drawn);
+    m_state.lastControlX = v[0];
+    m_state.lastControlY = v[1];
     m_x = v[2];
     m_y = v[3];
 }
 
 void CPathReader::Quadratic(bool relative, std::string_view args) {
     double v[4];
-    if (!vx::ParseNumberList(args, v, 4, m_conv.m_bClosePending)) return;
+    if (!ParseNumberList(args, v, 4, m_state.closePending)) return;
     Offset(relative, v, 2);
-    vx::AppendQuadratic(m_points, m_x, m_y, v[0], v[1], v[2], v[3], m_drawn);
-    m_conv.m_dLastCtrlX = v[0];
-    m_conv.m_dLastCtrlY = v[1];
+    AppendQuadratic(m_points, m_x, m_y, v[0], v[1], v[2], v[3], m_drawn);
+    m_state.lastControlX = v[0];
+    m_state.lastControlY = v[1];
     m_x = v[2];
     m_y = v[3];
 }
 
 void CPathReader::SmoothQuadratic(bool relative, std::string_view args, bool afterQuadratic) {
     double v[2];
-    vx::ParsePointPair(args, v[0], v[1], m_conv.m_bClosePending);
+    ParsePointPair(args, v[0], v[1], m_state.closePending);
     if (!afterQuadratic) return;  // nothing to reflect: the T is skipped
     Offset(relative, v, 1);
-    const double x1 = 2 * m_x - m_conv.m_dLastCtrlX, y1 = 2 * m_y - m_conv.m_dLastCtrlY;
-    vx::AppendQuadratic(m_points, m_x, m_y, x1, y1, v[0], v[1], m_drawn);
-    m_conv.m_dLastCtrlX = x1;
-    m_conv.m_dLastCtrlY = y1;
+    const double x1 = 2 * m_x - m_state.lastControlX, y1 = 2 * m_y - m_state.lastControlY;
+    AppendQuadratic(m_points, m_x, m_y, x1, y1, v[0], v[1], m_drawn);
+    m_state.lastControlX = x1;
+    m_state.lastControlY = y1;
     m_x = v[0];
     m_y = v[1];
 }
 
 bool CPathReader::Arc(bool relative, std::string_view args) {
-    vx::CArcArguments arc;
-    if (!vx::ParseArcArguments(args, arc, m_conv.m_bClosePending)) return false;
+    CArcArguments arc;
+    if (!ParseArcArguments(args, arc, m_state.closePending)) return false;
     if (relative) {
         arc.x += m_x;
         arc.y += m_y;
     }
-    vx::AppendArc(m_x, m_y, arc.rx, arc.ry, arc.rotation, arc.largeArc, arc.sweep, arc.x, arc.y,
+    AppendArc(m_x, m_y, arc.rx, arc.ry, arc.rotation, arc.largeArc, arc.sweep, arc.x, arc.y,
                   m_points, m_drawn);
     m_x = arc.x;
     m_y = arc.y;
@@ -199,7 +198,7 @@ bool CPathReader::Arc(bool relative, std::string_view args) {
 
 void CPathReader::Moveto(bool relative, std::string_view args) {
     double x = 0, y = 0;
-    vx::ParsePointPair(args, x, y, m_conv.m_bClosePending);
+    ParsePointPair(args, x, y, m_state.closePending);
     EndSubpath(relative);
     if (relative) {
         x += m_x;
@@ -212,28 +211,36 @@ void CPathReader::Moveto(bool relative, std::string_view args) {
 
 void CPathReader::EndSubpath(bool relative) {
     if (!m_points.empty()) {
-        m_points.back().closed = m_conv.m_bClosePending;
+        m_points.back().closed = m_state.closePending;
         m_points.back().subpathEnd = 1;
         // A relative moveto after a closepath starts from the closed subpath's start.
-        if (relative && m_conv.m_bClosePending && m_subpathStart < m_points.size()) {
+        if (relative && m_state.closePending && m_subpathStart < m_points.size()) {
             m_x = m_points[m_subpathStart].x;
             m_y = m_points[m_subpathStart].y;
         }
     }
-    if (!m_collect) {
-        if (m_fills)
-            m_conv.CollectFillSubpath(m_points, m_transform, *m_fills);
-        else
-            m_conv.WritePathOutline(m_points, m_transform);
-    }
+    m_sink.SubpathEnded(m_points);
     m_subpathStart = m_points.size();
-    m_conv.m_bClosePending = 0;
+    m_state.closePending = 0;
 }
+
+// Leaves every subpath in the list.
+class CKeepSubpaths : public ISubpathSink {
+public:
+    void SubpathEnded(std::vector<CPointData>&) override {}
+};
 
 }  // namespace
 
-void CSvgConverter::ParsePathData(const std::string& transform, std::string_view data,
-                                  std::vector<CPointData>& points, int& drawn, int collect,
-                                  std::vector<CPolylinedata>* fills) {
-    CPathReader(*this, transform, points, drawn, collect, fills).Read(data);
+void ReadPathData(CPathReaderState& state, std::string_view data,
+                  std::vector<CPointData>& points, int& drawn, ISubpathSink& sink) {
+    CPathReader(state, points, drawn, sink).Read(data);
 }
+
+void CollectPathPoints(CPathReaderState& state, std::string_view data,
+                       std::vector<CPointData>& points, int& drawn) {
+    CKeepSubpaths keep;
+    ReadPathData(state, data, points, drawn, keep);
+}
+
+}  // namespace vx

@@ -1,6 +1,7 @@
 #include "geometry/subpaths.h"
 
 #include <cmath>
+#include <utility>
 
 namespace vx {
 
@@ -33,6 +34,18 @@ bool HasArea(const std::vector<CPointData>& points) {
     for (size_t i = 0; i + 2 < points.size(); ++i)
         if (!IsCollinear(points[i], points[i + 1], points[i + 2])) return true;
     return false;
+}
+
+void SplitSubpaths(const std::vector<CPointData>& points,
+                   std::vector<CPolylinedata>& subpaths) {
+    CPolylinedata current;
+    for (const CPointData& p : points) {
+        current.points.push_back(p);
+        if (!p.subpathEnd) continue;
+        if (p.closed) current.points.push_back(current.points.front());
+        subpaths.push_back(std::move(current));
+        current = CPolylinedata();
+    }
 }
 
 }  // namespace vx

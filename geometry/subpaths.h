@@ -20,4 +20,8 @@ bool IsCollinear(const CPointData& p1, const CPointData& p2, const CPointData& p
 // Some three consecutive points are not collinear.
 bool HasArea(const std::vector<CPointData>& points);
 
+// One record per subpath of a collected list; a closed subpath ends on its
+// first point again. Points after the last subpath end are dropped.
+void SplitSubpaths(const std::vector<CPointData>& points, std::vector<CPolylinedata>& subpaths);
+
 }  // namespace vx

@@ -1,36 +1,31 @@
 #include "geometry/symbol_placement.h"
 
 #include "convert/text.h"
+#include "geometry/matrix.h"
 
 namespace vx {
 
-CSymbolPlacement::CSymbolPlacement(const CSvgConverter& conv, std::string_view transform,
-                                   std::string_view x, std::string_view y)
-    : m_conv(conv), m_dx(LeadingNumber(x)), m_dy(LeadingNumber(y)) {
-    CSvgConverter::ParseTransform(transform, m_matrix);
+CSymbolPlacement::CSymbolPlacement(const CMatrix& useMatrix, std::string_view x,
+                                   std::string_view y, CGroupMatrices groups, double height)
+    : m_matrix(useMatrix), m_groups(groups), m_height(height), m_dx(LeadingNumber(x)),
+      m_dy(LeadingNumber(y)) {
     m_matrix.a = 0.55;
     m_matrix.d = 0.55;
 }
 
 void CSymbolPlacement::Place(double& x, double& y) const {
-    CSvgConverter::ApplyMatrix(m_matrix, x, y);
-    m_conv.ApplyGroupTransforms(x, y);
+    ApplyMatrix(m_matrix, x, y);
+    // The innermost group first: its matrix is nearest to the element.
+    for (int i = m_groups.count - 1; i >= 0; --i) ApplyMatrix(m_groups.matrices[i], x, y);
     x = 2 * x + m_dx;
-    y = m_conv.m_dHeight - (2 * y + m_dy);
+    y = m_height - (2 * y + m_dy);
 }
 
-const CSymble* FindLinkedSymbol(const CSvgConverter& conv, std::string_view link) {
-    link = TrimView(link);
-    if (link.empty()) return nullptr;
-    if (link[0] == '#') link.remove_prefix(1);
-    return conv.FindSymbol(link);
-}
-
-std::vector<CPointData> CollectSymbolPoints(CSvgConverter& conv, const CSymble& symbol) {
+std::vector<CPointData> CollectSymbolPoints(CPathReaderState& state, std::string_view path) {
     std::vector<CPointData> points;
     int drawn = 0;
-    conv.ParsePathData(std::string(), symbol.path, points, drawn, 1, nullptr);
-    if (conv.m_bClosePending && !points.empty()) points.back().closed = 1;
+    CollectPathPoints(state, path, points, drawn);
+    if (state.closePending && !points.empty()) points.back().closed = 1;
     return points;
 }
 

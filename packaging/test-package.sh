@@ -9,7 +9,7 @@ set -euo pipefail
 build=$(cd "$1" && pwd)
 mode=${2:-}
 source_dir=$(cd "$(dirname "$0")/.." && pwd)
-audit=$source_dir/../shared/tools/dxf-audit
+audit=$source_dir/tests/support/dxf-check
 work=$(mktemp -d /tmp/vextora-package.XXXXXX)
 chmod 755 "$work"  # apt reads a local package as its own user
 installed_here=""
@@ -78,7 +78,7 @@ converted=$("$root/usr/bin/vextora-convert" --no-download -o "$work/out" \
     "$root/usr/share/vextora/examples/shapes.svg") || fail "conversion failed: $converted"
 expect_line "conversion output" "shapes.dxf" "$converted"
 "$audit" "$work/out/shapes.dxf" >"$work/audit.log" 2>&1 ||
-    { cat "$work/audit.log" >&2; fail "dxf-audit rejects the installed converter's DXF"; }
+    { cat "$work/audit.log" >&2; fail "dxf-check rejects the installed converter's DXF"; }
 
 desktop-file-validate "$root/usr/share/applications/vextora.desktop" ||
     fail "desktop-file-validate rejects the desktop entry"

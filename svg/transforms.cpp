@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "convert/svg_converter.h"
+#include "geometry/matrix.h"
 #include "svg/number_list.h"
 
 void CSvgConverter::ResetTransforms() {
@@ -33,11 +34,7 @@ void CSvgConverter::PopTransform() {
 }
 
 void CSvgConverter::ApplyMatrix(const CMatrix& m, double& x, double& y) {
-    // A result too large for a double is left infinite: the entity it belongs
-    // to is then not written at all.
-    const double nx = m.a * x + m.c * y + m.e;
-    y = m.b * x + m.d * y + m.f;
-    x = nx;
+    vx::ApplyMatrix(m, x, y);
 }
 
 void CSvgConverter::ApplyGroupTransforms(double& x, double& y) const {

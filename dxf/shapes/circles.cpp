@@ -21,7 +21,8 @@ void CSvgConverter::ConvertCircle(int fill, const std::string& transform, const 
     // The mapped length of a horizontal radius: a non-uniform scale keeps a circle.
     const double radius = std::hypot(radiusEnd.x - origin.x, radiusEnd.y - origin.y);
     const double dxfY = m_dHeight - centre.y;
-    if (radius == 0 || !vx::AllFinite({centre.x, dxfY, radius})) return;
+    if (!vx::AllFinite({centre.x, dxfY, radius})) return LeaveOutNonFinite();
+    if (radius == 0) return;
     if (fill) {
         const DL_HatchEdgeData edge(centre.x, dxfY, radius, 0, vx::kTwoPi, true);
         WriteCurveFill(edge);

@@ -48,7 +48,8 @@ void CSvgConverter::ConvertEllipse(int fill, const std::string& transform, const
     MapPoint(hasTransform, matrix, axisEnd.x, axisEnd.y);
     // A transform that squeezes the major axis to nothing leaves no ellipse to write.
     if (axisEnd.x == centre.x && axisEnd.y == centre.y) return;
-    if (!EllipseIsFinite(m_dHeight, centre.x, centre.y, axisEnd.x, axisEnd.y, ratio)) return;
+    if (!EllipseIsFinite(m_dHeight, centre.x, centre.y, axisEnd.x, axisEnd.y, ratio))
+        return LeaveOutNonFinite();
     if (fill) {
         const DL_HatchEdgeData edge(centre.x, m_dHeight - centre.y, axisEnd.x - centre.x,
                                     centre.y - axisEnd.y, ratio, 0, vx::kTwoPi, true);
@@ -61,7 +62,7 @@ void CSvgConverter::WriteEllipseEntity(double cx, double cy, double ex, double e
                                        double startAngle, double endAngle) {
     // Readers reject an ellipse without a major axis (a corner squeezed to nothing).
     if (!m_pWriter || (ex == cx && ey == cy)) return;
-    if (!EllipseIsFinite(m_dHeight, cx, cy, ex, ey, ratio)) return;
+    if (!EllipseIsFinite(m_dHeight, cx, cy, ex, ey, ratio)) return LeaveOutNonFinite();
     // DXF y runs upward, so the axis's y component is cy - ey.
     m_dxf.writeEllipse(*m_pWriter,
                        DL_EllipseData(cx, m_dHeight - cy, 0, ex - cx, cy - ey, 0, ratio,

@@ -1,11 +1,35 @@
 #include "convert/svg_converter.h"
-#include "geometry/solid_fill.h"
+#include "dxf/shapes/solid_fill.h"
+#include "geometry/path_parser.h"
+
+namespace {
+
+// Each subpath of a filled path becomes a loop of its hatch; one without area
+// is drawn as an outline instead.
+class CFillSink : public vx::ISubpathSink {
+public:
+    CFillSink(CSvgConverter& conv, const std::string& transform,
+              std::vector<CPolylinedata>& subpaths)
+        : m_conv(conv), m_transform(transform), m_subpaths(subpaths) {}
+    void SubpathEnded(std::vector<CPointData>& points) override {
+        m_conv.CollectFillSubpath(points, m_transform, m_subpaths);
+    }
+
+private:
+    CSvgConverter& m_conv;
+    const std::string& m_transform;
+    std::vector<CPolylinedata>& m_subpaths;
+};
+
+}  // namespace
 
 void CSvgConverter::FillPath(const std::string& transform, const std::string& data) {
     std::vector<CPointData> points;
     std::vector<CPolylinedata> subpaths;
     int drawn = 0;
-    ParsePathData(transform, data, points, drawn, 0, &subpaths);
+    vx::CPathReaderState state = PathReaderState();
+    CFillSink fill(*this, transform, subpaths);
+    vx::ReadPathData(state, data, points, drawn, fill);
     CollectFillSubpath(points, transform, subpaths);  // the last subpath
     vx::WriteSolidFill(*this, subpaths);
 }

@@ -1,33 +1,22 @@
 #include "convert/svg_converter.h"
-#include "geometry/solid_fill.h"
-#include "geometry/symbol_placement.h"
+#include "dxf/shapes/solid_fill.h"
+#include "dxf/shapes/symbol_instance.h"
+#include "geometry/subpaths.h"
 
 void CSvgConverter::FillUse(const std::string& transform, const std::string& x,
                             const std::string& y, const std::string& href) {
     const CSymble* symbol = vx::FindLinkedSymbol(*this, href);
     if (!symbol) return;
-    std::vector<CPointData> points = vx::CollectSymbolPoints(*this, *symbol);
+    vx::CPathReaderState state = PathReaderState();
+    std::vector<CPointData> points = vx::CollectSymbolPoints(state, symbol->path);
     m_bClosePending = 0;
     // The last subpath is filled too: end it as a moveto would.
     if (!points.empty()) points.back().subpathEnd = 1;
     std::vector<CPolylinedata> subpaths;
-    SplitSubpaths(points, subpaths);
+    vx::SplitSubpaths(points, subpaths);
     // The fill lands exactly where the outline of the same use element does.
-    const vx::CSymbolPlacement placement(*this, transform, x, y);
+    const vx::CSymbolPlacement placement = vx::PlaceSymbolInstance(*this, transform, x, y);
     for (CPolylinedata& subpath : subpaths)
         for (CPointData& p : subpath.points) placement.Place(p.x, p.y);
     vx::WriteSolidFill(*this, subpaths);
-}
-
-void CSvgConverter::SplitSubpaths(const std::vector<CPointData>& points,
-                                  std::vector<CPolylinedata>& subpaths) {
-    CPolylinedata current;
-    for (const CPointData& p : points) {
-        current.points.push_back(p);
-        if (!p.subpathEnd) continue;
-        if (p.closed) current.points.push_back(current.points.front());
-        subpaths.push_back(std::move(current));
-        current = CPolylinedata();
-    }
-    // Points after the last subpath end are dropped.
 }

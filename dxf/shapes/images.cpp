@@ -89,7 +89,11 @@ void CSvgConverter::ConvertImage(const std::string& x, const std::string& y,
     // image that cannot be placed.
     if (!vx::AllFinite({place.corner.x, place.corner.y, place.u.x, place.u.y, place.v.x,
                         place.v.y, w, h}))
-        return;
+        return LeaveOutNonFinite();
+    const std::string reference = DecodeEntities(href);
+    // A DXF written to a stream has no folder beside it to hold pictures.
+    if (!m_imageFetch.storePictures)
+        return WarnLeftOut(m_pMessages, reference, "no pictures are stored with a DXF on standard output");
 
     const std::string drawingName = vx::DrawingName(m_strOutputPath);
     CImageStore store;
@@ -99,7 +103,6 @@ void CSvgConverter::ConvertImage(const std::string& x, const std::string& y,
     store.imageNumber = static_cast<int>(m_imageDefs.size()) + 1;
     store.fetch = m_imageFetch;
     store.caFile = m_strImageCaFile;
-    const std::string reference = DecodeEntities(href);
     const CImageFile stored = StoreImageFile(reference, store);
     if (stored.path.empty()) {
         WarnLeftOut(m_pMessages, reference, stored.failure);

@@ -17,7 +17,7 @@ void CSvgConverter::ConvertPolyline(const std::string& transform, const std::str
 
 void CSvgConverter::WritePolylineEntity(const CPointData* points, size_t count, bool closed,
                                         const DL_Attributes& attributes) {
-    if (!vx::AllFiniteFlipped(points, count, m_dHeight)) return;
+    if (!vx::AllFiniteFlipped(points, count, m_dHeight)) return LeaveOutNonFinite();
     m_dxf.writePolyline(*m_pWriter, DL_PolylineData(int(count), 0, 0, closed ? 1 : 0),
                         attributes);
     for (size_t i = 0; i < count; ++i)

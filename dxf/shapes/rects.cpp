@@ -43,7 +43,7 @@ void CSvgConverter::ConvertRect(const std::string& transform, const std::string&
     CPointData corners[4] = {CPointData(left, top), CPointData(left + w, top),
                              CPointData(left + w, top + h), CPointData(left, top + h)};
     for (CPointData& p : corners) MapPoint(hasTransform, matrix, p.x, p.y);
-    if (!vx::AllFiniteFlipped(corners, 4, m_dHeight)) return;
+    if (!vx::AllFiniteFlipped(corners, 4, m_dHeight)) return LeaveOutNonFinite();
     // Outline and fill alike take the fill colour's number.
     const DL_Attributes attributes = EntityAttributes(NearestDxfColor(m_crFill), 0, m_strLineType);
     if (!filled) {

@@ -101,7 +101,7 @@ void CSvgConverter::ConvertRoundRect(const std::string& transform, const std::st
                                     p.startAngle, p.endAngle);
         return;
     }
-    if (!BoundaryIsFinite(*this, t, m, rect.BoundaryPieces())) return;
+    if (!BoundaryIsFinite(*this, t, m, rect.BoundaryPieces())) return LeaveOutNonFinite();
     const DL_Attributes attributes = EntityAttributes(NearestDxfColor(m_crFill), 0, m_strLineType);
     WriteSingleLoopHatch(attributes, 100.0, 8, [&] {
         for (const CCornerPiece& p : rect.BoundaryPieces())

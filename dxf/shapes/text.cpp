@@ -70,7 +70,7 @@ void CSvgConverter::ConvertText(const std::string& transform, const std::string&
     ApplyMatrix(placement.matrix, px, py);
     ApplyGroupTransforms(px, py);
     py = m_dHeight - py;
-    if (!vx::AllFinite({px, py, height, placement.angle})) return;
+    if (!vx::AllFinite({px, py, height, placement.angle})) return LeaveOutNonFinite();
 
     m_dxf.writeText(*m_pWriter,
                     DL_TextData(px, py, 0, px, py, 0, height, kWidthFactor, 0, 0, 0,

@@ -19,7 +19,3 @@ QMessageBox::StandardButton VextoraMessageBox(QWidget* parent, const QString& te
                     QStringLiteral("Vextora"), text, buttons, parent);
     return QMessageBox::StandardButton(box.exec());
 }
-
-void CMessageBoxSink::ShowMessage(const std::string& text) {
-    VextoraMessageBox(m_pParent, QString::fromLocal8Bit(text.data(), qsizetype(text.size())));
-}

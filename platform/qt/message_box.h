@@ -3,12 +3,9 @@
 // the caption "Vextora". A hook can answer the boxes instead of the user
 // (tests and the unattended screenshot run install one).
 #include <functional>
-#include <string>
 
 #include <QMessageBox>
 #include <QString>
-
-#include "platform/message_sink.h"
 
 using MessageBoxHook =
     std::function<QMessageBox::StandardButton(const QString& text, QMessageBox::StandardButtons)>;
@@ -20,13 +17,3 @@ void SetMessageBoxHook(MessageBoxHook hook);
 QMessageBox::StandardButton VextoraMessageBox(
     QWidget* parent, const QString& text,
     QMessageBox::StandardButtons buttons = QMessageBox::Ok);
-
-// The engine's one message ("Warning Tag Block is Incomplete") as a message box.
-class CMessageBoxSink : public IMessageSink {
-public:
-    explicit CMessageBoxSink(QWidget* parent) : m_pParent(parent) {}
-    void ShowMessage(const std::string& text) override;
-
-private:
-    QWidget* m_pParent;
-};

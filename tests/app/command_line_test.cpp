@@ -1,5 +1,6 @@
-// What the installed program adds to the dialog: files named on its command
-// line (as the desktop entry passes them), the help page found in a build
+// What the installed program adds to the dialog: files and folders named on
+// its command line (as the desktop entry passes them) and the names it leaves
+// out, --help and --version without a window, the help page found in a build
 // tree and in an installed prefix, and one version in --version and About.
 #include <QDir>
 #include <QFile>
@@ -48,15 +49,26 @@ private slots:
 
     void filesOnTheCommandLineAreAddedWithFullPaths() {
         QTemporaryDir work;
+        const QString elsewhere = work.filePath("elsewhere/b c.svg");
+        for (const char* name : {"drawings/a.svg", "notes.txt", "set/2.svg", "set/1.SVG", "set/x.txt"})
+            Touch(work.filePath(name));
+        Touch(elsewhere);
         const QString previous = QDir::currentPath();
         QVERIFY(QDir::setCurrent(work.path()));
         CVextoraDlg dialog;
         // A relative name first: the output folder is cut from it, so it must be completed.
-        AddCommandLineFiles(dialog, {"vextora", "drawings/a.svg", "--unknown", "/elsewhere/b c.svg"});
+        // A folder brings its SVG files as a drop does; other names are reported.
+        const QStringList report = AddCommandLineFiles(
+            dialog, {"vextora", "drawings/a.svg", "--unknown", elsewhere, "notes.txt", "set",
+                     "gone.svg"});
         QDir::setCurrent(previous);
 
         QCOMPARE(ListedPaths(dialog),
-                 QStringList({work.path() + "/drawings/a.svg", "/elsewhere/b c.svg"}));
+                 QStringList({work.filePath("drawings/a.svg"), elsewhere, work.filePath("set/1.SVG"),
+                              work.filePath("set/2.svg")}));
+        QCOMPARE(report, QStringList({"--unknown: unknown option (see vextora --help)",
+                                      "notes.txt: not an SVG file or folder",
+                                      "gone.svg: no such file or folder"}));
         QCOMPARE(dialog.OutputFolderEdit()->text(), work.path() + "/drawings/");
         QCOMPARE(dialog.Converter().m_strOutputFolder, (work.path() + "/drawings/").toStdString());
     }
@@ -64,8 +76,8 @@ private slots:
     void noFilesLeaveTheDialogAsItStarts() {
         CVextoraDlg dialog;
         const QString folder = dialog.OutputFolderEdit()->text();
-        AddCommandLineFiles(dialog, {"vextora"});
-        AddCommandLineFiles(dialog, {"vextora", "-style", "--x"});
+        QVERIFY(AddCommandLineFiles(dialog, {"vextora"}).isEmpty());
+        QCOMPARE(AddCommandLineFiles(dialog, {"vextora", "-style"}).size(), 1);
         QCOMPARE(dialog.FileList()->topLevelItemCount(), 0);
         QCOMPARE(dialog.OutputFolderEdit()->text(), folder);
     }
@@ -85,13 +97,26 @@ private slots:
         QCOMPARE(HelpPagePath(bin), bin + "/help.html");
     }
 
-    void versionIsTheSameInAboutAndOnTheCommandLine() {
+    void versionIsTheSameInAbout() {
         CAboutDlg about;
         QStringList texts;
         for (const QLabel* label : about.findChildren<QLabel*>()) texts << label->text();
         QVERIFY2(texts.contains(QStringLiteral("Vextora Version " VEXTORA_VERSION)),
                  qPrintable(texts.join('|')));
+    }
 
+    void helpAndVersionPrintWithoutAWindow_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QByteArray>("outputStart");
+        QTest::newRow("version") << QStringList{"--version"} << QByteArray("vextora " VEXTORA_VERSION "\n");
+        // Neither --help nor its neighbours open anything.
+        QTest::newRow("help") << QStringList{"x.svg", "--help", "--version"}
+                              << QByteArray("Usage: vextora [FILE.svg | FOLDER]...\n");
+    }
+
+    void helpAndVersionPrintWithoutAWindow() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QByteArray, outputStart);
         // Answered before any window system is needed.
         QProcess program;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -99,11 +124,11 @@ private slots:
         environment.remove("DISPLAY");
         environment.remove("WAYLAND_DISPLAY");
         program.setProcessEnvironment(environment);
-        program.start(QStringLiteral(VX_VEXTORA_PROGRAM), {"--version"});
+        program.start(QStringLiteral(VX_VEXTORA_PROGRAM), arguments);
         QVERIFY(program.waitForFinished(30000));
         QCOMPARE(program.exitStatus(), QProcess::NormalExit);
         QCOMPARE(program.exitCode(), 0);
-        QCOMPARE(program.readAllStandardOutput(), QByteArray("vextora " VEXTORA_VERSION "\n"));
+        QVERIFY(program.readAllStandardOutput().startsWith(outputStart));
     }
 };
 

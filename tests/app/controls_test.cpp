@@ -1,5 +1,7 @@
 // The text progress bar: when SetPos stores and repaints, what it shows, and
-// how the conversion shows and hides it.
+// how the conversion shows and hides it from another thread.
+#include <thread>
+
 #include <QtTest>
 
 #include "app/text_progress_ctrl.h"
@@ -64,12 +66,26 @@ private slots:
         bar.SetPosition(50);
         QCOMPARE(bar.DisplayedText(), QStringLiteral("25%"));
 
+        // The conversion drives the bar from its worker thread; the calls
+        // arrive in order once the bar's thread turns its event loop.
         IProgressSink& sink = bar;
-        sink.Hide();
-        QVERIFY(!bar.isVisible());
-        sink.Show("/in/plan.svg");
+        std::thread([&sink] { sink.Hide(); }).join();
+        QVERIFY(bar.isVisible());
+        QTRY_VERIFY(!bar.isVisible());
+        std::thread([&sink] {
+            sink.Show("/in/plan.svg");
+            for (int percent : {0, 0, 40, 40}) sink.SetPos(percent);
+        }).join();
+        QTRY_COMPARE(bar.GetPos(), 40);
         QVERIFY(bar.isVisible());
         QCOMPARE(bar.DisplayedText(), QStringLiteral("/in/plan.svg"));
+        // A second file's first position gets through though it equals the last one.
+        std::thread([&sink] {
+            sink.Show("/in/next.svg");
+            sink.SetPos(40);
+        }).join();
+        bar.SetPosition(0);
+        QTRY_COMPARE(bar.GetPos(), 40);
 
         // The text is drawn in the empty part's colour over the empty part.
         const QImage picture = bar.grab().toImage();

@@ -1,9 +1,11 @@
 // The main dialog end to end: adding, removing and dropping files, the
-// output folder rules, the batch with its results and messages, the fill
-// option kept in the settings, and the Help button's menu.
+// output folder rules, the batch on its worker thread with its results,
+// failures and messages, stopping it, the fill option kept in the settings,
+// the columns on a resize, and the Help button's menu.
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
@@ -22,6 +24,13 @@
 
 namespace {
 
+// Two hundred thousand empty groups: a second or so of work that writes a small DXF.
+QByteArray LongDrawing() {
+    QByteArray svg = "<svg width=\"100\" height=\"80\">";
+    for (int i = 0; i < 200000; ++i) svg += "<g transform=\"translate(1,2) rotate(30)\"><desc/></g>";
+    return svg + "<line x1=\"0\" y1=\"0\" x2=\"40\" y2=\"30\" stroke=\"black\"/></svg>";
+}
+
 const char kDrawing[] =
     "<svg width=\"100\" height=\"80\"><g id=\"parts\">"
     "<line x1=\"0\" y1=\"0\" x2=\"40\" y2=\"30\" stroke=\"black\"/></g></svg>\n";
@@ -32,8 +41,15 @@ void WriteText(const QString& path, const QByteArray& content) {
     file.write(content);
 }
 
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Empty at the start of each test, also when the binary runs again outside ctest.
 QString OutputFolder(const QString& name) {
     const QString folder = QStringLiteral(VX_TEST_DXF_DIR "/app/") + name;
+    QDir(folder).removeRecursively();
     QDir().mkpath(folder);
     return folder;
 }
@@ -47,6 +63,7 @@ private:
     QTemporaryDir m_inputs;
     QTemporaryDir m_settings;
     QStringList m_messages;
+    QMessageBox::StandardButton m_answer = QMessageBox::No;
 
     QString Input(const QString& name) {
         const QString path = m_inputs.filePath(name);
@@ -59,6 +76,13 @@ private:
         for (int row = 0; row < dialog.FileList()->topLevelItemCount(); ++row)
             texts << dialog.FileList()->topLevelItem(row)->text(column);
         return texts;
+    }
+
+    // Convert, then the window's event loop until the batch has ended.
+    static void RunBatch(CVextoraDlg& dialog) {
+        QSignalSpy finished(&dialog, &CVextoraDlg::BatchFinished);
+        dialog.Convert();
+        if (dialog.IsConverting()) QVERIFY(finished.wait(60000));
     }
 
     // On the box itself: the check box's wide row reacts only to its box and text.
@@ -74,12 +98,15 @@ private slots:
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settings.path());
         SetMessageBoxHook([this](const QString& text, QMessageBox::StandardButtons) {
             m_messages << text;
-            return QMessageBox::No;
+            return m_answer;
         });
         QDir(m_inputs.path()).mkpath(QStringLiteral("other"));
     }
 
-    void init() { m_messages.clear(); }
+    void init() {
+        m_messages.clear();
+        m_answer = QMessageBox::No;
+    }
 
     void addedFilesSetTheOutputFolderUntilTheFirstBatch() {
         CVextoraDlg dialog;
@@ -97,7 +124,7 @@ private slots:
 
         const QString out = OutputFolder("kept");
         dialog.OutputFolderEdit()->setText(out);
-        dialog.Convert();
+        RunBatch(dialog);
         dialog.AddFiles({b});
         QCOMPARE(dialog.OutputFolderEdit()->text(), out);
         QCOMPARE(dialog.Converter().m_strOutputFolder, (out + "/").toStdString());
@@ -108,7 +135,7 @@ private slots:
         dialog.AddFiles({Input("a.svg")});
         const QString out = OutputFolder("trimmed");
         dialog.OutputFolderEdit()->setText(out + "   ");
-        dialog.Convert();
+        RunBatch(dialog);
         QCOMPARE(dialog.Converter().m_strOutputFolder, (out + "/").toStdString());
         QVERIFY(QFile::exists(out + "/a.dxf"));
         // The box keeps what was typed.
@@ -126,7 +153,7 @@ private slots:
         dialog.OutputFolderEdit()->setText(out);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        dialog.Convert();
+        RunBatch(dialog);
 
         QCOMPARE(Column(dialog, 1),
                  QStringList({"first.dxf", "Convert\t" + missing + " failed.", "third.dxf"}));
@@ -142,31 +169,170 @@ private slots:
 
         // A second batch converts every row again and overwrites the results.
         dialog.FileList()->topLevelItem(0)->setText(1, "stale");
-        dialog.Convert();
+        RunBatch(dialog);
         QCOMPARE(Column(dialog, 1).first(), QStringLiteral("first.dxf"));
     }
 
     void convertWarnsAboutAnEmptyListOrFolder() {
         CVextoraDlg dialog;
         dialog.OutputFolderEdit()->setText(OutputFolder("unused"));
-        dialog.Convert();
+        RunBatch(dialog);
         QCOMPARE(m_messages, QStringList({"Select svg file."}));
         QVERIFY(dialog.Converter().m_strOutputPath.empty());
 
         m_messages.clear();
         dialog.AddFiles({Input("a.svg")});
         dialog.OutputFolderEdit()->setText(" \t ");
-        dialog.Convert();
+        RunBatch(dialog);
         QCOMPARE(m_messages, QStringList({"Select output folder."}));
         QVERIFY(dialog.Converter().m_strOutputPath.empty());
         QCOMPARE(Column(dialog, 1), QStringList({QString()}));
     }
 
-    void engineWarningReachesAMessageBox() {
+    void cutOffDrawingWarnsInABoxAndInItsRow() {
         CVextoraDlg dialog;
-        QVERIFY(dialog.Converter().m_pMessages != nullptr);
-        dialog.Converter().m_pMessages->ShowMessage("Warning Tag Block is Incomplete");
-        QCOMPARE(m_messages, QStringList({"Warning Tag Block is Incomplete"}));
+        const QString cut = m_inputs.filePath("cut.svg");
+        WriteText(cut, "<svg width=\"10\" height=\"10\"><line x1=\"0\" y1=\"0\" x2=\"5\"");
+        dialog.AddFiles({cut, Input("whole.svg")});
+        dialog.OutputFolderEdit()->setText(OutputFolder("cut"));
+        RunBatch(dialog);
+
+        QCOMPARE(m_messages.size(), 2);
+        QCOMPARE(m_messages.first(), QStringLiteral("Warning Tag Block is Incomplete"));
+        QVERIFY(m_messages.last().startsWith("Convert finished"));
+        const QTreeWidgetItem* row = dialog.FileList()->topLevelItem(0);
+        QCOMPARE(row->text(1), QStringLiteral("cut.dxf"));
+        QCOMPARE(row->toolTip(1), QStringLiteral("Warning Tag Block is Incomplete"));
+        QVERIFY(!row->icon(1).isNull());
+        QVERIFY(dialog.FileList()->topLevelItem(1)->toolTip(1).isEmpty());
+        QVERIFY(dialog.FileList()->topLevelItem(1)->icon(1).isNull());
+    }
+
+    void failedRowsShowWhyAndAMark() {
+        CVextoraDlg dialog;
+        const QString missing = m_inputs.filePath("missing.svg");
+        const QString first = Input("x.svg"), clash = Input("other/x.svg");
+        dialog.AddFiles({missing, first, clash});
+        const QString out = OutputFolder("failed") + "/";
+        dialog.OutputFolderEdit()->setText(out);
+        RunBatch(dialog);
+
+        const QStringList tips = {missing + ": cannot read: No such file or directory", QString(),
+                                  clash + ": not converted: x.dxf is already the output of " + first};
+        for (int row = 0; row < 3; ++row) {
+            const QTreeWidgetItem* item = dialog.FileList()->topLevelItem(row);
+            const bool failed = !tips[row].isEmpty();
+            QCOMPARE(item->text(1), failed ? "Convert\t" + item->text(0) + " failed." : "x.dxf");
+            QCOMPARE(item->toolTip(1), tips[row]);
+            QCOMPARE(item->icon(1).isNull(), !failed);
+        }
+
+        // A second batch that converts what failed before drops the old mark.
+        WriteText(missing, kDrawing);
+        RunBatch(dialog);
+        QVERIFY(dialog.FileList()->topLevelItem(0)->icon(1).isNull());
+        QVERIFY(dialog.FileList()->topLevelItem(0)->toolTip(1).isEmpty());
+    }
+
+    void yesToAMissingOutputFolderNamesIt() {
+        CVextoraDlg dialog;
+        dialog.AddFiles({Input("a.svg")});
+        const QString out = m_inputs.filePath("not/there/");
+        dialog.OutputFolderEdit()->setText(out);
+        m_answer = QMessageBox::Yes;
+        RunBatch(dialog);
+        QVERIFY(dialog.FileList()->topLevelItem(0)->toolTip(1).contains("cannot write " + out + "a.dxf"));
+        QCOMPARE(m_messages.last(), "The output folder " + out + " does not exist.");
+    }
+
+    void windowKeepsTurningDuringALongFile() {
+        CVextoraDlg dialog;
+        WriteText(m_inputs.filePath("long.svg"), LongDrawing());
+        dialog.AddFiles({m_inputs.filePath("long.svg")});
+        dialog.OutputFolderEdit()->setText(OutputFolder("long"));
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+
+        int ticks = 0;
+        bool commandsLocked = true, progressShown = false;
+        QTimer timer;
+        connect(&timer, &QTimer::timeout, [&] {
+            if (!dialog.IsConverting()) return;
+            ++ticks;
+            commandsLocked = commandsLocked && !dialog.ConvertButton()->isEnabled() &&
+                             !dialog.FillCheck()->isEnabled() &&
+                             !dialog.OutputFolderEdit()->isEnabled();
+            progressShown = progressShown || dialog.Progress()->isVisible();
+        });
+        timer.start(10);
+        RunBatch(dialog);
+        QVERIFY2(ticks >= 10, qPrintable(QString::number(ticks)));
+        QVERIFY(commandsLocked);
+        QVERIFY(progressShown);
+        QVERIFY(!dialog.Progress()->isVisible());
+        QVERIFY(dialog.ConvertButton()->isEnabled());
+        QCOMPARE(dialog.FileList()->topLevelItem(0)->text(1), QStringLiteral("long.dxf"));
+    }
+
+    void stoppingMidBatchKeepsTheEarlierDxfAndClosesTheWindow() {
+        const QString out = OutputFolder("stopped");
+        const QString dxf = out + "/stopped.dxf";
+        {
+            CVextoraDlg earlierRun;
+            earlierRun.AddFiles({Input("other/stopped.svg")});
+            earlierRun.OutputFolderEdit()->setText(out);
+            RunBatch(earlierRun);
+        }
+        const QByteArray earlier = ReadAll(dxf);
+        QVERIFY(!earlier.isEmpty());
+        m_messages.clear();
+
+        CVextoraDlg dialog;
+        WriteText(m_inputs.filePath("stopped.svg"), LongDrawing());
+        dialog.AddFiles({m_inputs.filePath("stopped.svg"), Input("after.svg")});
+        dialog.OutputFolderEdit()->setText(out);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QSignalSpy finished(&dialog, &CVextoraDlg::BatchFinished);
+        dialog.Convert();
+        QTRY_VERIFY(dialog.Progress()->isVisible());
+
+        // No: the batch goes on. Yes (closing the window this time): it stops.
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        QVERIFY(dialog.IsConverting() && dialog.isVisible());
+        m_answer = QMessageBox::Yes;
+        dialog.close();
+        QVERIFY(finished.wait(60000));
+
+        QCOMPARE(m_messages.size(), 2);  // the two questions, no final one
+        QVERIFY(m_messages.first().contains("Stop the conversion"));
+        QVERIFY(!dialog.isVisible());
+        QVERIFY(dialog.FileList()->topLevelItem(0)->toolTip(1).endsWith(": interrupted"));
+        QVERIFY(dialog.FileList()->topLevelItem(1)->text(1).isEmpty());
+        QCOMPARE(QDir(out).entryList(QDir::Files | QDir::Hidden), QStringList({"stopped.dxf"}));
+        QCOMPARE(ReadAll(dxf), earlier);
+    }
+
+    void columnsShareTheWidthOnResize() {
+        CVextoraDlg dialog;
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QTreeWidget* list = dialog.FileList();
+        const auto checkShare = [list](double share) {
+            const int width = list->viewport()->width();
+            QVERIFY(qAbs(list->columnWidth(0) - share * width) <= 1);
+            QCOMPARE(list->columnWidth(0) + list->columnWidth(1), width);
+        };
+        for (int width : {900, 1400, 700}) {
+            dialog.resize(width, 500);
+            QTRY_COMPARE(dialog.width(), width);
+            checkShare(260.0 / 510.0);
+        }
+        // A divider the user dragged keeps its share from then on.
+        list->header()->resizeSection(0, list->viewport()->width() / 4);
+        dialog.resize(1200, 500);
+        QTRY_COMPARE(dialog.width(), 1200);
+        checkShare(0.25);
     }
 
     void fillOptionPersistsAcrossDialogs() {

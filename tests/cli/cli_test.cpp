@@ -1,9 +1,16 @@
-// vextora-convert as a user runs it: output lines, exit status, usage errors.
+// vextora-convert as a user runs it: output lines, messages, exit status, usage errors.
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+#include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
+#include <sstream>
+#include <thread>
 
 #include "tests/support/convert_fixture.h"
 
@@ -15,10 +22,15 @@ namespace {
 struct RunResult {
     int status = -1;
     std::string out;
+    std::string err;
 };
 
-RunResult RunCli(const std::string& arguments) {
-    const std::string command = std::string(VX_BINARY_DIR) + "/bin/vextora-convert " + arguments + " 2>/dev/null";
+const std::string kBinary = std::string(VX_BINARY_DIR) + "/bin/vextora-convert";
+
+// Runs a shell command line whose first word is the program: "cd x && <prefix>vextora-convert ...".
+RunResult RunCli(const std::string& arguments, const std::string& prefix = "") {
+    const std::string errPath = TestInputFolder() + "stderr.txt";
+    const std::string command = prefix + kBinary + " " + arguments + " 2>" + errPath;
     RunResult result;
     std::FILE* pipe = popen(command.c_str(), "r");
     if (!pipe) return result;
@@ -27,7 +39,46 @@ RunResult RunCli(const std::string& arguments) {
     while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) result.out.append(buffer, got);
     const int status = pclose(pipe);
     result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    result.err = ReadFile(errPath);
     return result;
+}
+
+// Whether a temporary file of dxfName (any, when empty) is in folder.
+bool HasTemporaryFile(const std::string& folder, const std::string& dxfName = "") {
+    for (const std::string& name : FilesBelow(folder))
+        if (name.rfind("." + dxfName, 0) == 0 && name.find(".tmp") != std::string::npos) return true;
+    return false;
+}
+
+// Starts the command line, sends signal once the temporary file of dxfName
+// appears in folder and returns the exit status; -1 when it ended before that.
+int InterruptOnceWriting(const std::string& arguments, const std::string& folder,
+                         const std::string& dxfName, int signal, const std::string& stdoutPath) {
+    const pid_t child = fork();
+    if (child == 0) {
+        const std::string command = "exec " + kBinary + " " + arguments + " >" + stdoutPath +
+                                    " 2>/dev/null";
+        execl("/bin/sh", "sh", "-c", command.c_str(), static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    int status = 0;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+    while (!HasTemporaryFile(folder, dxfName)) {
+        if (waitpid(child, &status, WNOHANG) == child || std::chrono::steady_clock::now() > deadline)
+            return -1;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    kill(child, signal);
+    if (waitpid(child, &status, 0) != child || !WIFEXITED(status)) return -1;
+    return WEXITSTATUS(status);
+}
+
+// One polyline of many points: long enough to interrupt while it is written.
+std::string LargeDrawing() {
+    std::string svg = "<svg height=\"1000\"><polyline points=\"";
+    for (int i = 0; i < 1500000; ++i)
+        svg += std::to_string(i % 997) + "," + std::to_string((i * 7) % 991) + " ";
+    return svg + "\"/></svg>";
 }
 
 const char kLine[] = "<svg height=\"10\"><line x1=\"0\" y1=\"0\" x2=\"5\" y2=\"5\"/></svg>";
@@ -54,17 +105,203 @@ TEST(Cli, ExitsZeroWhenEveryFileConverts) {
     const RunResult r = RunCli("--no-fill -o " + TestOutputFolder() + " " + in + "a.svg");
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out, "a.dxf\n");
+    EXPECT_EQ(RunCli("-j 256 -o " + TestOutputFolder() + " " + in + "a.svg").status, 0);  // the limit
 }
 
-TEST(Cli, UsageErrorsExitTwo) {
-    EXPECT_EQ(RunCli("").status, 2);
-    EXPECT_EQ(RunCli("x.svg").status, 2);                  // no -o
-    EXPECT_EQ(RunCli("-o /tmp").status, 2);                // no files
-    EXPECT_EQ(RunCli("--bogus -o /tmp x.svg").status, 2);  // unknown option
-    EXPECT_EQ(RunCli("-j 0 -o /tmp x.svg").status, 2);
-    const RunResult help = RunCli("--help");
-    EXPECT_EQ(help.status, 0);
-    EXPECT_NE(help.out.find("Usage: vextora-convert"), std::string::npos);
+// Every way of giving an option, and the usage errors: one line and a hint, exit 2.
+TEST(Cli, OptionForms) {
+    const std::string in = TestInputFolder();
+    WriteFile(in + "a.svg", kLine);
+    WriteFile(in + "-q.svg", kLine);
+    const std::string out = TestOutputFolder();
+    const struct {
+        std::string arguments;
+        int status;
+        std::string out;
+        std::string err;  // the first line of stderr
+    } rows[] = {
+        {"-o " + out + " a.svg", 0, "a.dxf\n", ""},
+        {"-o" + out + " a.svg", 0, "a.dxf\n", ""},
+        {"--output " + out + " a.svg", 0, "a.dxf\n", ""},
+        {"a.svg --output=" + out, 0, "a.dxf\n", ""},
+        {"-j 2 -o " + out + " a.svg", 0, "a.dxf\n", ""},
+        {"-j2 -o " + out + " a.svg", 0, "a.dxf\n", ""},
+        {"--jobs=2 -qu --no-fill --no-download -o " + out + " a.svg", 0, "a.dxf (up to date)\n", ""},
+        {"-o " + out + " -- -q.svg", 0, "-q.dxf\n", ""},
+        {"--help", 0, "", ""},
+        {"--files-from /dev/null -o " + out, 0, "", ""},
+        {"", 2, "", "vextora-convert: no output folder (-o)"},
+        {"a.svg", 2, "", "vextora-convert: no output folder (-o)"},
+        {"-o " + out, 2, "", "vextora-convert: no input files"},
+        {"--bogus -o " + out + " a.svg", 2, "", "vextora-convert: unknown option '--bogus'"},
+        {"-x -o " + out + " a.svg", 2, "", "vextora-convert: unknown option '-x'"},
+        {"a.svg -o", 2, "", "vextora-convert: option '-o' needs a value"},
+        {"-j 0 -o " + out + " a.svg", 2, "", "vextora-convert: invalid number of jobs '0': use 1 to 256"},
+        {"-j257 -o " + out + " a.svg", 2, "", "vextora-convert: invalid number of jobs '257': use 1 to 256"},
+        {"--jobs=two -o " + out + " a.svg", 2, "", "vextora-convert: invalid number of jobs 'two': use 1 to 256"},
+        {"--stdout a.svg a.svg", 2, "", "vextora-convert: --stdout takes a single input"},
+        {"-o " + out + " - -", 2, "", "vextora-convert: standard input can be read only once"},
+    };
+    for (const auto& row : rows) {
+        const RunResult r = RunCli(row.arguments, "cd " + in + " && ");
+        EXPECT_EQ(r.status, row.status) << row.arguments;
+        if (row.arguments == "--help") {
+            EXPECT_EQ(r.out.rfind("Usage: vextora-convert", 0), 0u);
+            continue;
+        }
+        EXPECT_EQ(r.out, row.out) << row.arguments;
+        if (row.status == 2)
+            EXPECT_EQ(r.err, row.err + "\nTry 'vextora-convert --help'.\n") << row.arguments;
+        else
+            EXPECT_EQ(r.err, "") << row.arguments;
+    }
+}
+
+// Why a file failed goes to stderr, one line naming the input as given.
+TEST(Cli, FailureReasons) {
+    const std::string in = TestInputFolder();
+    WriteFile(in + "a.svg", kLine);
+    const RunResult missing = RunCli("-o " + TestOutputFolder() + " " + in + "gone.svg");
+    EXPECT_EQ(missing.err, "vextora-convert: " + in + "gone.svg: cannot read: No such file or directory\n");
+
+    const std::string locked = TestOutputFolder() + "locked/";
+    fs::create_directories(locked);
+    fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_read |
+                                fs::perms::others_exec);
+    // Root writes anywhere: the command line runs as nobody then.
+    std::string asUser;
+    if (geteuid() == 0) {
+        if (std::system("setpriv --reuid=65534 --regid=65534 --clear-groups true") != 0)
+            GTEST_SKIP() << "cannot run as another user";
+        asUser = "setpriv --reuid=65534 --regid=65534 --clear-groups ";
+    }
+    const RunResult readOnly = RunCli("-o " + locked + " " + in + "a.svg", asUser);
+    EXPECT_EQ(readOnly.status, 1);
+    EXPECT_EQ(readOnly.err, "vextora-convert: " + in + "a.svg: cannot write " + locked +
+                                "a.dxf: Permission denied\n");
+    fs::permissions(locked, fs::perms::owner_all);
+}
+
+// Warnings name their file; -q silences them but not the reasons of failures.
+TEST(Cli, WarningsNameTheirFile) {
+    const std::string in = TestInputFolder();
+    WriteFile(in + "far.svg", "<svg height=\"10\"><line x1=\"1e308\" x2=\"1\" transform=\"scale(10)\"/>"
+                              "<circle cx=\"1e308\" cy=\"0\" r=\"1e308\" transform=\"scale(10)\"/>"
+                              "<line x1=\"0\" x2=\"1\"/></svg>");
+    WriteFile(in + "cut.svg", "<svg><g><line x1=\"3\"");
+    const std::string arguments = "-o " + TestOutputFolder() + " far.svg cut.svg gone.svg";
+    const RunResult loud = RunCli(arguments, "cd " + in + " && ");
+    EXPECT_EQ(loud.err, "far.svg: 2 entities left out: coordinates not finite\n"
+                        "cut.svg: Warning Tag Block is Incomplete\n"
+                        "vextora-convert: gone.svg: cannot read: No such file or directory\n");
+    const RunResult quiet = RunCli("-q " + arguments, "cd " + in + " && ");
+    EXPECT_EQ(quiet.err, "vextora-convert: gone.svg: cannot read: No such file or directory\n");
+    EXPECT_EQ(quiet.out, loud.out);
+}
+
+// Two inputs that would write one DXF: the later fails, the earlier's DXF stays its own.
+TEST(Cli, ClashingOutputsOverwriteNothing) {
+    const std::string in = TestInputFolder();
+    fs::create_directories(in + "a");
+    fs::create_directories(in + "b");
+    WriteFile(in + "a/x.svg", kLine);
+    WriteFile(in + "b/x.svg", "<svg height=\"10\"><circle cx=\"1\" cy=\"1\" r=\"1\"/></svg>");
+    const std::string out = TestOutputFolder(), alone = TestOutputFolder() + "alone/";
+    ASSERT_EQ(RunCli("-o " + alone + " " + in + "a/x.svg").status, 0);
+    const RunResult r = RunCli("-j 2 -o " + out + " " + in + "a/x.svg " + in + "b/x.svg");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "x.dxf\nConvert\t" + in + "b/x.svg failed.\n");
+    EXPECT_EQ(r.err, "vextora-convert: " + in + "b/x.svg: not converted: x.dxf is already the output of " +
+                         in + "a/x.svg\n");
+    EXPECT_EQ(ReadFile(out + "x.dxf"), ReadFile(alone + "x.dxf"));
+}
+
+// SIGINT, SIGTERM: the file in progress leaves nothing behind, an earlier DXF
+// of its name and the finished files stay, no file starts after.
+TEST(Cli, InterruptLosesNothing) {
+    const std::string in = TestInputFolder();
+    WriteFile(in + "small.svg", kLine);
+    WriteFile(in + "after.svg", kLine);
+    WriteFile(in + "big.svg", LargeDrawing());
+    fs::create_directories(in + "early");
+    WriteFile(in + "early/big.svg", kLine);
+    const struct {
+        int jobs, signal, status;
+    } rows[] = {{1, SIGINT, 130}, {2, SIGINT, 130}, {1, SIGTERM, 143}};
+    for (const auto& row : rows) {
+        const std::string out = TestOutputFolder() + std::to_string(row.jobs) + "-" +
+                                std::to_string(row.signal) + "/";
+        fs::remove_all(out);  // a rerun of the test starts afresh
+        ASSERT_EQ(RunCli("-o " + out + " " + in + "early/big.svg").status, 0);
+        const std::string earlier = ReadFile(out + "big.dxf");
+        const std::string inputs = in + "small.svg " + in + "big.svg " + in + "after.svg";
+        const int status = InterruptOnceWriting("-j " + std::to_string(row.jobs) + " -o " + out + " " +
+                                                    inputs, out, "big.dxf", row.signal, in + "stdout.txt");
+        EXPECT_EQ(status, row.status) << row.jobs;
+        EXPECT_FALSE(HasTemporaryFile(out)) << row.jobs;
+        EXPECT_EQ(ReadFile(out + "big.dxf"), earlier) << row.jobs;
+        EXPECT_TRUE(fs::exists(out + "small.dxf")) << row.jobs;
+        const std::string lines = ReadFile(in + "stdout.txt");
+        EXPECT_EQ(lines.rfind("small.dxf\nConvert\t" + in + "big.svg failed.\n", 0), 0u) << lines;
+        // One worker never reaches the input after the interrupted one.
+        if (row.jobs == 1) {
+            EXPECT_FALSE(fs::exists(out + "after.dxf"));
+        }
+    }
+}
+
+// A rerun with --update converts only what changed and says which were skipped.
+TEST(Cli, UpdateSkipsFreshFiles) {
+    const std::string in = TestInputFolder(), out = TestOutputFolder();
+    WriteFile(in + "a.svg", kLine);
+    WriteFile(in + "b.svg", kLine);
+    const std::string arguments = "--update -o " + out + " " + in + "a.svg " + in + "b.svg";
+    fs::remove(out + "a.dxf");  // a rerun of the test starts afresh
+    fs::remove(out + "b.dxf");
+    EXPECT_EQ(RunCli(arguments).out, "a.dxf\nb.dxf\n");
+    const auto later = fs::last_write_time(in + "a.svg") + std::chrono::hours(1);
+    fs::last_write_time(out + "a.dxf", later);
+    fs::last_write_time(in + "b.svg", fs::last_write_time(out + "b.dxf") + std::chrono::seconds(1));
+    const RunResult rerun = RunCli(arguments);
+    EXPECT_EQ(rerun.status, 0);
+    EXPECT_EQ(rerun.out, "a.dxf (up to date)\nb.dxf\n");
+    EXPECT_EQ(fs::last_write_time(out + "a.dxf"), later);
+}
+
+// One JSON object per input, in input order, from --files-from names.
+TEST(Cli, ReportOfAListedBatch) {
+    const std::string in = TestInputFolder(), out = TestOutputFolder();
+    WriteFile(in + "a.svg", kLine);
+    WriteFile(in + "b.svg", "<svg height=\"10\"><line x1=\"0\" x2=\"1\"/><circle cx=\"1\" cy=\"1\" r=\"1\"/>"
+                            "<line x1=\"0\" x2=\"2\"/></svg>");
+    WriteFile(in + "list", std::string("b.svg\0gone.svg\0a.svg\0", 21));
+    const RunResult r = RunCli("-j 2 -0 --files-from list --report report.jsonl -o " + out, "cd " + in + " && ");
+    EXPECT_EQ(r.out, "b.dxf\nConvert\tgone.svg failed.\na.dxf\n");
+    std::istringstream lines(ReadFile(in + "report.jsonl"));
+    std::vector<nlohmann::json> report;
+    for (std::string line; std::getline(lines, line);) report.push_back(nlohmann::json::parse(line));
+    ASSERT_EQ(report.size(), 3u);
+    EXPECT_EQ(report[0]["input"], "b.svg");
+    EXPECT_EQ(report[0]["output"], out + "b.dxf");
+    EXPECT_EQ(report[0]["status"], "converted");
+    EXPECT_EQ(report[0]["entities"], nlohmann::json({{"CIRCLE", 1}, {"LINE", 2}}));
+    EXPECT_EQ(report[1]["status"], "failed");
+    EXPECT_EQ(report[1]["reason"], "cannot read: No such file or directory");
+    EXPECT_EQ(report[2]["input"], "a.svg");
+    EXPECT_TRUE(report[2]["seconds"].is_number());
+    EXPECT_TRUE(report[2]["warnings"].empty());
+}
+
+// "-" reads standard input; --stdout writes the same DXF to standard output alone.
+TEST(Cli, StandardInputAndOutput) {
+    const std::string in = TestInputFolder(), out = TestOutputFolder();
+    WriteFile(in + "a.svg", kLine);
+    const RunResult fromStdin = RunCli("-o " + out + " - < " + in + "a.svg");
+    EXPECT_EQ(fromStdin.out, "stdin.dxf\n");
+    const RunResult toStdout = RunCli("--stdout " + in + "a.svg");
+    EXPECT_EQ(toStdout.status, 0);
+    EXPECT_EQ(toStdout.out, ReadFile(out + "stdin.dxf"));
+    EXPECT_EQ(RunCli("--stdout - < " + in + "a.svg").out, toStdout.out);
 }
 
 TEST(Cli, WorkersKeepInputOrderAndWriteTheSameFiles) {
@@ -90,4 +327,23 @@ TEST(Cli, WorkersKeepInputOrderAndWriteTheSameFiles) {
         const std::string name = "f" + std::to_string(i) + ".dxf";
         EXPECT_EQ(ReadFile(one + name), ReadFile(two + name)) << name;
     }
+}
+
+// The progress line appears on a terminal only (elsewhere stderr stays empty: see OptionForms).
+TEST(Cli, ProgressOnATerminal) {
+    const std::string in = TestInputFolder();
+    WriteFile(in + "a.svg", kLine);
+    if (std::system("script -qc true /dev/null >/dev/null 2>&1") != 0) GTEST_SKIP() << "no script(1)";
+    // script runs the command on a new terminal and copies what it shows to our pipe.
+    const std::string command = "cd " + in + " && script -qc '" + kBinary + " -j 2 -o " +
+                                TestOutputFolder() + " a.svg a.svg' /dev/null";
+    std::FILE* pipe = popen(command.c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    std::string shown;
+    char buffer[4096];
+    for (size_t got; (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) shown.append(buffer, got);
+    EXPECT_EQ(pclose(pipe), 0);
+    // Either worker may draw first: "[1/2] a.svg  0%" or "[2/2] a.svg  0%".
+    EXPECT_NE(shown.find("/2] a.svg  0%"), std::string::npos) << shown;
+    EXPECT_NE(shown.find("\r\033[Ka.dxf"), std::string::npos) << shown;
 }

@@ -18,7 +18,9 @@ std::string Document(CSvgConverter& conv, Body body) {
     const CStringSink* data = sink.get();
     if (conv.BeginDocumentOn(std::move(sink)) != 0) return "";
     body();
-    if (!conv.EndDocument()) return "";
+    const bool ended = conv.EndDocument();
+    vxtest::ExpectOnlyFiniteReals(conv);
+    if (!ended) return "";
     return data->Data();
 }
 

@@ -50,6 +50,15 @@ TEST(FileSink, OutputAppearsOnlyOnCommitAndReplacesTheTarget) {
 
 TEST(FileSink, AbandonedOutputLeavesNoFileAndKeepsTheEarlierOne) {
     const std::string folder = vxtest::TestInputFolder();
+    // A folder in the target's place: the rename fails and the temporary file goes.
+    const std::string blockedFolder = folder + "blocked/";
+    fs::remove_all(blockedFolder);  // what an earlier run left
+    fs::create_directories(blockedFolder + "taken.dxf");
+    CFileSink blocked;
+    ASSERT_TRUE(blocked.Open(blockedFolder + "taken.dxf"));
+    EXPECT_FALSE(blocked.Commit());
+    EXPECT_TRUE(vxtest::FilesBelow(blockedFolder).empty());
+
     const std::string target = folder + "plan.dxf";
     vxtest::WriteFile(target, "old");
     {

@@ -185,6 +185,20 @@ TEST(DxfWriter, RealsBeyondDxflibsRangeAndNonFiniteValues) {
         EXPECT_EQ(RealText(huge), expected);
     }
     EXPECT_EQ(RealText(DBL_MAX).size(), 311u);
+    // Each one handed over counts, a repeat whose text is kept included, and
+    // so does one that the second thread formats.
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    for (bool threaded : {false, true}) {
+        CWriterOn on(std::make_unique<CStringSink>(), threaded);
+        const CDxfWriter& writer = *on.writer;
+        writer.dxfReal(10, nan);
+        writer.dxfReal(10, nan);
+        writer.dxfVertex(1.5, inf, 0, 0, -inf);
+        writer.dxfReal(40, DBL_MAX);
+        EXPECT_TRUE(on.writer->Finish());
+        EXPECT_EQ(writer.NonFiniteReals(), 4) << "threaded " << threaded;
+    }
 }
 
 TEST(DxfWriter, RealsMatchThePrintfFormatOverEveryMagnitude) {
@@ -228,6 +242,7 @@ TEST(DxfWriter, StringValuesStayOnOneLineAndBeyondAsciiAreEscaped) {
     EXPECT_EQ(DxfText("caf\xE9"), "caf\\U+00E9");
     EXPECT_EQ(DxfText("\xE2\x82"), "\\U+00E2\\U+0082");         // cut short
     EXPECT_EQ(DxfText("\xC0\xAF"), "\\U+00C0\\U+00AF");         // overlong
+    EXPECT_EQ(DxfText("\xE0\x80\xAF"), "\\U+00E0\\U+0080\\U+00AF");  // overlong in three
     EXPECT_EQ(DxfText("\xED\xA0\x80"), "\\U+00ED\\U+00A0\\U+0080");  // surrogate
     EXPECT_EQ(DxfText("\xF4\x90\x80\x80"), "\\U+00F4\\U+0090\\U+0080\\U+0080");
     EXPECT_EQ(DxfText("\xE9\xC3\xA9"), "\\U+00E9\\U+00E9");

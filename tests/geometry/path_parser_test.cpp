@@ -1,19 +1,32 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <limits>
 #include <string>
 #include <tuple>
 #include <utility>
 #include <vector>
 
-#include "convert/svg_converter.h"
 #include "geometry/flatten.h"
 #include "geometry/path_numbers.h"
+#include "geometry/path_parser.h"
 
 namespace {
 
 using XY = std::vector<std::pair<double, double>>;
+
+// The values a document keeps for its path reader, with no budget to speak of.
+struct ReaderValues {
+    std::string previousCommand;
+    int closePending = 0;
+    double controlX = 0, controlY = 0;
+    long long pointsLeft = std::numeric_limits<long long>::max();
+    long long textLeft = std::numeric_limits<long long>::max();
+    vx::CPathReaderState State() {
+        return {previousCommand, closePending, controlX, controlY, pointsLeft, textLeft};
+    }
+};
 
 struct Parsed {
     std::vector<CPointData> points;
@@ -22,27 +35,51 @@ struct Parsed {
     XY xy;
 };
 
-Parsed Parse(CSvgConverter& conv, const std::string& d) {
+XY Coordinates(const std::vector<CPointData>& points) {
+    XY xy;
+    for (const CPointData& p : points) xy.emplace_back(p.x, p.y);
+    return xy;
+}
+
+Parsed Parse(ReaderValues& values, const std::string& d) {
     Parsed parsed;
-    conv.ParsePathData("", d, parsed.points, parsed.drawn, 1, nullptr);
-    parsed.closePending = conv.m_bClosePending;
-    for (const CPointData& p : parsed.points) parsed.xy.emplace_back(p.x, p.y);
+    vx::CPathReaderState state = values.State();
+    vx::CollectPathPoints(state, d, parsed.points, parsed.drawn);
+    parsed.closePending = values.closePending;
+    parsed.xy = Coordinates(parsed.points);
     return parsed;
 }
 
 Parsed Parse(const std::string& d) {
-    CSvgConverter conv;
-    return Parse(conv, d);
+    ReaderValues values;
+    return Parse(values, d);
 }
+
+// Remembers every list a moveto hands over, and takes those of at least
+// minimum points, as the fill sink takes only subpaths that are more than a point.
+class RecordingSubpaths : public vx::ISubpathSink {
+public:
+    explicit RecordingSubpaths(size_t minimum = 0) : m_minimum(minimum) {}
+    void SubpathEnded(std::vector<CPointData>& points) override {
+        handed.push_back(Coordinates(points));
+        closed.push_back(!points.empty() && points.back().closed);
+        if (onEnd) onEnd();
+        if (points.size() >= m_minimum) points.clear();
+    }
+    std::vector<XY> handed;
+    std::vector<bool> closed;
+    std::function<void()> onEnd;
+
+private:
+    size_t m_minimum;
+};
 
 XY CubicPoints(double x0, double y0, double x1, double y1, double x2, double y2, double x3,
                double y3) {
     std::vector<CPointData> points;
     int drawn = 0;
     vx::AppendCubic(x0, y0, x1, y1, x2, y2, x3, y3, points, drawn);
-    XY xy;
-    for (const CPointData& p : points) xy.emplace_back(p.x, p.y);
-    return xy;
+    return Coordinates(points);
 }
 
 TEST(PathNumbers, SeparatorsSignsAndExponents) {
@@ -137,11 +174,11 @@ TEST(PathParser, ImplicitRepeatsAndRelativeCommands) {
 }
 
 TEST(PathParser, SmoothCurvesReflectTheStoredControlPoint) {
-    CSvgConverter conv;
-    const Parsed q = Parse(conv, "M0 0 Q5 5 10 0 T20 0");
+    ReaderValues values;
+    const Parsed q = Parse(values, "M0 0 Q5 5 10 0 T20 0");
     EXPECT_EQ(q.points.size(), 13u);
-    EXPECT_DOUBLE_EQ(conv.m_dLastCtrlX, 15);
-    EXPECT_DOUBLE_EQ(conv.m_dLastCtrlY, -5);
+    EXPECT_DOUBLE_EQ(values.controlX, 15);
+    EXPECT_DOUBLE_EQ(values.controlY, -5);
     EXPECT_NEAR(q.xy.back().first, 20, 1e-5);
     // A T after anything but a quadratic draws nothing and keeps the current point.
     EXPECT_EQ(Parse("M0 0 T10 10 l1 1").xy, (XY{{0, 0}, {1, 1}}));
@@ -150,12 +187,12 @@ TEST(PathParser, SmoothCurvesReflectTheStoredControlPoint) {
     const XY same = CubicPoints(0, 0, 5, 5, 5, 5, 10, 0);
     smooth.insert(smooth.end(), same.begin(), same.end());
     EXPECT_EQ(Parse("M0 0 S5 5 10 0").xy, smooth);
-    // After a C the S reflects the C's second control point (10, 10) about (10, 0);
+    // After a C the S reflects the C's second control point (8, 12) about (10, 0);
     // the C drops the moveto point because its first piece starts there again.
-    XY afterCubic = CubicPoints(0, 0, 0, 10, 10, 10, 10, 0);
-    const XY reflected = CubicPoints(10, 0, 10, -10, 20, -10, 20, 0);
+    XY afterCubic = CubicPoints(0, 0, 0, 10, 8, 12, 10, 0);
+    const XY reflected = CubicPoints(10, 0, 12, -12, 20, -10, 20, 0);
     afterCubic.insert(afterCubic.end(), reflected.begin(), reflected.end());
-    EXPECT_EQ(Parse("M0 0 C0 10 10 10 10 0 S20 -10 20 0").xy, afterCubic);
+    EXPECT_EQ(Parse("M0 0 C0 10 8 12 10 0 S20 -10 20 0").xy, afterCubic);
 }
 
 TEST(PathParser, ArcFlagsPickTheFourCentres) {
@@ -174,6 +211,8 @@ TEST(PathParser, ArcFlagsPickTheFourCentres) {
     EXPECT_EQ(parsed.drawn, 21);
     EXPECT_NEAR(parsed.xy[1].first, 0, 1e-9);
     EXPECT_EQ(parsed.xy.back(), (std::pair<double, double>(10, 0)));
+    // Only a flag above zero is set.
+    EXPECT_EQ(Parse("M0 0 A10 10 0 -1 -1 10 0").xy, Parse("M0 0 A10 10 0 0 0 10 0").xy);
 }
 
 TEST(PathParser, ArcRadiiTooSmallZeroOrWithoutLength) {
@@ -208,6 +247,50 @@ TEST(PathParser, Closepaths) {
     const Parsed line = Parse("M0 0 C10 10z");
     EXPECT_EQ(line.xy, (XY{{0, 0}, {10, 10}}));
     EXPECT_EQ(line.closePending, 1);
+}
+
+TEST(PathParser, EveryMovetoHandsTheSinkWhatWasRead) {
+    ReaderValues values;
+    vx::CPathReaderState state = values.State();
+    std::vector<CPointData> points;
+    int drawn = 0;
+    RecordingSubpaths taken;
+    vx::ReadPathData(state, "M0 0 L1 0 z m2 2 l1 0 M9 9 L8 8", points, drawn, taken);
+    // The first moveto hands over the empty list; a relative moveto after a
+    // closepath starts from the closed subpath's start.
+    EXPECT_EQ(taken.handed, (std::vector<XY>{{}, {{0, 0}, {1, 0}}, {{2, 2}, {3, 2}}}));
+    EXPECT_EQ(taken.closed, (std::vector<bool>{false, true, false}));
+    EXPECT_EQ(Coordinates(points), (XY{{9, 9}, {8, 8}}));  // the last subpath is the caller's
+    EXPECT_EQ(drawn, 3);
+
+    // Points a sink leaves are read on into the next subpath.
+    points.clear();
+    RecordingSubpaths longOnly(2);
+    vx::ReadPathData(state, "M0 0 M5 5 L6 6 M7 7", points, drawn, longOnly);
+    EXPECT_EQ(longOnly.handed, (std::vector<XY>{{}, {{0, 0}}, {{0, 0}, {5, 5}, {6, 6}}}));
+    EXPECT_EQ(Coordinates(points), (XY{{7, 7}}));
+}
+
+TEST(PathParser, ASinkReadingWithTheSameStateLeavesItsTraces) {
+    // As a marker is read while its path is drawn: the control point and the
+    // budget are the marker's afterwards, the previous command the path's.
+    ReaderValues values;
+    vx::CPathReaderState state = values.State();
+    values.pointsLeft = 1000;
+    std::vector<CPointData> points, marker;
+    int drawn = 0, markerDrawn = 0;
+    RecordingSubpaths sink;
+    sink.onEnd = [&] {
+        if (!sink.handed.back().empty())
+            vx::CollectPathPoints(state, "M0 0 Q7 8 9 9 z", marker, markerDrawn);
+    };
+    vx::ReadPathData(state, "M0 0 C1 1 2 2 3 3 M9 9 L10 10", points, drawn, sink);
+    EXPECT_EQ(markerDrawn, 6);
+    EXPECT_EQ(values.pointsLeft, 1000 - drawn - markerDrawn);
+    EXPECT_DOUBLE_EQ(values.controlX, 7);
+    EXPECT_DOUBLE_EQ(values.controlY, 8);
+    EXPECT_EQ(values.previousCommand, "L");
+    EXPECT_EQ(values.closePending, 0);  // the path's moveto ended the marker's closepath too
 }
 
 TEST(PathParser, MalformedArgumentsEndSkipOrDefault) {

@@ -61,6 +61,7 @@ struct Sandbox {
         converter.m_strOutputFolder = output;
         std::string outName;
         const bool converted = converter.ConvertFile(inputPath, outName);
+        ExpectOnlyFiniteReals(converter);
         lastOutName = outName;
         return converted;
     }
@@ -149,6 +150,11 @@ TEST(OutputSafety, LinksInTheOutputFolderAreReplacedNotWrittenThrough) {
     fs::create_symlink(fs::absolute(box.root + "target.dxf"), box.output + "drawing.dxf");
     fs::create_symlink(fs::absolute(box.root + "target.png"), box.output + "pic.png");
     fs::create_symlink(fs::absolute(box.root + "target.png"), box.output + "drawing-image2.png");
+    // Nor links planted at the names the temporary DXF will try (.NAME.tmpPID-N).
+    for (int n = 0; n < 100; ++n)
+        fs::create_symlink(fs::absolute(box.root + "target.dxf"), box.output + ".drawing.dxf.tmp" +
+                                                                     std::to_string(getpid()) + "-" +
+                                                                     std::to_string(n));
     const auto before = box.Outside();
 
     ASSERT_TRUE(box.Convert(HostileSvg(Image("pics/pic.png") + Image(std::string("data:image/png;base64,") +

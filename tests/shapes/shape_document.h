@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "convert/svg_converter.h"
+#include "tests/support/convert_fixture.h"
 #include "tests/support/dxf_groups.h"
 
 namespace vxtest {
@@ -38,6 +39,7 @@ private:
         if (m_closed) return;
         m_closed = true;
         if (opened) conv.EndDocument();
+        ExpectOnlyFiniteReals(conv);
         m_dxf = m_sink->Data();
     }
 

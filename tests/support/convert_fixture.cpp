@@ -58,12 +58,19 @@ std::string ReadFile(const std::string& path) {
     return buffer.str();
 }
 
+void ExpectOnlyFiniteReals(const CSvgConverter& converter) {
+    EXPECT_EQ(converter.NonFiniteRealsWritten(), 0)
+        << "a NaN or infinite real reached the DXF writer and was written as 0.0";
+}
+
 std::string ConvertSvg(CSvgConverter& converter, const std::string& svg, const std::string& name) {
     const std::string input = TestInputFolder() + name + ".svg";
     WriteFile(input, svg);
     converter.m_strOutputFolder = TestOutputFolder();
     std::string outName;
-    if (!converter.ConvertFile(input, outName)) return "";
+    const bool converted = converter.ConvertFile(input, outName);
+    ExpectOnlyFiniteReals(converter);
+    if (!converted) return "";
     return ReadFile(converter.m_strOutputFolder + outName);
 }
 

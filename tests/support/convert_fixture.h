@@ -18,6 +18,10 @@ void WriteFile(const std::string& path, const std::string& content);
 std::vector<std::string> FilesBelow(const std::string& folder);
 std::string ReadFile(const std::string& path);
 
+// Fails the test when the converter's open or last document was handed a
+// NaN or infinite real: an emitter let one through instead of leaving its entity out.
+void ExpectOnlyFiniteReals(const CSvgConverter& converter);
+
 // Writes svg to <input folder>/<name>.svg, converts it with converter (its
 // output folder set to the test's output folder) and returns the DXF text,
 // or "" when the conversion failed.

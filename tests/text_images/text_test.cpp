@@ -69,6 +69,7 @@ TEST(Text, TranslateMovesByOneOrTwoNumbers) {
 
 TEST(Text, MatrixScalesHeightForEveryMatrixAndKeepsEntriesInPlace) {
     Entity t = OneText("matrix(1 0 0 1 30 40)");
+    EXPECT_EQ(t.Str(50), "0.0");  // the angle -0 of atan2 is written without its sign
     EXPECT_EQ(t.Real(10), 40);
     EXPECT_EQ(t.Real(20), 40);
     EXPECT_DOUBLE_EQ(t.Real(40), 9.6);

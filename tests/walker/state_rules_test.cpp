@@ -37,6 +37,10 @@ TEST(FillState, StyleAfterFillAttributeClearsThePathFill) {
     const std::string dxf = ConvertSvg(Svg("<path fill=\"red\" style=\"stroke:#00f\" d=\"M0 0 L10 0 L10 10 Z\"/>"));
     EXPECT_EQ(Types(dxf), (Types_{"LWPOLYLINE"}));
     EXPECT_EQ(EntitiesOf(dxf)[0].Int(62), 5);
+    // A group's style clears it too: the circle in the group is an outline.
+    const std::string grouped = ConvertSvg(Svg("<path fill=\"red\" d=\"M0 0 L10 0 L10 10 Z\"/>"
+        "<g style=\"stroke:#00f\"><circle cx=\"5\" cy=\"5\" r=\"2\"/></g>"), true, "grouped");
+    EXPECT_EQ(Types(grouped), (Types_{"HATCH", "CIRCLE"}));
 }
 
 TEST(FillState, RectWithFillNoneIsAnOutline) {

@@ -126,7 +126,8 @@ TEST(XmlParser, CommentsSectionsAndSubsetsEndAtTheirOwnTerminators) {
 
 TEST(XmlParser, UnquotedValuesAndNamelessTags) {
     Loaded l;
-    Load(l, "<svg><rect x=10 y = 20 fill=\"red\"/><>< ><line x1=5></line></svg>");
+    // A quotation mark right after a closing one opens no value.
+    Load(l, "<svg><rect x=10 y = 20 fill=\"red\"\"/><>< ><line x1=5></line></svg>");
     ASSERT_TRUE(l.ok);
     ASSERT_EQ(l.root.GetChildCount(), 2u);
     CXML* rect = Child(l.root, 0);

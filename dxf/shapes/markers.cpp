@@ -1,7 +1,7 @@
-#include <cmath>
-
 #include "convert/svg_converter.h"
 #include "convert/text.h"
+#include "geometry/marker_placement.h"
+#include "geometry/path_parser.h"
 #include "geometry/subpaths.h"
 
 void CSvgConverter::DrawPathMarker(const std::string& reference, bool start,
@@ -13,18 +13,11 @@ void CSvgConverter::DrawPathMarker(const std::string& reference, bool start,
 
 void CSvgConverter::WriteMarkerOutline(const CMarkdata& marker, const CPointData& first,
                                        const CPointData& second, bool start) {
-    // The marker turns with the path end; a zero-length end leaves it unturned.
-    const double dx = second.x - first.x, dy = second.y - first.y;
-    const double length = std::hypot(dx, dy);
-    const double cosine = length > 1e-5 ? dx / length : 1;
-    const double sine = length > 1e-5 ? dy / length : 0;
-    const CPointData& anchor = start ? first : second;
-    const double shiftX = vx::LeadingNumber(marker.refX) + anchor.x;
-    const double shiftY = vx::LeadingNumber(marker.refY) + anchor.y;
-
+    const vx::CMarkerPlacement placement(first, second, start, marker.refX, marker.refY);
     std::vector<CPointData> points;
     int drawn = 0;
-    ParsePathData(std::string(), marker.path, points, drawn, 1, nullptr);
+    vx::CPathReaderState state = PathReaderState();
+    vx::CollectPathPoints(state, marker.path, points, drawn);
     CMatrix m;
     const bool hasTransform = ParseTransform(marker.transform, m);
     const double width = ScaledStrokeWidth(m, OutlineStrokeWidth());
@@ -37,9 +30,8 @@ void CSvgConverter::WriteMarkerOutline(const CMarkdata& marker, const CPointData
         for (size_t i = begin; i < end; ++i) {
             double x = points[i].x, y = points[i].y;
             if (hasTransform) ApplyMatrix(m, x, y);
-            const double turnedX = x * cosine - y * sine + shiftX;
-            const double turnedY = x * sine + y * cosine + shiftY;
-            placed.emplace_back(turnedX, m_dHeight - turnedY);
+            placement.Place(x, y);
+            placed.emplace_back(x, m_dHeight - y);
         }
         WriteDxfPolyline(placed, false, width);
     }

@@ -1,4 +1,4 @@
-#include "geometry/solid_fill.h"
+#include "dxf/shapes/solid_fill.h"
 
 #include <algorithm>
 
@@ -17,7 +17,7 @@ void WriteSolidFill(CSvgConverter& conv, const std::vector<CPolylinedata>& subpa
     if (loops == 0) return;
     // One hatch holds every loop: a loop that cannot be written leaves all of it out.
     for (const CPolylinedata& subpath : subpaths)
-        if (!AllFinite(subpath.points.data(), subpath.points.size())) return;
+        if (!AllFinite(subpath.points.data(), subpath.points.size())) return conv.LeaveOutNonFinite();
     const DL_Attributes attributes =
         conv.EntityAttributes(CSvgConverter::NearestDxfColor(conv.m_crFill), -1, "BYLAYER");
     const DL_HatchData data(loops, true, 1.0, 0.0, "SOLID", 0, 0);

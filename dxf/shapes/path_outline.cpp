@@ -3,9 +3,24 @@
 
 #include "convert/svg_converter.h"
 #include "geometry/finite.h"
+#include "geometry/path_parser.h"
 #include "geometry/subpaths.h"
 
 namespace {
+
+// Each subpath of a stroked path becomes its polyline, with its markers.
+class COutlineSink : public vx::ISubpathSink {
+public:
+    COutlineSink(CSvgConverter& conv, const std::string& transform)
+        : m_conv(conv), m_transform(transform) {}
+    void SubpathEnded(std::vector<CPointData>& points) override {
+        m_conv.WritePathOutline(points, m_transform);
+    }
+
+private:
+    CSvgConverter& m_conv;
+    const std::string& m_transform;
+};
 
 // How much a matrix scales lengths, for stroke widths.
 double LengthScale(const CMatrix& m) {
@@ -22,7 +37,9 @@ int CSvgConverter::ConvertPath(const std::string& transform, const std::string& 
     m_strLineType = DashLineType(dashArray);
     std::vector<CPointData> points;
     int drawn = 0;
-    ParsePathData(transform, data, points, drawn, 0, nullptr);
+    vx::CPathReaderState state = PathReaderState();
+    COutlineSink outline(*this, transform);
+    vx::ReadPathData(state, data, points, drawn, outline);
     WritePathOutline(points, transform);  // the last subpath
     m_strMarkerStart.clear();
     m_strMarkerEnd.clear();
@@ -111,6 +128,7 @@ bool CSvgConverter::WriteDxfPolyline(const std::vector<CPointData>& points, bool
                                      double width) {
     if (!std::isfinite(width) || !vx::AllFinite(points.data(), points.size())) {
         m_bClosePending = 0;
+        LeaveOutNonFinite();
         return false;
     }
     BeginPathPolyline(int(points.size()), closed);

@@ -1,13 +1,14 @@
 #include "convert/svg_converter.h"
+#include "dxf/shapes/symbol_instance.h"
 #include "geometry/subpaths.h"
-#include "geometry/symbol_placement.h"
 
 void CSvgConverter::ConvertUse(const std::string& transform, const std::string& x,
                                const std::string& y, const std::string& reference) {
     const CSymble* symbol = vx::FindLinkedSymbol(*this, reference);
     if (!symbol) return;
-    const vx::CSymbolPlacement placement(*this, transform, x, y);
-    const std::vector<CPointData> points = vx::CollectSymbolPoints(*this, *symbol);
+    vx::CPathReaderState state = PathReaderState();
+    const vx::CSymbolPlacement placement = vx::PlaceSymbolInstance(*this, transform, x, y);
+    const std::vector<CPointData> points = vx::CollectSymbolPoints(state, symbol->path);
     std::vector<CPointData> placed;
     size_t index = 0, begin = 0, end = 0;
     while (vx::NextSubpath(points, index, begin, end)) {

@@ -1,0 +1,23 @@
+#include "dxf/shapes/symbol_instance.h"
+
+#include "convert/text.h"
+
+namespace vx {
+
+const CSymble* FindLinkedSymbol(const CSvgConverter& conv, std::string_view link) {
+    link = TrimView(link);
+    if (link.empty()) return nullptr;
+    if (link[0] == '#') link.remove_prefix(1);
+    return conv.FindSymbol(link);
+}
+
+CSymbolPlacement PlaceSymbolInstance(const CSvgConverter& conv, std::string_view transform,
+                                     std::string_view x, std::string_view y) {
+    CMatrix useMatrix;
+    CSvgConverter::ParseTransform(transform, useMatrix);
+    const CGroupMatrices groups{conv.m_transforms,
+                                conv.m_bGroupTransforms ? conv.m_nTransformDepth : 0};
+    return CSymbolPlacement(useMatrix, x, y, groups, conv.m_dHeight);
+}
+
+}  // namespace vx

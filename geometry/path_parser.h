@@ -1,0 +1,44 @@
+#pragma once
+// The path data reader: turns the d attribute of a path (or of a marker or
+// symbol) into points, and hands each subpath to a sink as a moveto ends it.
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "convert/records.h"
+
+namespace vx {
+
+// What the reader carries from one path data to the next within a document.
+// The document owns the values (and resets them when it opens); every reading
+// goes through these references, so a marker read while its path is drawn
+// leaves the same previous command and control point that the path then sees.
+struct CPathReaderState {
+    std::string& previousCommand;
+    int& closePending;  // a closepath was read and its subpath has not ended yet
+    double& lastControlX;
+    double& lastControlY;
+    long long& pointsLeft;  // reading stops at 0
+    long long& textLeft;    // no more path data is read at 0
+};
+
+// Where the subpaths that a moveto ends go. points holds every point read
+// since the sink last took some (nothing at the first moveto); the last one
+// carries subpathEnd and closed. A sink takes the subpath by clearing the list;
+// points it leaves stay, and the next subpath is appended to them.
+class ISubpathSink {
+public:
+    virtual ~ISubpathSink() = default;
+    virtual void SubpathEnded(std::vector<CPointData>& points) = 0;
+};
+
+// Reads data into points, handing each subpath that a moveto ends to sink. The
+// last subpath stays in points. drawn counts the points drawn (not movetos).
+void ReadPathData(CPathReaderState& state, std::string_view data,
+                  std::vector<CPointData>& points, int& drawn, ISubpathSink& sink);
+// Reads data into points, keeping every subpath: each one but the last ends
+// on a point that carries subpathEnd.
+void CollectPathPoints(CPathReaderState& state, std::string_view data,
+                       std::vector<CPointData>& points, int& drawn);
+
+}  // namespace vx
