@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 PACKAGES = build-essential cmake libdxflib-dev libcurl4-openssl-dev zlib1g-dev libgtest-dev \
            qt6-base-dev python3-ezdxf python3-matplotlib xvfb xauth \
-           file desktop-file-utils man-db nlohmann-json3-dev
+           file desktop-file-utils man-db nlohmann-json3-dev libpolyclipping-dev
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: run test test-sanitize test-tsan test-fuzz build deps deps-fuzz clean package

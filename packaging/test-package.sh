@@ -41,7 +41,7 @@ expect_line "package version" "$version" "$(dpkg-deb -f "$deb" Version)"
 
 # Depends come from dpkg-shlibdeps: every library the binaries link.
 depends=$(dpkg-deb -f "$deb" Depends)
-for library in libc6 libstdc++6 libdxflib libcurl libqt6core6 libqt6gui6 libqt6widgets6; do
+for library in libc6 libstdc++6 libdxflib libpolyclipping libcurl libqt6core6 libqt6gui6 libqt6widgets6; do
     grep -q "$library" <<<"$depends" || fail "Depends lacks $library: $depends"
 done
 

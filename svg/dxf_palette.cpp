@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "convert/svg_converter.h"
+#include "svg/dxf_palette.h"
 
 namespace {
 
@@ -37,7 +38,7 @@ constexpr uint32_t kPalette[] = {
     0xFF0040, 0xFF809F, 0xA60029, 0xA65368, 0x800020, 0x804050, 0x4C0013, 0x4C2630, 0x26000A, 0x261318,  // 240
     0x545454, 0x767676, 0x989898, 0xBBBBBB, 0xDDDDDD,  // 250
 };
-static_assert(std::size(kPalette) == 255, "DXF colour numbers 0 to 254");
+static_assert(std::size(kPalette) == vx::kDxfPaletteSize, "DXF colour numbers 0 to 254");
 
 int PaletteDistance(uint32_t rgb, uint32_t entry) {
     const int r = int(rgb & 0xFF), g = int((rgb >> 8) & 0xFF), b = int((rgb >> 16) & 0xFF);
@@ -69,6 +70,8 @@ struct NearestColorCache {
 };
 
 }  // namespace
+
+uint32_t vx::DxfPaletteRgb(int index) { return kPalette[index]; }
 
 int CSvgConverter::NearestDxfColor(uint32_t rgb) {
     rgb &= 0xFFFFFF;

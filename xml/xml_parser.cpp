@@ -73,12 +73,30 @@ void CTreeBuilder::FillElement(CXML& element, const CStartTag& tag, int depth) {
     if (!tag.selfClosing) ReadContent(element, depth);
 }
 
+// A style sheet is often wrapped in a CDATA section, and only a style sheet's
+// is kept: elsewhere the reader has always dropped section content. Its '&'
+// are escaped so that the text decodes like any other element's.
+bool KeepsSections(std::string_view tag) {
+    return tag == "style" || (tag.size() > 6 && tag.substr(tag.size() - 6) == ":style");
+}
+
+void AppendSection(std::string& text, std::string_view token) {
+    std::string_view content = token.substr(9);  // after "<![CDATA["
+    content = content.substr(0, content.find("]]>"));
+    for (char c : content) {
+        if (c == '&') text += "&amp;";
+        else text += c;
+    }
+}
+
 void CTreeBuilder::ReadContent(CXML& element, int depth) {
+    const bool keepsSections = KeepsSections(element.m_strTag);
     for (;;) {
         const std::string_view token = ReadToken(element);
         if (IsEndTagOf(token, element.m_strTag)) break;
+        if (keepsSections && token.compare(0, 9, "<![CDATA[") == 0) AppendSection(element.m_strText, token);
         // Any other tag, an end tag of another element included, opens a child.
-        if (!token.empty()) AddChildFrom(element, token, depth + 1);
+        else if (!token.empty()) AddChildFrom(element, token, depth + 1);
         if (element.m_bEndOfFile) break;
     }
     std::string& text = element.m_strText;

@@ -1,0 +1,86 @@
+#include "resolve/viewport.h"
+
+#include <algorithm>
+
+#include "convert/text.h"
+#include "geometry/finite.h"
+
+namespace vx {
+
+namespace {
+
+enum Align { kMin, kMid, kMax };
+
+struct CAspect {
+    bool stretch = false;  // align "none": each axis scaled on its own
+    Align x = kMid, y = kMid;
+    bool slice = false;
+};
+
+// The next blank-separated word from pos on; empty at the end.
+std::string_view NextWord(std::string_view text, size_t& pos) {
+    while (pos < text.size() && IsSpace(text[pos])) ++pos;
+    const size_t start = pos;
+    while (pos < text.size() && !IsSpace(text[pos])) ++pos;
+    return text.substr(start, pos - start);
+}
+
+bool ParseAlign(std::string_view word, Align& align) {
+    if (word == "Min")
+        align = kMin;
+    else if (word == "Mid")
+        align = kMid;
+    else if (word == "Max")
+        align = kMax;
+    else
+        return false;
+    return true;
+}
+
+// "x???Y???" or "none".
+bool ParseAlignment(std::string_view word, CAspect& aspect) {
+    if (word == "none") {
+        aspect.stretch = true;
+        return true;
+    }
+    return word.size() == 8 && word[0] == 'x' && word[4] == 'Y' &&
+           ParseAlign(word.substr(1, 3), aspect.x) && ParseAlign(word.substr(5, 3), aspect.y);
+}
+
+bool ParseAspect(std::string_view text, CAspect& aspect) {
+    size_t pos = 0;
+    std::string_view word = NextWord(text, pos);
+    if (word == "defer") word = NextWord(text, pos);  // only meaningful for images
+    if (!ParseAlignment(word, aspect)) return false;
+    word = NextWord(text, pos);
+    if (word == "slice" || word == "meet") {
+        aspect.slice = word == "slice";
+        word = NextWord(text, pos);
+    }
+    return word.empty();
+}
+
+// The offset that places content of the given size at the alignment.
+double AlignOffset(Align align, double viewport, double content) {
+    return align == kMin ? 0 : (align == kMid ? (viewport - content) / 2 : viewport - content);
+}
+
+}  // namespace
+
+CMatrix ViewportMatrix(double vbX, double vbY, double vbW, double vbH, double width, double height,
+                       std::string_view preserveAspectRatio) {
+    if (!AllFinite({vbX, vbY, vbW, vbH, width, height}) || !(vbW > 0) || !(vbH > 0) || width < 0 ||
+        height < 0)
+        return CMatrix();
+    CAspect aspect;
+    if (!ParseAspect(preserveAspectRatio, aspect)) aspect = CAspect();
+    double sx = width / vbW, sy = height / vbH;
+    if (!aspect.stretch) sx = sy = aspect.slice ? std::max(sx, sy) : std::min(sx, sy);
+    const double ex = AlignOffset(aspect.x, width, vbW * sx) - vbX * sx;
+    const double ey = AlignOffset(aspect.y, height, vbH * sy) - vbY * sy;
+    // A viewBox far off at 1e300 can take the offset past the largest double.
+    if (!AllFinite({sx, sy, ex, ey})) return CMatrix();
+    return {sx, 0, 0, sy, ex, ey};
+}
+
+}  // namespace vx

@@ -1,0 +1,18 @@
+#pragma once
+// The viewBox of an svg (or symbol, marker ...) fitted into its viewport.
+#include <string_view>
+
+#include "convert/records.h"
+
+namespace vx {
+
+// The matrix from viewBox coordinates to the viewport's (width × height, at
+// its origin). preserveAspectRatio is "[defer] <align> [meet | slice]", align
+// being none or x{Min,Mid,Max}Y{Min,Mid,Max}; an empty or invalid text reads
+// as xMidYMid meet, as browsers read it. A viewBox that is not finite or not
+// above 0 wide and high, or a viewport size that is not finite or below 0,
+// gives the identity: the viewBox is then ignored.
+CMatrix ViewportMatrix(double vbX, double vbY, double vbW, double vbH, double width, double height,
+                       std::string_view preserveAspectRatio);
+
+}  // namespace vx
