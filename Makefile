@@ -32,8 +32,9 @@ build: deps
 
 run: build
 	@mkdir -p out
-	$(BUILD)/bin/vextora-convert -o out/ examples/*.svg; \
-	status=$$?; ls -l out/; exit $$status
+	$(BUILD)/bin/vextora-convert -o out/ examples/*.svg && \
+	$(BUILD)/bin/vextora-convert --svg-rules=browser -o out/browser/ examples/*.svg; \
+	status=$$?; ls -l out/ out/browser/; exit $$status
 
 # As root the package is also installed onto the machine with apt-get, run and
 # removed again (ctest's package.install only unpacks it into a temporary root).

@@ -55,6 +55,10 @@ void CVextoraDlg::OnFillOption() {
     m_converter.m_bFillOption = m_converter.m_bFillOption == 0 ? 1 : 0;
 }
 
+void CVextoraDlg::OnBrowserRules() {
+    m_converter.SetSvgRules(m_pBrowserCheck->isChecked() ? SvgRules::Browser : SvgRules::Classic);
+}
+
 void CVextoraDlg::OnHelp() {
     OpenWithDesktop(HelpPagePath(QCoreApplication::applicationDirPath()));
 }

@@ -55,6 +55,10 @@ void CVextoraDlg::BuildControls() {
     m_pFolderEdit = new QLineEdit(this);
     m_pBrowseButton = new QPushButton(QStringLiteral("..."), this);
     m_pFillCheck = new QCheckBox(tr("Output fill entities"), this);
+    m_pBrowserCheck = new QCheckBox(tr("Read as browsers draw"), this);
+    m_pBrowserCheck->setToolTip(
+        tr("Style sheets, inherited styles, every transform and true sizes in millimetres, "
+           "as a browser shows the drawing. Off: Vextora's classic rules."));
     m_pProgress = new CTextProgressCtrl(this);
     m_pHelpButton = new CCoolBtn(tr("Help"), this);
     m_pConvertButton = new QPushButton(tr("Convert"), this);
@@ -64,6 +68,7 @@ void CVextoraDlg::BuildControls() {
     connect(m_pRemoveButton, &QPushButton::clicked, this, &CVextoraDlg::Remove);
     connect(m_pBrowseButton, &QPushButton::clicked, this, &CVextoraDlg::OnBrowse);
     connect(m_pFillCheck, &QCheckBox::clicked, this, &CVextoraDlg::OnFillOption);
+    connect(m_pBrowserCheck, &QCheckBox::clicked, this, &CVextoraDlg::OnBrowserRules);
     connect(m_pConvertButton, &QPushButton::clicked, this, &CVextoraDlg::Convert);
     connect(m_pCancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -102,6 +107,7 @@ void CVextoraDlg::LayOutControls() {
     body->addLayout(files, 1);
     body->addLayout(folder);
     body->addWidget(m_pFillCheck);
+    body->addWidget(m_pBrowserCheck);
     body->addWidget(m_pProgress);
     body->addWidget(EtchedLine(this));
     body->addLayout(commands);
@@ -149,6 +155,7 @@ void CVextoraDlg::InitDialog() {
     m_converter.SetProgressSink(m_pProgress);
 
     m_pFillCheck->setChecked(m_converter.m_bFillOption != 0);
+    m_pBrowserCheck->setChecked(m_converter.GetSvgRules() == SvgRules::Browser);
     m_pConvertButton->setDefault(true);
 }
 
@@ -157,6 +164,6 @@ void CVextoraDlg::InitDialog() {
 void CVextoraDlg::EnableCommands(bool enable) {
     for (QWidget* control : std::initializer_list<QWidget*>{
              m_pAddButton, m_pRemoveButton, m_pFolderEdit, m_pBrowseButton, m_pFillCheck,
-             m_pHelpButton, m_pConvertButton})
+             m_pBrowserCheck,             m_pHelpButton, m_pConvertButton})
         control->setEnabled(enable);
 }

@@ -44,6 +44,7 @@ public:
     QTreeWidget* FileList() const { return m_pList; }
     QLineEdit* OutputFolderEdit() const { return m_pFolderEdit; }
     QCheckBox* FillCheck() const { return m_pFillCheck; }
+    QCheckBox* BrowserCheck() const { return m_pBrowserCheck; }
     CTextProgressCtrl* Progress() const { return m_pProgress; }
     CCoolBtn* HelpButton() const { return m_pHelpButton; }
     QPushButton* ConvertButton() const { return m_pConvertButton; }
@@ -66,6 +67,7 @@ private:
     void OnAddFiles();
     void OnBrowse();
     void OnFillOption();
+    void OnBrowserRules();
     void OnHelp();
     void OnAbout();
     bool PrepareOutputFolder();
@@ -93,6 +95,7 @@ private:
     QLineEdit* m_pFolderEdit = nullptr;
     QPushButton* m_pBrowseButton = nullptr;
     QCheckBox* m_pFillCheck = nullptr;
+    QCheckBox* m_pBrowserCheck = nullptr;
     CTextProgressCtrl* m_pProgress = nullptr;
     CCoolBtn* m_pHelpButton = nullptr;
     QPushButton* m_pConvertButton = nullptr;

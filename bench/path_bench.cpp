@@ -60,7 +60,7 @@ double Seconds(std::chrono::steady_clock::time_point start) {
 // Path vertices of the drawing, counted by the parser alone; also its time.
 size_t CountVertices(const std::string& svg, double& seconds) {
     CSvgConverter conv;
-    vx::CPathReaderState state = conv.PathReaderState();
+    vx::CPathReaderState& state = conv.PathReaderState();
     size_t vertices = 0;
     const auto start = std::chrono::steady_clock::now();
     for (size_t at = svg.find(" d=\""); at != std::string::npos; at = svg.find(" d=\"", at)) {

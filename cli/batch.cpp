@@ -118,6 +118,7 @@ int ThreadsPerFile(const CCommandLine& options, size_t workers) {
 void ConfigureConverter(CSvgConverter& converter, const CCommandLine& options, size_t workers) {
     converter.m_bFillOption = options.fill ? 1 : 0;
     converter.SetThreads(ThreadsPerFile(options, workers));
+    converter.SetSvgRules(options.svgRules);
     converter.m_imageFetch.allowNetwork = options.download;
     converter.m_strOutputFolder = options.outputFolder;
     converter.SetCancelFlag(&InterruptFlag());

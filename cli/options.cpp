@@ -21,6 +21,7 @@ const char kUsageText[] =
     "  --fill                write filled paths, rectangles and symbols as solid hatches (default)\n"
     "  --no-fill             draw filled paths and rectangles as outlines only\n"
     "  --no-download         never fetch http:// or https:// images (they are left out)\n"
+    "  --svg-rules=RULES     classic (default) or browser: how the SVG is read, see below\n"
     "  -j, --jobs=N          convert on N workers, 1 to 256 (default 1); see below\n"
     "  --threads=N           threads per file, 1 or 2: with 2 the DXF is formatted and\n"
     "                        written beside the reading (the same bytes). Default: 2 for\n"
@@ -41,10 +42,20 @@ const char kUsageText[] =
     "blanks in styles (fill: red) are read as browsers read them. A file without an svg\n"
     "element fails: \"not an SVG drawing\".\n"
     "\n"
+    "Two readings. classic (the default) reads by Vextora's fixed rules, described\n"
+    "next; choose it for drawings made for it and when earlier DXFs must stay the same.\n"
+    "browser reads as a browser draws: style sheets and class, inherited styles,\n"
+    "every transform (rotate and skew too), use of any element, hidden shapes left out,\n"
+    "overlapping nonzero fills united, colours matched by eye; a root sized in mm, cm,\n"
+    "in, pt, pc or px gives a DXF in millimetres ($INSUNITS 4). Choose it for drawings\n"
+    "from Inkscape, Illustrator, icon sets and the web. Not read in either: clip paths,\n"
+    "masks, filters, patterns (their fallback colour); browser: no markers, gradients\n"
+    "fill with the mean of their stops.\n"
+    "\n"
     "What is converted: line, polyline, polygon, rect (plain and rounded), circle, ellipse,\n"
     "path (every command), markers, symbols placed by use, text and tspan, image.\n"
-    "Coordinates are SVG user units with y flipped by the drawing height (no unit\n"
-    "conversion, no viewBox scaling). Curves and arcs are flattened into straight\n"
+    "Classic: coordinates are SVG user units with y flipped by the drawing height (no\n"
+    "unit conversion, no viewBox scaling). Curves and arcs are flattened into straight\n"
     "segments. Transforms: matrix, translate and scale; rotate and skew are not applied.\n"
     "Drawing state (colours, fill, layer) is carried from element to element in document\n"
     "order; each group id becomes a layer. Images named by http:// or https:// addresses\n"
@@ -74,7 +85,9 @@ const char kVersionText[] = "vextora-convert " VEXTORA_VERSION "\n";
 
 namespace {
 
-enum LongOnly { kFill = 256, kNoFill, kNoDownload, kVersion, kStdout, kFilesFrom, kReport, kThreads };
+enum LongOnly {
+    kFill = 256, kNoFill, kNoDownload, kVersion, kStdout, kFilesFrom, kReport, kSvgRules, kThreads
+};
 
 const option kOptions[] = {
     {"output", required_argument, nullptr, 'o'},
@@ -90,6 +103,7 @@ const option kOptions[] = {
     {"stdout", no_argument, nullptr, kStdout},
     {"files-from", required_argument, nullptr, kFilesFrom},
     {"report", required_argument, nullptr, kReport},
+    {"svg-rules", required_argument, nullptr, kSvgRules},
     {"threads", required_argument, nullptr, kThreads},
     {nullptr, 0, nullptr, 0},
 };
@@ -107,6 +121,15 @@ bool ParseCount(const char* text, const char* what, int most, int& count, std::s
     }
     count = int(value);
     return true;
+}
+
+bool ParseSvgRules(const std::string& text, SvgRules& rules, std::string& error) {
+    if (text == "classic" || text == "browser") {
+        rules = text == "browser" ? SvgRules::Browser : SvgRules::Classic;
+        return true;
+    }
+    error = "invalid SVG rules '" + text + "': use classic or browser";
+    return false;
 }
 
 // getopt's failure as one line: the option as the user wrote it.
@@ -132,6 +155,7 @@ bool ApplyOption(int code, CCommandLine& options, std::string& error) {
         case kStdout: options.toStdout = true; return true;
         case kFilesFrom: options.filesFrom = optarg; return true;
         case kReport: options.reportPath = optarg; return true;
+        case kSvgRules: return ParseSvgRules(optarg, options.svgRules, error);
         case kThreads: return ParseCount(optarg, "threads", kMaxThreads, options.threads, error);
         default: return false;
     }

@@ -81,6 +81,7 @@ void CSvgConverter::StartFile(const std::string& inputPath, std::string& outName
     m_strFailureReason.clear();
     m_nOutputError = 0;
     m_nNonFiniteLeftOut = 0;
+    m_nInsUnits = 0;
     m_entityCounts.clear();
     m_strOutputPath = m_strOutputFolder;
     outName = DeriveOutputName(inputPath);
@@ -142,7 +143,10 @@ bool CSvgConverter::ConvertInput(std::string inputPath, std::string* given, std:
 
         m_arrLayerNames.clear();
         m_strLayerName = "0";
-        CollectLayerNames(&m_xmlRoot);
+        if (m_svgRules == SvgRules::Browser)
+            PrepareBrowserReading();
+        else
+            CollectLayerNames(&m_xmlRoot);
         ReportProgress(15);
 
         m_nInputBytes = static_cast<long long>(inputBytes);
@@ -151,7 +155,15 @@ bool CSvgConverter::ConvertInput(std::string inputPath, std::string* given, std:
                                      std::make_unique<CDescriptorSink>(m_nOutputFd)))
                                : BeginDocument(m_strOutputPath);
         if (opened == -1) return FailToWrite();
-        WalkElement(&m_xmlRoot, std::string(), int(m_xmlRoot.GetChildCount()));
+        if (m_svgRules == SvgRules::Browser) {
+            if (!ReadAsBrowser()) {
+                AbandonDocument();
+                m_xmlRoot.Clear();
+                return false;
+            }
+        } else {
+            WalkElement(&m_xmlRoot, std::string(), int(m_xmlRoot.GetChildCount()));
+        }
         m_xmlRoot.Clear();
         if (PathBudgetSpent()) {
             // Path data beyond any real drawing's: an incomplete DXF is not a success.

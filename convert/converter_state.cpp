@@ -1,16 +1,24 @@
-// Creation and destruction of the converter: the fill option comes from the
-// profile and goes back to it; the document state starts reset.
+// Creation and destruction of the converter: the fill option and the SVG
+// rules come from the profile and go back to it; the document state starts reset.
 #include "convert/svg_converter.h"
 #include "platform/profile.h"
 
 static const char kProfileSection[] = "Vextora";
 static const char kFillOptionEntry[] = "FillOption";
+static const char kBrowserRulesEntry[] = "BrowserRules";  // 1: read as browsers draw
 
 CSvgConverter::CSvgConverter(IProfile* profile) : m_pProfile(profile) {
-    if (m_pProfile) m_bFillOption = m_pProfile->GetProfileInt(kProfileSection, kFillOptionEntry, 1);
+    if (m_pProfile) {
+        m_bFillOption = m_pProfile->GetProfileInt(kProfileSection, kFillOptionEntry, 1);
+        if (m_pProfile->GetProfileInt(kProfileSection, kBrowserRulesEntry, 0) == 1)
+            m_svgRules = SvgRules::Browser;
+    }
     ResetDocumentState();
 }
 
 CSvgConverter::~CSvgConverter() {
-    if (m_pProfile) m_pProfile->WriteProfileInt(kProfileSection, kFillOptionEntry, m_bFillOption);
+    if (!m_pProfile) return;
+    m_pProfile->WriteProfileInt(kProfileSection, kFillOptionEntry, m_bFillOption);
+    m_pProfile->WriteProfileInt(kProfileSection, kBrowserRulesEntry,
+                                m_svgRules == SvgRules::Browser ? 1 : 0);
 }

@@ -16,6 +16,7 @@
 #include <dl_dxf.h>
 
 #include "convert/records.h"
+#include "convert/svg_rules.h"
 #include "dxf/dxf_sink.h"
 #include "dxf/dxf_writer.h"
 #include "geometry/path_parser.h"
@@ -26,6 +27,10 @@ class IMessageSink;
 class IProfile;
 struct CElementKind;   // svg/element_kind.h
 struct CElementTexts;  // svg/element_texts.h
+namespace vx {
+struct CResolvedPaint;  // resolve/resolved_paint.h
+struct CEllipseImage;   // geometry/ellipse_image.h
+}
 
 // How image references that name network addresses are fetched.
 struct CImageFetchOptions {
@@ -91,6 +96,8 @@ public:
     // Emitters call this when they leave out an entity whose numbers are not
     // finite; the file gets one warning with the count at its end.
     void LeaveOutNonFinite() { ++m_nNonFiniteLeftOut; }
+    void SetSvgRules(SvgRules rules) { m_svgRules = rules; }
+    SvgRules GetSvgRules() const { return m_svgRules; }
     // What the last converted document holds: entity type name to count.
     const CEntityCounts& EntityCounts() const { return m_entityCounts; }
 
@@ -118,6 +125,25 @@ public:
                       int topCount);
     void CollectLayerNamesInto(CXML* element, std::unordered_set<std::string>& seenLower);
 
+    // ---- The browser reading (resolve/) ---------------------------------
+    // Walks the tree as a browser does; false (with the failure reason set) when
+    // use references expand beyond the work limit.
+    bool ReadAsBrowser();
+    // Before the document opens: the layer table (group ids, Inkscape layers by
+    // their labels) and the units the header declares.
+    void PrepareBrowserReading();
+    // 4 (millimetres) when the drawing has an absolute size, else 0: no $INSUNITS.
+    int m_nInsUnits = 0;
+
+    // ---- Resolved drawables (dxf/shapes/resolved_shapes.cpp) -----------
+    // Geometry in drawing coordinates (y up, output units), paint resolved.
+    void DrawResolvedPath(std::vector<CPolylinedata>& subpaths, const vx::CResolvedPaint& paint);
+    void DrawResolvedEllipse(const vx::CEllipseImage& ellipse, const vx::CResolvedPaint& paint);
+    // A TEXT at its insertion point, fontSize and angle (radians) in drawing
+    // terms; alignment 0 left, 1 centre, 2 right.
+    void DrawResolvedText(double x, double y, double fontSize, double angle, int alignment,
+                          std::string_view content, std::string_view family, int color);
+
     // ---- Colours and styles (svg/colors.cpp, svg/dxf_palette.cpp, svg/text_style.cpp)
     // Packed RGB, red in the low byte. Texts of no known form leave *known false.
     static uint32_t ParseColor(std::string_view text, bool* known = nullptr);
@@ -143,10 +169,7 @@ public:
 
     // ---- Path data reading (geometry/path_parser.h) ----------------------
     // The document's reader state, for every path, marker and symbol it reads.
-    vx::CPathReaderState PathReaderState() {
-        return {m_strPrevCommand,  m_bClosePending,   m_dLastCtrlX,
-                m_dLastCtrlY,      m_nPathPointsLeft, m_nPathTextLeft};
-    }
+    vx::CPathReaderState& PathReaderState() { return m_pathReader; }
 
     // ---- Path outline emission (dxf/shapes/path_outline.cpp, dxf/shapes/markers.cpp)
     int ConvertPath(const std::string& transform, const std::string& data,
@@ -162,13 +185,16 @@ public:
     double ScaledStrokeWidth(const CMatrix& m, double width) const;
     // The stroke width of outline vertices: the element's, else the group's.
     double OutlineStrokeWidth() const;
-    // An LWPOLYLINE in the current colour, line type and layer; its vertices
-    // follow through WriteVertex. The end clears the pending closepath.
-    void BeginPathPolyline(int count, bool closed);
+    // An LWPOLYLINE with these attributes; its vertices follow through
+    // WriteVertex. The end clears the pending closepath.
+    void BeginPathPolyline(int count, bool closed, const DL_Attributes& attributes);
     void EndPathPolyline();
-    // The whole polyline through points in DXF orientation (y already flipped);
+    // The whole polyline through points in DXF orientation (y already flipped),
+    // in the current colour, line type and layer unless attributes are given;
     // false, with nothing written, when a coordinate or the width is not finite.
     bool WriteDxfPolyline(const std::vector<CPointData>& points, bool closed, double width);
+    bool WriteDxfPolyline(const std::vector<CPointData>& points, bool closed, double width,
+                          const DL_Attributes& attributes);
 
     // ---- Symbol instances (dxf/shapes/symbol_use.cpp) --------------------
     void ConvertUse(const std::string& transform, const std::string& x, const std::string& y,
@@ -186,7 +212,7 @@ public:
     bool EndDocument();
     void ResetDocumentState();
     // True when the path parser stopped early: the document is incomplete.
-    bool PathBudgetSpent() const { return m_nPathPointsLeft <= 0 || m_nPathTextLeft <= 0; }
+    bool PathBudgetSpent() const { return m_pathReader.BudgetSpent(); }
     // NaN or infinite reals handed to the writer in the open document, else in
     // the last one ended; tests require 0 (see CDxfWriter::NonFiniteReals).
     long long NonFiniteRealsWritten() const {
@@ -279,10 +305,16 @@ public:
     void ConvertText(const std::string& transform, const std::string& fontFamily,
                      const std::string& fontSize, const std::string& content,
                      const std::string& x, const std::string& y);
+    // The STYLE entry of a font family; "Standard" for none.
+    std::string TextStyleName(std::string_view family) const;
 
     // ---- Images (dxf/shapes/images.cpp) ---------------------------------
     void ConvertImage(const std::string& x, const std::string& y, const std::string& width,
                       const std::string& height, const std::string& href);
+    // An IMAGE over the w x h area that toDrawing maps into the drawing.
+    using CPointMap = std::function<CPointData(double x, double y)>;
+    void PlaceImage(const CPointMap& toDrawing, double left, double top, double w, double h,
+                    const std::string& href);
     std::string m_strImageCaFile;  // extra certificate authorities for https images (PEM)
 
     // ==== State =========================================================
@@ -327,13 +359,8 @@ public:
     double m_dGroupStrokeWidth = 0;
 
     // Path parser state.
-    std::string m_strPrevCommand;
-    int m_bClosePending = 0;
-    double m_dLastCtrlX = 0;
-    double m_dLastCtrlY = 0;
+    vx::CPathReaderState m_pathReader{{}, 0, 0, 0, kPathPointsPerDocument, kPathTextPerDocument};
     long long m_nInputBytes = 0;  // size of the SVG being converted
-    long long m_nPathPointsLeft = kPathPointsPerDocument;  // reading stops at 0
-    long long m_nPathTextLeft = kPathTextPerDocument;      // no more path data read at 0
 
     std::string m_strMarkerStart;
     std::string m_strMarkerEnd;
@@ -358,6 +385,7 @@ public:
 
     int m_bFillOption = 1;
     int m_nThreads = 0;
+    SvgRules m_svgRules = SvgRules::Classic;
 
     // Platform services.
     CImageFetchOptions m_imageFetch;

@@ -16,16 +16,19 @@ bool IsSvgName(std::string_view name) {
 
 }  // namespace
 
-bool HoldsSvgElement(const CXML& root) {
+const CXML* FindSvgElement(const CXML& root) {
     // Depth first with a stack of our own: hostile trees are wide or deep.
     std::vector<const CXML*> pending{&root};
     while (!pending.empty()) {
         const CXML* element = pending.back();
         pending.pop_back();
-        if (IsSvgName(element->m_strTag)) return true;
-        pending.insert(pending.end(), element->Children().begin(), element->Children().end());
+        if (IsSvgName(element->m_strTag)) return element;
+        // Reversed, so that the first child comes off the stack first.
+        pending.insert(pending.end(), element->Children().rbegin(), element->Children().rend());
     }
-    return false;
+    return nullptr;
 }
+
+bool HoldsSvgElement(const CXML& root) { return FindSvgElement(root) != nullptr; }
 
 }  // namespace vx

@@ -14,7 +14,6 @@ void CSvgConverter::ResetDocumentState() {
     m_dStrokeWidth = m_dGroupStrokeWidth = 0;
     m_nColor = 0;
     m_crStroke = m_crFill = 0;
-    m_bClosePending = 0;
     // The writer refers to the sink, so it goes first.
     m_pWriter.reset();
     m_nNonFiniteReals = 0;
@@ -22,9 +21,8 @@ void CSvgConverter::ResetDocumentState() {
     m_pEndedSink.reset();
     m_markers.clear();
     m_symbols.clear();
-    m_strPrevCommand.clear();
-    m_nPathPointsLeft = kPathPointsPerDocument + kPathPointsPerInputByte * m_nInputBytes;
-    m_nPathTextLeft = kPathTextPerDocument + kPathTextPerInputByte * m_nInputBytes;
+    m_pathReader.StartDocument(kPathPointsPerDocument + kPathPointsPerInputByte * m_nInputBytes,
+                               kPathTextPerDocument + kPathTextPerInputByte * m_nInputBytes);
     m_strFontSize.clear();
     m_strFontFamily.clear();
     m_strLayerName = "0";

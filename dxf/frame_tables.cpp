@@ -14,13 +14,17 @@ DL_StyleData TextStyle(const std::string& name, const std::string& fontFile) {
 
 void CSvgConverter::WriteHeaderSection() {
     // Our own banner where dxflib's writeHeader puts its name, and no other
-    // header variable than these two.
+    // header variable than these, $INSUNITS only for a drawing of true size.
     m_pWriter->comment("Vextora");
     m_pWriter->sectionHeader();
     m_pWriter->dxfString(9, "$ACADVER");
     m_pWriter->dxfString(1, "AC1015");
     m_pWriter->dxfString(9, "$HANDSEED");
     m_pWriter->dxfHex(5, 0xFFFF);
+    if (m_nInsUnits != 0) {
+        m_pWriter->dxfString(9, "$INSUNITS");
+        m_pWriter->dxfInt(70, m_nInsUnits);
+    }
     m_pWriter->sectionEnd();
 }
 

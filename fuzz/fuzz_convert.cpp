@@ -41,7 +41,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     WriteInput(input, data, size);
 
     CSvgConverter conv;
+    // The last byte picks the fill option and the reading, so both readings see every input.
     conv.m_bFillOption = size > 0 && (data[size - 1] & 1);
+    conv.SetSvgRules(size > 0 && (data[size - 1] & 2) ? SvgRules::Browser : SvgRules::Classic);
     conv.m_imageFetch.allowNetwork = false;
     conv.m_strOutputFolder = WorkFolder();
     std::string outName;

@@ -39,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     conv.m_dHeight = 100;
     // A smaller share of points than a real document's, so that each run stays
     // quick; running out is itself a path worth fuzzing.
-    conv.m_nPathPointsLeft = 200000;
+    conv.PathReaderState().pointsLeft = 200000;
     conv.ConvertPath(transform, pathData, "4 2", "", "");
     conv.FillPath(transform, pathData);
     conv.EndDocument();

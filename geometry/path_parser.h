@@ -10,16 +10,26 @@
 namespace vx {
 
 // What the reader carries from one path data to the next within a document.
-// The document owns the values (and resets them when it opens); every reading
-// goes through these references, so a marker read while its path is drawn
-// leaves the same previous command and control point that the path then sees.
+// The document keeps one and every reading goes through it, so a marker read
+// while its path is drawn leaves the same previous command and control point
+// that the path then sees.
 struct CPathReaderState {
-    std::string& previousCommand;
-    int& closePending;  // a closepath was read and its subpath has not ended yet
-    double& lastControlX;
-    double& lastControlY;
-    long long& pointsLeft;  // reading stops at 0
-    long long& textLeft;    // no more path data is read at 0
+    std::string previousCommand;
+    int closePending = 0;  // a closepath was read and its subpath has not ended yet
+    double lastControlX = 0;
+    double lastControlY = 0;
+    long long pointsLeft = 0;  // reading stops at 0
+    long long textLeft = 0;    // no more path data is read at 0
+
+    // A new document: no previous command or pending closepath, fresh
+    // budgets. The last control point carries over from the document before.
+    void StartDocument(long long points, long long text) {
+        previousCommand.clear();
+        closePending = 0;
+        pointsLeft = points;
+        textLeft = text;
+    }
+    bool BudgetSpent() const { return pointsLeft <= 0 || textLeft <= 0; }
 };
 
 // Where the subpaths that a moveto ends go. points holds every point read

@@ -43,6 +43,7 @@ void SplitSubpaths(const std::vector<CPointData>& points,
         current.points.push_back(p);
         if (!p.subpathEnd) continue;
         if (p.closed) current.points.push_back(current.points.front());
+        current.closed = p.closed;
         subpaths.push_back(std::move(current));
         current = CPolylinedata();
     }

@@ -21,7 +21,7 @@ bool IsCollinear(const CPointData& p1, const CPointData& p2, const CPointData& p
 bool HasArea(const std::vector<CPointData>& points);
 
 // One record per subpath of a collected list; a closed subpath ends on its
-// first point again. Points after the last subpath end are dropped.
+// first point again and is marked closed. Points after the last subpath end are dropped.
 void SplitSubpaths(const std::vector<CPointData>& points, std::vector<CPolylinedata>& subpaths);
 
 }  // namespace vx

@@ -1,28 +1,38 @@
 #include "resolve/computed_style.h"
 
-#include <charconv>
-
 #include "convert/text.h"
+#include "resolve/font_size.h"
 #include "xml/xml_node.h"
+#include "xml/xml_parser.h"
 
 namespace vx {
 
 namespace {
 
 using CChosen = std::array<std::string_view, kCssPropertyCount>;
+using CDecoded = std::array<std::string, kCssPropertyCount>;
 
 size_t Index(CssProperty p) { return static_cast<size_t>(p); }
 
 bool Inherits(CssProperty p) { return p != CssProperty::Opacity && p != CssProperty::Display; }
 
-void ChoosePresentationAttributes(const CXML& element, CChosen& chosen) {
+// Attribute values arrive as written: their references are decoded here, as a
+// browser reads them (the ';' of "&quot;" must not end a declaration).
+std::string_view Decoded(const std::string& value, std::string& store) {
+    if (value.find('&') == std::string::npos) return value;
+    store = DecodeEntities(value);
+    return store;
+}
+
+// `decoded` keeps the texts the chosen values point into.
+void ChoosePresentationAttributes(const CXML& element, CChosen& chosen, CDecoded& decoded) {
     for (size_t i = 0; i < kCssPropertyCount; ++i) {
         const auto property = static_cast<CssProperty>(i);
         const std::string* value = element.FindAttribute(CssPropertyName(property));
         if (!value) continue;
-        const std::string_view trimmed = TrimView(*value);
+        std::string_view trimmed = TrimView(Decoded(*value, decoded[i]));
         // "!important" makes an attribute's value invalid, not important.
-        if (!trimmed.empty() && !Contains(trimmed, "!") && IsAcceptedValue(property, trimmed))
+        if (!trimmed.empty() && !TakeImportant(trimmed) && IsAcceptedValue(property, trimmed))
             chosen[i] = trimmed;
     }
 }
@@ -38,40 +48,6 @@ void Choose(const Declarations& declarations, bool important, CChosen& chosen) {
         if (declaration.important == important) chosen[Index(declaration.property)] = declaration.value;
     }
 }
-
-double PixelsOf(std::string_view size, bool& ok) {
-    size_t used = 0;
-    const double number = ReadNumber(size, used);
-    const std::string_view unit = size.substr(used);
-    ok = used > 0 && (unit.empty() || unit == "px");
-    return number;
-}
-
-// "2em" or "150%" against the parent's size in pixels; other sizes stay as given.
-std::string ResolveFontSize(std::string_view size, std::string_view parentSize) {
-    size_t used = 0;
-    const double number = ReadNumber(size, used);
-    const std::string_view unit = TrimView(size.substr(used));
-    bool parentOk = false;
-    const double parentPixels = PixelsOf(parentSize, parentOk);
-    if (used == 0 || !parentOk || (unit != "%" && !EqualsNoCase(unit, "em"))) return std::string(size);
-    const double pixels = Bounded(unit == "%" ? number / 100 * parentPixels : number * parentPixels);
-    char text[32];
-    return std::string(text, std::to_chars(text, text + sizeof text, pixels).ptr);
-}
-
-}  // namespace
-
-CComputedStyle CComputedStyle::Initial() {
-    CComputedStyle style;
-    const std::array<std::string_view, kCssPropertyCount> initial = {
-        "black", "1", "nonzero", "none", "1", "1", "none", "butt", "miter", "1", "inline",
-        "visible", "black", "16", "", "normal", "normal", "start", "none", "none", "none"};
-    for (size_t i = 0; i < kCssPropertyCount; ++i) style.values[i] = initial[i];
-    return style;
-}
-
-namespace {
 
 // Whether the property takes the parent's value: asked for, or not set at all
 // on an inherited property. "color: currentColor" is the parent's color too.
@@ -96,7 +72,7 @@ CComputedStyle Resolve(const CChosen& chosen, const CComputedStyle& parent) {
         } else if (TakesInitialValue(chosen[i])) {
             style.values[i] = initial.values[i];
         } else if (property == CssProperty::FontSize) {
-            style.values[i] = ResolveFontSize(chosen[i], parent.Get(CssProperty::FontSize));
+            style.values[i] = ComputeFontSize(chosen[i], parent.Get(CssProperty::FontSize));
         } else {
             style.values[i] = chosen[i];
         }
@@ -112,14 +88,27 @@ CComputedStyle Resolve(const CChosen& chosen, const CComputedStyle& parent) {
 
 }  // namespace
 
+CComputedStyle CComputedStyle::Initial() {
+    CComputedStyle style;
+    const std::array<std::string_view, kCssPropertyCount> initial = {
+        "black", "1", "nonzero", "none", "1", "1", "none", "butt", "miter", "1", "inline",
+        "visible", "black", "16", "", "normal", "normal", "start", "none", "none", "none"};
+    for (size_t i = 0; i < kCssPropertyCount; ++i) style.values[i] = initial[i];
+    return style;
+}
+
 CComputedStyle ComputeStyle(const CXML& element, const std::vector<const CXML*>& ancestors,
                             const CComputedStyle& parent, const CStyleSheet& sheet) {
     CChosen chosen{};
-    ChoosePresentationAttributes(element, chosen);
+    CDecoded decoded;
+    ChoosePresentationAttributes(element, chosen, decoded);
     std::vector<const CCssDeclaration*> ruled;
     sheet.Match(element, ancestors, ruled);
     std::vector<CCssDeclaration> inlined;
-    if (const std::string* style = element.FindAttribute("style")) ParseDeclarations(*style, inlined);
+    if (const std::string* style = element.FindAttribute("style")) {
+        std::string store;
+        ParseDeclarations(Decoded(*style, store), inlined);
+    }
     Choose(ruled, false, chosen);
     Choose(inlined, false, chosen);
     Choose(ruled, true, chosen);

@@ -28,15 +28,6 @@ bool StartsWithNumber(std::string_view value) {
     return used > 0;
 }
 
-// "red !important", "red!IMPORTANT", "red ! important": the marker comes off.
-bool TakeImportant(std::string_view& value) {
-    const size_t bang = value.rfind('!');
-    if (bang == std::string_view::npos || !EqualsNoCase(TrimView(value.substr(bang + 1)), "important"))
-        return false;
-    value = TrimView(value.substr(0, bang));
-    return true;
-}
-
 void AddDeclaration(std::string_view text, std::vector<CCssDeclaration>& out) {
     const size_t colon = text.find(':');
     if (colon == std::string_view::npos) return;
@@ -65,6 +56,14 @@ void AddDeclarations(std::string_view block, std::vector<CCssDeclaration>& out) 
 }
 
 }  // namespace
+
+bool TakeImportant(std::string_view& value) {
+    const size_t bang = value.rfind('!');
+    if (bang == std::string_view::npos || !EqualsNoCase(TrimView(value.substr(bang + 1)), "important"))
+        return false;
+    value = TrimView(value.substr(0, bang));
+    return true;
+}
 
 std::string_view CssPropertyName(CssProperty property) { return kNames[static_cast<size_t>(property)]; }
 

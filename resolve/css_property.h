@@ -32,6 +32,9 @@ bool CssPropertyNamed(std::string_view name, CssProperty& property);
 // shows through.
 bool IsAcceptedValue(CssProperty property, std::string_view value);
 
+// Takes a trailing "!important" ("! IMPORTANT" too) off the value; true when there was one.
+bool TakeImportant(std::string_view& value);
+
 // "fill: red; stroke : #00f !important" -> declarations, in order. Unknown
 // properties and unaccepted values are skipped, comments and blanks ignored,
 // malformed parts skipped without losing the rest. "marker" sets all three

@@ -40,8 +40,10 @@ bool AttributeMatches(const CAttributeTest& test, const CXML& element) {
 bool ChainMatches(const CSelector& selector, size_t first, size_t last, size_t level,
                   const CAncestry& ancestry) {
     if (level + (last - first) >= ancestry.Levels()) return false;
-    for (size_t i = first; i <= last; ++i)
+    for (size_t i = first; i <= last; ++i) {
+        ancestry.CountCheck();
         if (!CompoundMatches(selector.compounds[i], ancestry.At(level + i - first))) return false;
+    }
     return true;
 }
 

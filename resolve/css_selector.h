@@ -65,11 +65,15 @@ public:
     size_t Levels() const { return m_facts.size(); }
     // Level 0 is the element, 1 its parent, and so on up to the root.
     const CElementFacts& At(size_t level) const;
+    // How many compounds have been tried on these elements: the matching's cost.
+    uint64_t Checks() const { return m_checks; }
+    void CountCheck() const { ++m_checks; }
 
 private:
     const CXML& m_element;
     const std::vector<const CXML*>& m_ancestors;
     mutable std::vector<std::optional<CElementFacts>> m_facts;
+    mutable uint64_t m_checks = 0;
 };
 
 bool SelectorMatches(const CSelector& selector, const CAncestry& ancestry);

@@ -10,6 +10,11 @@ namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
+// Matching costs up to the compound count times the depth for every element a
+// rule is tried on. No sheet in use comes near this; a longer selector is
+// taken as one that never matches.
+constexpr size_t kMaxCompounds = 32;
+
 struct CSpecificityCounts {
     uint64_t ids = 0, classes = 0, types = 0;
     // 21 bits each; a count past that saturates instead of spilling over.
@@ -40,8 +45,9 @@ private:
 
 bool CSelectorReader::Read(CSelector& out) {
     SkipBlanks();
-    std::vector<CCompound> leftToRight;
+    std::vector<CCompound>& leftToRight = out.compounds;
     for (;;) {
+        if (leftToRight.size() == kMaxCompounds) return false;
         leftToRight.emplace_back();
         if (!ReadCompound(leftToRight.back())) return false;
         const bool blank = SkipBlanks();
@@ -54,7 +60,7 @@ bool CSelectorReader::Read(CSelector& out) {
             return false;  // '+', '~', ',' or a character no selector has
         }
     }
-    out.compounds.assign(leftToRight.rbegin(), leftToRight.rend());
+    std::reverse(leftToRight.begin(), leftToRight.end());
     out.specificity = m_counts.Packed();
     return true;
 }
@@ -63,7 +69,8 @@ bool CSelectorReader::ReadCompound(CCompound& compound) {
     const size_t start = m_pos;
     if (Peek() == '*') {
         ++m_pos;
-    } else if (ReadName(compound.type)) {
+    } else if (IsNameChar(Peek())) {
+        if (!ReadName(compound.type)) return false;
         ++m_counts.types;
     }
     for (;;) {

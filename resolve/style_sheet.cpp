@@ -80,9 +80,8 @@ void CStyleSheet::AddRule(std::string_view selectors, std::string_view block) {
     ParseDeclarations(block, declarations);
     if (declarations.empty()) return;
     const size_t first = m_declarations.size();
-    for (CCssDeclaration& declaration : declarations) m_declarations.push_back(std::move(declaration));
-    size_t start = 0;
-    while (start <= selectors.size()) {
+    const size_t rulesBefore = m_rules.size();
+    for (size_t start = 0; start <= selectors.size();) {
         size_t comma = css::FindTopLevel(selectors, start, ",");
         if (comma == npos) comma = selectors.size();
         CRule rule{{}, first, declarations.size()};
@@ -92,6 +91,8 @@ void CStyleSheet::AddRule(std::string_view selectors, std::string_view block) {
         }
         start = comma + 1;
     }
+    if (m_rules.size() == rulesBefore) return;  // no selector to apply them with
+    for (CCssDeclaration& declaration : declarations) m_declarations.push_back(std::move(declaration));
 }
 
 // Under the subject compound's most telling part: an element then looks up
@@ -118,24 +119,35 @@ void CStyleSheet::Candidates(const css::CElementFacts& facts, std::vector<uint32
     out.insert(out.end(), m_universal.begin(), m_universal.end());
 }
 
-void CStyleSheet::Match(const CXML& element, const std::vector<const CXML*>& ancestors,
-                        std::vector<const CCssDeclaration*>& out) const {
-    if (Empty()) return;
-    const css::CAncestry ancestry(element, ancestors);
-    std::vector<uint32_t> matched;
-    Candidates(ancestry.At(0), matched);
-    // Each rule is indexed once and the element's keys are distinct, so no rule comes twice.
-    matched.erase(std::remove_if(matched.begin(), matched.end(),
-                                 [&](uint32_t rule) { return !css::SelectorMatches(m_rules[rule].selector, ancestry); }),
-                  matched.end());
-    std::sort(matched.begin(), matched.end(), [&](uint32_t a, uint32_t b) {
+// Keeps the rules whose selector matches, sorted into cascade order. Each rule
+// is indexed once and the element's keys are distinct, so no rule comes twice.
+void CStyleSheet::KeepMatching(const css::CAncestry& ancestry, std::vector<uint32_t>& rules) const {
+    const uint64_t spent = m_work.load(std::memory_order_relaxed);
+    const auto fails = [&](uint32_t rule) {
+        if (spent + ancestry.Checks() >= m_workBudget) return true;
+        return !css::SelectorMatches(m_rules[rule].selector, ancestry);
+    };
+    rules.erase(std::remove_if(rules.begin(), rules.end(), fails), rules.end());
+    std::sort(rules.begin(), rules.end(), [&](uint32_t a, uint32_t b) {
         const uint64_t sa = m_rules[a].selector.specificity, sb = m_rules[b].selector.specificity;
         return sa != sb ? sa < sb : a < b;
     });
+}
+
+void CStyleSheet::Match(const CXML& element, const std::vector<const CXML*>& ancestors,
+                        std::vector<const CCssDeclaration*>& out) const {
+    if (Empty() || Exhausted()) return;
+    const css::CAncestry ancestry(element, ancestors);
+    std::vector<uint32_t> matched;
+    Candidates(ancestry.At(0), matched);
+    KeepMatching(ancestry, matched);
+    const size_t before = out.size();
     for (uint32_t rule : matched) {
         const CRule& r = m_rules[rule];
-        for (size_t i = 0; i < r.declarationCount; ++i) out.push_back(&m_declarations[r.firstDeclaration + i]);
+        for (size_t i = 0; i < r.declarationCount; ++i)
+            out.push_back(&m_declarations[r.firstDeclaration + i]);
     }
+    m_work.fetch_add(ancestry.Checks() + (out.size() - before), std::memory_order_relaxed);
 }
 
 }  // namespace vx

@@ -27,7 +27,7 @@ void CSvgConverter::FillPath(const std::string& transform, const std::string& da
     std::vector<CPointData> points;
     std::vector<CPolylinedata> subpaths;
     int drawn = 0;
-    vx::CPathReaderState state = PathReaderState();
+    vx::CPathReaderState& state = PathReaderState();
     CFillSink fill(*this, transform, subpaths);
     vx::ReadPathData(state, data, points, drawn, fill);
     CollectFillSubpath(points, transform, subpaths);  // the last subpath

@@ -7,9 +7,9 @@ void CSvgConverter::FillUse(const std::string& transform, const std::string& x,
                             const std::string& y, const std::string& href) {
     const CSymble* symbol = vx::FindLinkedSymbol(*this, href);
     if (!symbol) return;
-    vx::CPathReaderState state = PathReaderState();
+    vx::CPathReaderState& state = PathReaderState();
     std::vector<CPointData> points = vx::CollectSymbolPoints(state, symbol->path);
-    m_bClosePending = 0;
+    m_pathReader.closePending = 0;
     // The last subpath is filled too: end it as a moveto would.
     if (!points.empty()) points.back().subpathEnd = 1;
     std::vector<CPolylinedata> subpaths;

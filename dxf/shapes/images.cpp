@@ -38,16 +38,12 @@ struct CImagePlace {
     CPointData corner, u, v;
 };
 
-CPointData ToDrawing(const CSvgConverter& converter, double x, double y) {
-    converter.ApplyGroupTransforms(x, y);
-    return {x, converter.m_dHeight - y};
-}
-
-CImagePlace PlaceOf(const CSvgConverter& converter, double left, double top, double w, double h) {
+CImagePlace PlaceOf(const CSvgConverter::CPointMap& toDrawing, double left, double top, double w,
+                    double h) {
     CImagePlace place;
-    place.corner = ToDrawing(converter, left, top + h);
-    const CPointData right = ToDrawing(converter, left + w, top + h);
-    const CPointData upper = ToDrawing(converter, left, top);
+    place.corner = toDrawing(left, top + h);
+    const CPointData right = toDrawing(left + w, top + h);
+    const CPointData upper = toDrawing(left, top);
     place.u = {right.x - place.corner.x, right.y - place.corner.y};
     place.v = {upper.x - place.corner.x, upper.y - place.corner.y};
     return place;
@@ -81,10 +77,18 @@ void WarnLeftOut(IMessageSink* messages, std::string_view href, const std::strin
 void CSvgConverter::ConvertImage(const std::string& x, const std::string& y,
                                  const std::string& width, const std::string& height,
                                  const std::string& href) {
+    const CPointMap toDrawing = [this](double px, double py) {
+        ApplyGroupTransforms(px, py);
+        return CPointData(px, m_dHeight - py);
+    };
+    PlaceImage(toDrawing, vx::LeadingNumber(x), vx::LeadingNumber(y), vx::LeadingNumber(width),
+               vx::LeadingNumber(height), href);
+}
+
+void CSvgConverter::PlaceImage(const CPointMap& toDrawing, double left, double top, double w,
+                               double h, const std::string& href) {
     if (!m_pWriter) return;
-    const double left = vx::LeadingNumber(x), top = vx::LeadingNumber(y);
-    const double w = vx::LeadingNumber(width), h = vx::LeadingNumber(height);
-    const CImagePlace place = PlaceOf(*this, left, top, w, h);
+    const CImagePlace place = PlaceOf(toDrawing, left, top, w, h);
     // Checked before the picture is fetched or copied: nothing is stored for an
     // image that cannot be placed.
     if (!vx::AllFinite({place.corner.x, place.corner.y, place.u.x, place.u.y, place.v.x,

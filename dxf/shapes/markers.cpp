@@ -16,7 +16,7 @@ void CSvgConverter::WriteMarkerOutline(const CMarkdata& marker, const CPointData
     const vx::CMarkerPlacement placement(first, second, start, marker.refX, marker.refY);
     std::vector<CPointData> points;
     int drawn = 0;
-    vx::CPathReaderState state = PathReaderState();
+    vx::CPathReaderState& state = PathReaderState();
     vx::CollectPathPoints(state, marker.path, points, drawn);
     CMatrix m;
     const bool hasTransform = ParseTransform(marker.transform, m);

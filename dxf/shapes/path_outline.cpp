@@ -37,7 +37,7 @@ int CSvgConverter::ConvertPath(const std::string& transform, const std::string& 
     m_strLineType = DashLineType(dashArray);
     std::vector<CPointData> points;
     int drawn = 0;
-    vx::CPathReaderState state = PathReaderState();
+    vx::CPathReaderState& state = PathReaderState();
     COutlineSink outline(*this, transform);
     vx::ReadPathData(state, data, points, drawn, outline);
     WritePathOutline(points, transform);  // the last subpath
@@ -55,7 +55,7 @@ void CSvgConverter::WritePathOutline(std::vector<CPointData>& points,
     }
     CMatrix m;
     const bool hasTransform = ParseTransform(transform, m);
-    const bool closed = m_bClosePending || points.back().closed;
+    const bool closed = m_pathReader.closePending || points.back().closed;
     const double width = ScaledStrokeWidth(m, OutlineStrokeWidth());
     // The mapped first three and last three points, before the flip, orient the markers.
     CPointData head[3], tail[3];
@@ -99,12 +99,12 @@ void CSvgConverter::CollectFillSubpath(std::vector<CPointData>& points,
     record.points = std::move(points);
     record.width = m_dStrokeWidth;
     record.rgb = int(m_crStroke);
-    record.closed = m_bClosePending;
+    record.closed = m_pathReader.closePending;
     record.lineType = m_strLineType;
     record.color = NearestDxfColor(m_crStroke);
     fills.push_back(std::move(record));
     points.clear();
-    m_bClosePending = 0;
+    m_pathReader.closePending = 0;
 }
 
 double CSvgConverter::ScaledStrokeWidth(const CMatrix& m, double width) const {
@@ -119,19 +119,23 @@ double CSvgConverter::OutlineStrokeWidth() const {
     return m_dStrokeWidth != 0 ? m_dStrokeWidth : m_dGroupStrokeWidth;
 }
 
-void CSvgConverter::BeginPathPolyline(int count, bool closed) {
-    const DL_Attributes attributes = EntityAttributes(m_nColor, 0, m_strLineType);
+void CSvgConverter::BeginPathPolyline(int count, bool closed, const DL_Attributes& attributes) {
     m_dxf.writePolyline(*m_pWriter, DL_PolylineData(count, 0, 0, closed ? 1 : 0), attributes);
 }
 
 bool CSvgConverter::WriteDxfPolyline(const std::vector<CPointData>& points, bool closed,
                                      double width) {
+    return WriteDxfPolyline(points, closed, width, EntityAttributes(m_nColor, 0, m_strLineType));
+}
+
+bool CSvgConverter::WriteDxfPolyline(const std::vector<CPointData>& points, bool closed,
+                                     double width, const DL_Attributes& attributes) {
     if (!std::isfinite(width) || !vx::AllFinite(points.data(), points.size())) {
-        m_bClosePending = 0;
+        m_pathReader.closePending = 0;
         LeaveOutNonFinite();
         return false;
     }
-    BeginPathPolyline(int(points.size()), closed);
+    BeginPathPolyline(int(points.size()), closed, attributes);
     for (const CPointData& p : points) WriteVertex(p.x, p.y, 0, 0, width, width);
     EndPathPolyline();
     return true;
@@ -139,5 +143,5 @@ bool CSvgConverter::WriteDxfPolyline(const std::vector<CPointData>& points, bool
 
 void CSvgConverter::EndPathPolyline() {
     m_dxf.writePolylineEnd(*m_pWriter);
-    m_bClosePending = 0;
+    m_pathReader.closePending = 0;
 }

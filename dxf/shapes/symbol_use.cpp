@@ -6,7 +6,7 @@ void CSvgConverter::ConvertUse(const std::string& transform, const std::string& 
                                const std::string& y, const std::string& reference) {
     const CSymble* symbol = vx::FindLinkedSymbol(*this, reference);
     if (!symbol) return;
-    vx::CPathReaderState state = PathReaderState();
+    vx::CPathReaderState& state = PathReaderState();
     const vx::CSymbolPlacement placement = vx::PlaceSymbolInstance(*this, transform, x, y);
     const std::vector<CPointData> points = vx::CollectSymbolPoints(state, symbol->path);
     std::vector<CPointData> placed;

@@ -52,6 +52,11 @@ std::string_view CutAtClosingTag(std::string_view content, std::string_view tag)
 
 }  // namespace
 
+std::string CSvgConverter::TextStyleName(std::string_view family) const {
+    std::string style = family.empty() ? std::string() : LookupStyleName(family);
+    return style.empty() ? std::string("Standard") : style;
+}
+
 void CSvgConverter::ConvertText(const std::string& transform, const std::string& fontFamily,
                                 const std::string& fontSize, const std::string& content,
                                 const std::string& x, const std::string& y) {
@@ -59,8 +64,7 @@ void CSvgConverter::ConvertText(const std::string& transform, const std::string&
     const std::string& family = fontFamily.empty() ? m_strFontFamily : fontFamily;
     const std::string& size = fontSize.empty() ? m_strFontSize : fontSize;
     double px = vx::LeadingNumber(x), py = vx::LeadingNumber(y);
-    std::string style = family.empty() ? std::string() : LookupStyleName(family);
-    if (style.empty()) style = "Standard";
+    const std::string style = TextStyleName(family);
 
     std::string_view shown = CutAtClosingTag(content, "/text>");
     shown = CutAtClosingTag(shown, "/tspan>");
@@ -76,4 +80,19 @@ void CSvgConverter::ConvertText(const std::string& transform, const std::string&
                     DL_TextData(px, py, 0, px, py, 0, height, kWidthFactor, 0, 0, 0,
                                 DecodeEntities(shown), style, placement.angle),
                     EntityAttributes(m_nColor, 0, m_strLineType));
+}
+
+void CSvgConverter::DrawResolvedText(double x, double y, double fontSize, double angle,
+                                     int alignment, std::string_view content,
+                                     std::string_view family, int color) {
+    if (content.empty() || !m_pWriter) return;
+    const double height = fontSize * kHeightPerFontSize;
+    if (!vx::AllFinite({x, y, height, angle})) return LeaveOutNonFinite();
+    const std::string_view shown = CutAtClosingTag(CutAtClosingTag(content, "/text>"), "/tspan>");
+    // A centred or right-aligned TEXT is placed by its alignment point.
+    m_dxf.writeText(*m_pWriter,
+                    DL_TextData(x, y, 0, x, y, 0, height, kWidthFactor, 0, alignment, 0,
+                                DecodeEntities(shown), TextStyleName(family),
+                                angle == 0 ? 0 : angle),
+                    EntityAttributes(color, 0, "BYLAYER"));
 }

@@ -86,9 +86,11 @@ private:
     }
 
     // On the box itself: the check box's wide row reacts only to its box and text.
+    static void ClickCheck(QCheckBox* check) {
+        QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(6, check->height() / 2));
+    }
     static void ClickFillCheck(CVextoraDlg& dialog) {
-        QTest::mouseClick(dialog.FillCheck(), Qt::LeftButton, {},
-                          QPoint(6, dialog.FillCheck()->height() / 2));
+        ClickCheck(dialog.FillCheck());
     }
 
 private slots:
@@ -335,28 +337,37 @@ private slots:
         checkShare(0.25);
     }
 
-    void fillOptionPersistsAcrossDialogs() {
+    // The fill option and the SVG rules are both remembered in the profile.
+    void optionsPersistAcrossDialogs() {
         QSettings settings("Local AppWizard-Generated Applications", "Vextora");
         settings.remove("Vextora/FillOption");
+        settings.remove("Vextora/BrowserRules");
         {
             CVextoraDlg dialog;
             QCOMPARE(dialog.Converter().m_bFillOption, 1);
             QVERIFY(dialog.FillCheck()->isChecked());
+            QVERIFY(!dialog.BrowserCheck()->isChecked());
             dialog.show();
             ClickFillCheck(dialog);
+            ClickCheck(dialog.BrowserCheck());
             QCOMPARE(dialog.Converter().m_bFillOption, 0);
+            QVERIFY(dialog.Converter().GetSvgRules() == SvgRules::Browser);
         }
         settings.sync();
         QCOMPARE(settings.value("Vextora/FillOption").toInt(), 0);
+        QCOMPARE(settings.value("Vextora/BrowserRules").toInt(), 1);
         {
             CVextoraDlg dialog;
             QCOMPARE(dialog.Converter().m_bFillOption, 0);
             QVERIFY(!dialog.FillCheck()->isChecked());
+            QVERIFY(dialog.BrowserCheck()->isChecked());
             dialog.show();
             ClickFillCheck(dialog);
+            ClickCheck(dialog.BrowserCheck());
         }
         settings.sync();
         QCOMPARE(settings.value("Vextora/FillOption").toInt(), 1);
+        QCOMPARE(settings.value("Vextora/BrowserRules").toInt(), 0);
     }
 
     void removeDeletesTheSelectedRows() {

@@ -176,8 +176,8 @@ TEST(DocumentFrame, OpeningResetsTheDocumentStateButNotTheTables) {
     conv.m_nColor = 3;
     conv.m_crFill = conv.m_crStroke = 0xFF;
     conv.m_dStrokeWidth = conv.m_dGroupStrokeWidth = 2;
-    conv.m_bClosePending = 1;
-    conv.m_strPrevCommand = "L";
+    conv.PathReaderState().closePending = 1;
+    conv.PathReaderState().previousCommand = "L";
     conv.m_strFontSize = "12";
     conv.m_strFontFamily = "Arial";
     conv.m_strLayerName = "walls";
@@ -195,8 +195,8 @@ TEST(DocumentFrame, OpeningResetsTheDocumentStateButNotTheTables) {
     EXPECT_EQ(conv.m_crFill, 0u);
     EXPECT_EQ(conv.m_crStroke, 0u);
     EXPECT_EQ(conv.m_dStrokeWidth + conv.m_dGroupStrokeWidth, 0);
-    EXPECT_EQ(conv.m_bClosePending, 0);
-    EXPECT_TRUE(conv.m_strPrevCommand.empty());
+    EXPECT_EQ(conv.PathReaderState().closePending, 0);
+    EXPECT_TRUE(conv.PathReaderState().previousCommand.empty());
     EXPECT_TRUE(conv.m_strFontSize.empty() && conv.m_strFontFamily.empty());
     EXPECT_EQ(conv.m_strLayerName, "0");
     EXPECT_TRUE(conv.m_markers.empty() && conv.m_symbols.empty());

@@ -54,6 +54,7 @@ TEST(Garbage, FilesWithoutAnSvgElementFailAndWriteNothing) {
         {"xhtml", "<?xml version=\"1.0\"?><html><body><svgx><path d=\"M0 0 L9 9\"/>"},
     };
     CSvgConverter converter;
+    converter.SetSvgRules(vxtest::TestSvgRules());
     for (const auto& [name, bytes] : notDrawings) {
         SCOPED_TRACE(name);
         EXPECT_EQ(ConvertSvg(converter, bytes, name), "");
@@ -146,6 +147,7 @@ TEST(Garbage, ExamplesCutOffAnywhereStillConvert) {
         for (size_t cut = kStep; cut < whole.size(); cut += kStep) {
             SCOPED_TRACE(stem + " cut at " + std::to_string(cut));
             CSvgConverter converter;
+            converter.SetSvgRules(vxtest::TestSvgRules());
             converter.m_imageFetch.allowNetwork = false;
             const std::string piece = whole.substr(0, cut);
             const std::string dxf = ConvertSvg(converter, piece, stem + "-" + std::to_string(cut));

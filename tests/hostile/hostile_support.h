@@ -15,6 +15,11 @@
 
 namespace vxtest {
 
+// A one-pixel PNG as a data: reference.
+inline const char kPngData[] =
+    "data:image/png;base64,"
+    "iVBORw0KGgoAAAANSUhEUgAAAAEAAAABCAYAAAAfFcSJAAAADUlEQVR42mNk+M9QDwADhgGAWjR9awAAAABJRU5ErkJggg==";
+
 inline std::string HostileSvg(const std::string& body, const std::string& height = "100") {
     return "<svg xmlns=\"http://www.w3.org/2000/svg\" height=\"" + height + "\">\n" + body +
            "\n</svg>\n";

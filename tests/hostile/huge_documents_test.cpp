@@ -9,8 +9,8 @@
 
 #include "convert/text.h"
 #include "tests/hostile/hostile_support.h"
-#include "tests/shapes/shape_document.h"
 #include "tests/support/convert_fixture.h"
+#include "tests/support/shape_document.h"
 
 using namespace vxtest;
 

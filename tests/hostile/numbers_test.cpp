@@ -10,8 +10,8 @@
 
 #include "convert/text.h"
 #include "tests/hostile/hostile_support.h"
-#include "tests/shapes/shape_document.h"
 #include "tests/support/convert_fixture.h"
+#include "tests/support/shape_document.h"
 
 using namespace vxtest;
 
@@ -20,9 +20,6 @@ namespace {
 // Drawn after every hostile element: it must always arrive, at (1, 98)-(3, 96).
 const char kAfter[] = "<line x1=\"1\" y1=\"2\" x2=\"3\" y2=\"4\" stroke=\"#000\"/>";
 
-const char kPngData[] =
-    "data:image/png;base64,"
-    "iVBORw0KGgoAAAANSUhEUgAAAAEAAAABCAYAAAAfFcSJAAAADUlEQVR42mNk+M9QDwADhgGAWjR9awAAAABJRU5ErkJggg==";
 
 bool IsTheLineAfter(const Entity& e) {
     return e.type == "LINE" && e.Real(10) == 1 && e.Real(20) == 98 && e.Real(11) == 3 &&

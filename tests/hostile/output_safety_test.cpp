@@ -57,6 +57,7 @@ struct Sandbox {
     }
     bool ConvertPath(const std::string& inputPath) {
         CSvgConverter converter;
+        converter.SetSvgRules(vxtest::TestSvgRules());
         converter.m_imageFetch.allowNetwork = false;
         converter.m_strOutputFolder = output;
         std::string outName;

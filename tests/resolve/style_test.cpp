@@ -71,6 +71,7 @@ TEST(StyleSheet, SelectorsMatchAsInABrowser) {
         {"g rect", "r1 r2"},
         {"svg > g > rect", "r1"},
         {"g > g > rect", "r2"},
+        {"g > g > g > rect", ""},
         {"svg > g .x", "r1 r2"},        // the chain fits only one level further up
         {".a > g rect", "r2"},
         {"circle, .x", "r1 r2 c1"},
@@ -81,6 +82,8 @@ TEST(StyleSheet, SelectorsMatchAsInABrowser) {
         {"svg|rect", ""},
         {"svg:rect", ""},
         {"#1x", ""},
+        {"1x", ""},
+        {"g -2", ""},
         {".a\\:b", ""},
         {"[data-k^=v]", ""},
     };
@@ -105,6 +108,7 @@ TEST(StyleSheet, DeclarationBlocksKeepWhatIsReadable) {
         {"fill:red; /* unterminated", "fill=red;"},
         {"nonsense; fill; :red; margin:0; fill:lime", "fill=lime;"},
         {"fill:url(data:a;b); stroke:none", "fill=url(data:a;b);stroke=none;"},
+        {"font-family:'a\n;fill:red", "font-family='a;fill=red;"},  // a line ends an open string
         {"font-family:'a;b', serif;color:red", "font-family='a;b', serif;color=red;"},
         {"fill-rule:bogus; stroke-linecap:Round; opacity:half", "stroke-linecap=Round;"},
         {"marker:url(#m)", "marker-start=url(#m);marker-mid=url(#m);marker-end=url(#m);"},
@@ -137,12 +141,20 @@ TEST(ComputedStyle, CascadeInheritanceAndKeywords) {
         {"<style>.a{fill:red} .b{fill:blue}</style><rect id='t' class='b a'/>", F, "blue"},
         {"<style>.b{fill:blue}</style><style>.a{fill:red}</style><rect id='t' class='b a'/>", F, "red"},
         {"<style>rect{fill:red;fill:blue}</style><rect id='t'/>", F, "blue"},
+        {"<style>:root rect{fill:red} g g rect{fill:blue}</style><g><g><rect id='t'/></g></g>", F, "red"},
+        {"<style>[id]{fill:red} g rect{fill:blue}</style><g><rect id='t'/></g>", F, "red"},
+        {"<style>.a{fill:red!important} #t{fill:blue}</style><rect id='t' class='a'/>", F, "red"},
+        {"<style>#t{fill:blue!important} rect{fill:red!important}</style><rect id='t'/>", F, "blue"},
         {"<rect id='t' fill='red !important'/>", F, "black"},  // no important attributes
         {"<rect id='t' fill-rule='evenodd' style='fill-rule:bogus'/>", CssProperty::FillRule, "evenodd"},
+        {"<rect id='t' fill='&#x72;ed'/>", F, "red"},
+        {"<rect id='t' style='font-family:&quot;A;B&quot;;fill:red'/>", F, "red"},
         {"<g fill='red'><rect id='t'/></g>", F, "red"},
         {"<g fill='red'><rect id='t' fill='initial'/></g>", F, "black"},
         {"<g fill='red'><rect id='t' style='fill:unset'/></g>", F, "red"},
         {"<g opacity='.5'><rect id='t'/></g>", CssProperty::Opacity, "1"},
+        {"<g opacity='.5'><rect id='t' style='opacity:unset'/></g>", CssProperty::Opacity, "1"},
+        {"<g visibility='hidden'><rect id='t' visibility='bogus'/></g>", CssProperty::Visibility, "hidden"},
         {"<g opacity='.5'><rect id='t' opacity='inherit'/></g>", CssProperty::Opacity, ".5"},
         {"<g display='none'><rect id='t'/></g>", CssProperty::Display, "inline"},
         {"<g color='red'><rect id='t' stroke='CurrentColor'/></g>", CssProperty::Stroke, "red"},
@@ -151,15 +163,20 @@ TEST(ComputedStyle, CascadeInheritanceAndKeywords) {
         {"<g color='red' fill='currentColor'><rect id='t' color='blue'/></g>", F, "blue"},
         {"<g font-size='20'><text id='t' font-size='1.5em'/></g>", CssProperty::FontSize, "30"},
         {"<g font-size='20px'><g font-size='50%'><text id='t'/></g></g>", CssProperty::FontSize, "10"},
-        {"<text id='t' font-size='2rem'/>", CssProperty::FontSize, "2rem"},
+        {"<g font-size='12pt'><text id='t' font-size='smaller'/></g>", CssProperty::FontSize,
+         "13.333333333333334"},
+        {"<g font-size='4mm'><text id='t' font-size='x-large'/></g>", CssProperty::FontSize, "24"},
+        {"<g font-size='2rem'><text id='t' font-size='2em'/></g>", CssProperty::FontSize, "2em"},
         // Sheets: CDATA, entities, comments, at-rules, markup remains, broken parts.
         {"<style><![CDATA[ g > #t { fill: lime } ]]></style><g><rect id='t'/></g>", F, "lime"},
         {"<style>g &gt; #t { fill: lime }</style><g><rect id='t'/></g>", F, "lime"},
         {"<style><![CDATA[ #t { font-family: 'a&amp;b' } ]]></style><text id='t'/>", CssProperty::FontFamily,
          "'a&amp;b'"},
+        {"<style>#t{fill:red}<![CDATA[#t{fill:lime}]]></style><rect id='t'/>", F, "lime"},
+        {"<defs><svg:style><![CDATA[#t{fill:lime}]]></svg:style></defs><rect id='t'/>", F, "lime"},
         {"<style type='text/less'>#t{fill:red}</style><rect id='t'/>", F, "black"},
-        {"<style>@media print { #t { fill: red } } @import 'x.css'; #t { fill: lime }</style><rect id='t'/>", F,
-         "lime"},
+        {"<style>@media print { #t { fill: red } } @import 'x.css'; #t { fill: lime }</style>"
+         "<rect id='t'/>", F, "lime"},
         {"<style><!-- #t { fill: lime } --></style><rect id='t'/>", F, "black"},  // an XML comment
         {"<style><![CDATA[<!-- #t { fill: lime } -->]]></style><rect id='t'/>", F, "lime"},
         {"<style>#t { fill: '}' ; stroke: lime }</style><rect id='t'/>", CssProperty::Stroke, "lime"},
@@ -178,15 +195,32 @@ TEST(StyleSheet, HostileSheetsStayLinear) {
         classes += "c" + std::to_string(i) + " ";
         rules += ".c" + std::to_string(i) + "{fill:red}";
     }
-    EXPECT_EQ(Computed("<style>" + rules + "</style><rect id='t' class='" + classes + "'/>", CssProperty::Fill),
-              "red");
-    std::string deep, selector;
+    const std::string manyClasses = "<style>" + rules + "</style><rect id='t' class='" + classes + "'/>";
+    EXPECT_EQ(Computed(manyClasses, CssProperty::Fill), "red");
+    std::string deep, within = "> #t";
     for (int i = 0; i < 400; ++i) deep += "<g>";
-    for (int i = 0; i < 2000; ++i) selector += "g ";
-    EXPECT_EQ(Computed("<style>" + selector + "> #t { fill: lime }" + std::string(100000, '{') + "</style>" +
-                       deep + "<rect id='t'/>",
-                       CssProperty::Fill),
-              "black");
+    for (int i = 0; i < 31; ++i) within = "g " + within;  // 32 compounds: the most a selector may have
+    const std::string rect = "<rect id='t'/>";
+    const std::string unclosed(100000, '{');
+    const auto F = CssProperty::Fill;
+    EXPECT_EQ(Computed("<style>" + within + "{fill:lime}" + unclosed + "</style>" + deep + rect, F), "lime");
+    EXPECT_EQ(Computed("<style>g " + within + "{fill:lime}</style>" + deep + rect, F), "black");
+}
+
+TEST(StyleSheet, MatchingStopsOnceItsBudgetIsSpent) {
+    CXML root;
+    ASSERT_TRUE(LoadXml(root, "<svg><rect/><rect/></svg>", "svg", nullptr));
+    vx::CStyleSheet sheet(3);  // three compounds tried, then no more
+    sheet.Add("rect{fill:red} rect{stroke:red} rect{color:red} rect{opacity:0} rect{display:none}");
+    const std::vector<const CXML*> ancestors{&root};
+    std::vector<size_t> found;
+    for (const CXML* rect : root.Children()) {
+        std::vector<const vx::CCssDeclaration*> declarations;
+        sheet.Match(*rect, ancestors, declarations);
+        found.push_back(declarations.size());
+    }
+    EXPECT_EQ(found, (std::vector<size_t>{3, 0}));
+    EXPECT_TRUE(sheet.Exhausted());
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -12,6 +13,11 @@
 namespace fs = std::filesystem;
 
 namespace vxtest {
+
+SvgRules TestSvgRules() {
+    const char* rules = std::getenv("VX_SVG_RULES");
+    return rules && std::string(rules) == "browser" ? SvgRules::Browser : SvgRules::Classic;
+}
 
 static std::string TestSlug() {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
@@ -21,7 +27,8 @@ static std::string TestSlug() {
     std::string slug = std::string(info->test_suite_name()) + "." + info->name();
     for (char& c : slug)
         if (c == '/') c = '_';
-    return slug;
+    // The same test runs under both readings, perhaps at the same time.
+    return TestSvgRules() == SvgRules::Browser ? slug + ".browser" : slug;
 }
 
 static std::string MakeFolder(const fs::path& path) {
@@ -77,6 +84,7 @@ std::string ConvertSvg(CSvgConverter& converter, const std::string& svg, const s
 std::string ConvertSvg(const std::string& svg, bool fillOption, const std::string& name) {
     CSvgConverter converter;
     converter.m_bFillOption = fillOption ? 1 : 0;
+    converter.SetSvgRules(TestSvgRules());
     return ConvertSvg(converter, svg, name);
 }
 

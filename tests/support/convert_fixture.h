@@ -8,6 +8,10 @@
 
 namespace vxtest {
 
+// The reading the hostile-input suite runs under: VX_SVG_RULES=browser picks
+// the browser reading, anything else the classic one.
+SvgRules TestSvgRules();
+
 // A folder below test-dxf/ for this test (created, ends with '/').
 std::string TestOutputFolder();
 // A scratch folder outside test-dxf/ for inputs (created, ends with '/').
@@ -27,7 +31,7 @@ void ExpectOnlyFiniteReals(const CSvgConverter& converter);
 // or "" when the conversion failed.
 std::string ConvertSvg(CSvgConverter& converter, const std::string& svg,
                        const std::string& name = "drawing");
-// The same with a fresh converter and the given fill option.
+// The same with a fresh converter, the given fill option and TestSvgRules().
 std::string ConvertSvg(const std::string& svg, bool fillOption = true,
                        const std::string& name = "drawing");
 

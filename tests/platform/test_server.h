@@ -1,5 +1,5 @@
 #pragma once
-// Runs tests/text_images/test_server.py on 127.0.0.1 for the length of a test
+// Runs tests/platform/test_server.py on 127.0.0.1 for the length of a test
 // suite: a real web server (optionally TLS) for the download tests.
 #include <string>
 #include <sys/types.h>

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "tests/shapes/shape_document.h"
+#include "tests/support/shape_document.h"
 
 namespace {
 
@@ -18,7 +18,7 @@ TEST(PathOutline, OnePolylinePerSubpathWithClosedFlag) {
     EXPECT_EQ(Points(lines[0]), (PointList{{0, 100}, {10, 100}, {10, 90}}));
     EXPECT_EQ(lines[1].Int(70), 0);
     EXPECT_EQ(Points(lines[1]), (PointList{{5, 95}, {20, 80}}));
-    EXPECT_EQ(doc.conv.m_bClosePending, 0);
+    EXPECT_EQ(doc.conv.PathReaderState().closePending, 0);
 }
 
 TEST(PathOutline, StrokeWidthsScaledByElementAndGroupMatrices) {

@@ -1,4 +1,4 @@
-#include "tests/text_images/test_server.h"
+#include "tests/platform/test_server.h"
 
 #include <csignal>
 #include <cstdio>
@@ -14,7 +14,7 @@ bool TestServer::Start(const std::string& folder, const std::string& cert,
                        const std::string& key) {
     int pipeEnds[2];
     if (pipe(pipeEnds) != 0) return false;
-    const std::string script = std::string(VX_SOURCE_DIR) + "/tests/text_images/test_server.py";
+    const std::string script = std::string(VX_SOURCE_DIR) + "/tests/platform/test_server.py";
     m_pid = fork();
     if (m_pid == 0) {
         // The server dies with the test, and holds none of the test's output

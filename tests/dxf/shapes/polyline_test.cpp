@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "tests/shapes/shape_document.h"
+#include "tests/support/shape_document.h"
 
 using vxtest::Entity;
 using vxtest::PointList;

@@ -5,11 +5,11 @@
 #include <filesystem>
 
 #include "platform/download.h"
-#include "tests/shapes/shape_document.h"
+#include "tests/platform/test_server.h"
 #include "tests/support/convert_fixture.h"
+#include "tests/support/image_files.h"
 #include "tests/support/recorders.h"
-#include "tests/text_images/image_files.h"
-#include "tests/text_images/test_server.h"
+#include "tests/support/shape_document.h"
 
 using vxtest::ShapeDocument;
 namespace fs = std::filesystem;

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "tests/shapes/shape_document.h"
+#include "tests/support/shape_document.h"
 
 namespace {
 

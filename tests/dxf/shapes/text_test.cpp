@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "tests/shapes/shape_document.h"
 #include "tests/support/convert_fixture.h"
+#include "tests/support/shape_document.h"
 
 using vxtest::Entity;
 using vxtest::ShapeDocument;

@@ -2,10 +2,10 @@
 
 #include <filesystem>
 
-#include "tests/shapes/shape_document.h"
 #include "tests/support/convert_fixture.h"
+#include "tests/support/image_files.h"
 #include "tests/support/recorders.h"
-#include "tests/text_images/image_files.h"
+#include "tests/support/shape_document.h"
 
 using vxtest::Entity;
 using vxtest::ShapeDocument;

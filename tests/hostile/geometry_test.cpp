@@ -2,11 +2,13 @@
 
 #include <string>
 
-#include "tests/shapes/shape_document.h"
+#include "tests/support/path_reading.h"
+#include "tests/support/shape_document.h"
 
 namespace {
 
 using vxtest::Entity;
+using vxtest::Parse;
 using vxtest::ShapeDocument;
 
 // A cubic arch this tall is split to the depth limit: 131072 points.
@@ -26,7 +28,7 @@ std::string Repeated(const std::string& piece, int times) {
 
 TEST(PathBudget, DeepCurvesStopWhenTheDocumentsPointsAreSpent) {
     ShapeDocument doc;
-    doc.conv.m_nPathPointsLeft = 300000;
+    doc.conv.PathReaderState().pointsLeft = 300000;
     // Unbounded, these would be 1.3 million vertices; the curve that spends the
     // budget is still finished, nothing after it is read.
     doc.conv.ConvertPath("", "M0 0 " + Repeated(kDeepCubic, 10), "", "", "");
@@ -38,7 +40,7 @@ TEST(PathBudget, DeepCurvesStopWhenTheDocumentsPointsAreSpent) {
 
 TEST(PathBudget, MarkersAndSymbolsPlacedAgainAndAgainShareThePoints) {
     ShapeDocument doc;
-    doc.conv.m_nPathPointsLeft = 1000;
+    doc.conv.PathReaderState().pointsLeft = 1000;
     doc.conv.m_markers.push_back({"m", "", "", "M0 0 " + Repeated("l1 1 ", 99), ""});
     doc.conv.m_symbols.push_back({"s", "M0 0 " + Repeated("l1 1 ", 99)});
     // Each path draws one point and its marker 99: ten placements fit.
@@ -49,7 +51,7 @@ TEST(PathBudget, MarkersAndSymbolsPlacedAgainAndAgainShareThePoints) {
 
 TEST(PathBudget, LongMarkerTextsPlacedAgainAndAgainStopWhenTheTextIsSpent) {
     ShapeDocument doc;
-    doc.conv.m_nPathTextLeft = 12000;
+    doc.conv.PathReaderState().textLeft = 12000;
     // Closepath letters without numbers draw nothing but are read at every placement.
     doc.conv.m_markers.push_back({"z", "", "", "M0 0 L1 1 " + std::string(5000, 'z'), ""});
     for (int i = 0; i < 5; ++i) doc.conv.ConvertPath("", "M0 0 L1 0", "", "", "url(#z)");
@@ -59,10 +61,10 @@ TEST(PathBudget, LongMarkerTextsPlacedAgainAndAgainStopWhenTheTextIsSpent) {
 
 TEST(PathBudget, EveryDocumentStartsWithTheFullBudget) {
     ShapeDocument doc;
-    EXPECT_EQ(doc.conv.m_nPathPointsLeft, kPathPointsPerDocument);
-    EXPECT_EQ(doc.conv.m_nPathTextLeft, kPathTextPerDocument);
-    doc.conv.m_nPathPointsLeft = 0;
-    doc.conv.m_nPathTextLeft = 0;
+    EXPECT_EQ(doc.conv.PathReaderState().pointsLeft, kPathPointsPerDocument);
+    EXPECT_EQ(doc.conv.PathReaderState().textLeft, kPathTextPerDocument);
+    doc.conv.PathReaderState().pointsLeft = 0;
+    doc.conv.PathReaderState().textLeft = 0;
     doc.conv.ConvertPath("", "M0 0 L5 5", "", "", "");
     EXPECT_TRUE(doc.Entities("LWPOLYLINE").empty());
     auto sink = std::make_unique<CStringSink>();
@@ -71,6 +73,18 @@ TEST(PathBudget, EveryDocumentStartsWithTheFullBudget) {
     doc.conv.ConvertPath("", "M0 0 L5 5", "", "", "");
     doc.conv.EndDocument();
     EXPECT_EQ(vxtest::EntitiesOf(data->Data(), "LWPOLYLINE").size(), 1u);
+}
+
+TEST(PathParser, HostileDataEnds) {
+    // A sign right after a failed command used to repeat that command for ever.
+    EXPECT_EQ(Parse("M0 0 Q1 2 3 4 -1 2z -1 2z").xy.front(), (std::pair<double, double>(0, 0)));
+    // Unknown commands repeated by separators and blanks stay cheap to read.
+    std::string many = "M0 0";
+    for (int i = 0; i < 200000; ++i) many += ",-1e300+1e300,,";
+    many += " x" + std::string(100000, 'y');
+    for (int i = 0; i < 100000; ++i) many += " 1";
+    EXPECT_GT(Parse(many).points.size(), 1u);
+    EXPECT_EQ(Parse("M0 0 C0 1e300 1e300 1e300 1e300 0").points.size(), 2u);
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 
 #include "dxf/shapes/picture_size.h"
 #include "tests/support/convert_fixture.h"
-#include "tests/text_images/image_files.h"
+#include "tests/support/image_files.h"
 
 using vxtest::PngHead;
 

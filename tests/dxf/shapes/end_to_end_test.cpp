@@ -2,8 +2,8 @@
 // a real DXF reader (dxf_audit_all).
 #include <gtest/gtest.h>
 
-#include "tests/shapes/shape_document.h"
 #include "tests/support/convert_fixture.h"
+#include "tests/support/shape_document.h"
 
 using vxtest::Entity;
 using vxtest::PointList;

@@ -1,0 +1,288 @@
+#include "resolve/browser_walk.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "convert/svg_converter.h"
+#include "convert/text.h"
+#include "geometry/ellipse_image.h"
+#include "geometry/matrix.h"
+#include "geometry/path_parser.h"
+#include "geometry/subpaths.h"
+#include "geometry/transform_list.h"
+#include "resolve/lengths.h"
+#include "resolve/shape_paths.h"
+#include "resolve/viewport.h"
+#include "svg/number_list.h"
+#include "xml/xml_node.h"
+
+namespace vx {
+
+namespace {
+
+// use inside use inside use...: deeper than any drawing nests them.
+constexpr size_t kMaxUseDepth = 32;
+
+bool IsContainer(std::string_view name) {
+    return name == "svg" || name == "g" || name == "a" || name == "switch";
+}
+
+bool IsDrawable(std::string_view name) {
+    return name == "path" || name == "rect" || name == "circle" || name == "ellipse" ||
+           name == "line" || name == "polyline" || name == "polygon" || name == "text" ||
+           name == "image" || name == "use";
+}
+
+const std::string& Attribute(const CXML& element, std::string_view name) {
+    static const std::string kNone;
+    const std::string* value = element.FindAttribute(name);
+    return value ? *value : kNone;
+}
+
+const std::string& Reference(const CXML& element) {
+    const std::string& href = Attribute(element, "xlink:href");
+    return href.empty() ? Attribute(element, "href") : href;
+}
+
+CMatrix Translation(double x, double y) { return CMatrix{1, 0, 0, 1, x, y}; }
+
+// A nested svg or a symbol maps its viewBox onto the area it is given.
+CMatrix ViewportOf(const CXML& element, double width, double height) {
+    double box[4] = {0, 0, 0, 0};
+    const std::string& viewBox = Attribute(element, "viewBox");
+    if (ReadNumberList(viewBox, box, 4) < 4 || !(box[2] > 0) || !(box[3] > 0)) return CMatrix();
+    if (!(width > 0)) width = box[2];
+    if (!(height > 0)) height = box[3];
+    return ViewportMatrix(box[0], box[1], box[2], box[3], width, height,
+                          Attribute(element, "preserveAspectRatio"));
+}
+
+void IndexIds(const CXML& root, CElementIds& ids) {
+    std::vector<const CXML*> pending{&root};
+    while (!pending.empty()) {
+        const CXML* element = pending.back();
+        pending.pop_back();
+        if (const std::string* id = element->FindAttribute("id")) ids.emplace(*id, element);
+        pending.insert(pending.end(), element->Children().begin(), element->Children().end());
+    }
+}
+
+std::string LayerOf(const CXML& group, const std::string& parentLayer) {
+    const std::string* title = LayerTitle(group);
+    std::string name = title ? CSvgConverter::LayerNameFromId(*title) : std::string();
+    return name.empty() ? parentLayer : name;
+}
+
+int Alignment(const std::string& anchor) {
+    if (anchor == "middle") return 1;
+    if (anchor == "end") return 2;
+    return 0;
+}
+
+}  // namespace
+
+std::string_view LocalName(const std::string& tag) {
+    const size_t colon = tag.find(':');
+    std::string_view name(tag);
+    if (colon != std::string::npos && name.substr(0, colon) == "svg") name.remove_prefix(colon + 1);
+    return name;
+}
+
+const std::string* LayerTitle(const CXML& group) {
+    const std::string* mode = group.FindAttribute("inkscape:groupmode");
+    const std::string* label = group.FindAttribute("inkscape:label");
+    if (mode && *mode == "layer" && label && !TrimView(*label).empty()) return label;
+    return group.FindAttribute("id");
+}
+
+CBrowserWalk::CBrowserWalk(CSvgConverter& converter, const CXML& svg, long long visitLimit)
+    : m_conv(converter), m_svg(svg), m_visitsLeft(visitLimit) {
+    m_sheet.AddStyleElements(svg);
+    IndexIds(svg, m_ids);
+}
+
+void CBrowserWalk::Run(const CMatrix& rootToDrawing) {
+    CResolveFrame top;
+    top.toDrawing = rootToDrawing;
+    CResolveFrame frame;
+    if (!Enter(m_svg, top, frame)) return;
+    m_ancestors.push_back(&m_svg);
+    const auto& children = m_svg.Children();
+    for (size_t i = 0; i < children.size(); ++i) {
+        Walk(*children[i], frame);
+        m_conv.ReportProgress(int(15 + (i + 1) * 80.0 / children.size()));
+    }
+    m_ancestors.pop_back();
+}
+
+void CBrowserWalk::Walk(const CXML& element, const CResolveFrame& parent) {
+    const std::string_view name = LocalName(element.m_strTag);
+    // Unknown elements are not drawn, nor is anything inside them.
+    if (!IsContainer(name) && !IsDrawable(name)) return;
+    CResolveFrame frame;
+    if (!Enter(element, parent, frame)) return;
+    if (name == "use") return ExpandUse(element, frame);
+    if (IsDrawable(name)) Draw(element, name, frame);
+    if (IsContainer(name)) WalkChildren(element, frame);
+}
+
+void CBrowserWalk::WalkChildren(const CXML& element, const CResolveFrame& frame) {
+    m_ancestors.push_back(&element);
+    for (const CXML* child : element.Children()) Walk(*child, frame);
+    m_ancestors.pop_back();
+}
+
+// The frame an element draws in and hands down; false when nothing of it shows.
+bool CBrowserWalk::Enter(const CXML& element, const CResolveFrame& parent, CResolveFrame& frame) {
+    if (--m_visitsLeft < 0) return false;
+    m_conv.ThrowIfCancelled();
+    frame.style = ComputeStyle(element, m_ancestors, parent.style, m_sheet);
+    if (frame.style.Get(CssProperty::Display) == "none") return false;
+    // A group at zero opacity hides all it holds.
+    if (OpacityOf(frame.style.Get(CssProperty::Opacity)) <= 0) return false;
+    frame.toDrawing = parent.toDrawing;
+    frame.layer = parent.layer;
+    frame.textX = parent.textX;
+    frame.textY = parent.textY;
+    CMatrix own;
+    if (ParseTransformList(Attribute(element, "transform"), own))
+        frame.toDrawing = Multiply(frame.toDrawing, own);
+    const std::string_view name = LocalName(element.m_strTag);
+    if (name == "svg" && &element != &m_svg) {
+        const CMatrix at = Translation(NumberAttribute(element, "x"), NumberAttribute(element, "y"));
+        const CMatrix view = ViewportOf(element, NumberAttribute(element, "width"),
+                                        NumberAttribute(element, "height"));
+        frame.toDrawing = Multiply(frame.toDrawing, Multiply(at, view));
+    }
+    if (name == "g") frame.layer = LayerOf(element, parent.layer);
+    return true;
+}
+
+// The referenced element drawn as if it stood in place of the use, moved by
+// x and y; a symbol's viewBox maps onto the use's width and height.
+void CBrowserWalk::ExpandUse(const CXML& use, const CResolveFrame& frame) {
+    const std::string_view reference = TrimView(Reference(use));
+    if (reference.empty() || reference.front() != '#') return;
+    const auto found = m_ids.find(reference.substr(1));
+    if (found == m_ids.end()) return;
+    const CXML& target = *found->second;
+    // A use inside what it refers to would draw itself without end: browsers draw nothing for it.
+    const auto refersBack = [&target](const std::vector<const CXML*>& chain) {
+        return std::find(chain.begin(), chain.end(), &target) != chain.end();
+    };
+    const bool cycle = refersBack(m_useTargets) || refersBack(m_ancestors) || &target == &use;
+    if (cycle || m_useTargets.size() >= kMaxUseDepth) return;
+    CResolveFrame placed = frame;
+    placed.toDrawing = Multiply(frame.toDrawing, Translation(NumberAttribute(use, "x"),
+                                                             NumberAttribute(use, "y")));
+    m_useTargets.push_back(&target);
+    m_ancestors.push_back(&use);
+    if (LocalName(target.m_strTag) == "symbol") {
+        CResolveFrame symbol;
+        if (Enter(target, placed, symbol)) {
+            const double width = NumberAttribute(use, "width"), height = NumberAttribute(use, "height");
+            symbol.toDrawing = Multiply(symbol.toDrawing, ViewportOf(target, width, height));
+            WalkChildren(target, symbol);
+        }
+    } else {
+        Walk(target, placed);
+    }
+    m_ancestors.pop_back();
+    m_useTargets.pop_back();
+}
+
+void CBrowserWalk::Draw(const CXML& element, std::string_view name, const CResolveFrame& frame) {
+    m_conv.m_strLayerName = frame.layer;
+    if (name == "circle" || name == "ellipse")
+        DrawEllipse(element, name, frame);
+    else if (name == "text")
+        DrawText(element, frame);
+    else if (name == "image")
+        DrawImage(element, frame);
+    else
+        DrawShape(element, name, frame);
+}
+
+void CBrowserWalk::DrawShape(const CXML& element, std::string_view name,
+                             const CResolveFrame& frame) {
+    CResolvedPaint paint = ResolvePaint(frame.style, frame.toDrawing, m_ids);
+    std::string data;
+    if ((!paint.fill && !paint.stroke) || !ShapePathData(element, name, data)) return;
+    paint.fillAsOutline = !m_conv.m_bFillOption;
+    // Each shape is read on its own: nothing carries over from the one before.
+    CPathReaderState& state = m_conv.PathReaderState();
+    state.previousCommand.clear();
+    state.closePending = 0;
+    std::vector<CPointData> points;
+    int drawn = 0;
+    CollectPathPoints(state, data, points, drawn);
+    if (points.empty()) return;
+    points.back().subpathEnd = 1;
+    if (state.closePending) points.back().closed = 1;
+    state.closePending = 0;
+    for (CPointData& p : points) ApplyMatrix(frame.toDrawing, p.x, p.y);
+    std::vector<CPolylinedata> subpaths;
+    SplitSubpaths(points, subpaths);
+    // A closed polyline needs no repeated first point.
+    for (CPolylinedata& subpath : subpaths)
+        if (subpath.closed) subpath.points.pop_back();
+    m_conv.DrawResolvedPath(subpaths, paint);
+}
+
+void CBrowserWalk::DrawEllipse(const CXML& element, std::string_view name,
+                               const CResolveFrame& frame) {
+    CResolvedPaint paint = ResolvePaint(frame.style, frame.toDrawing, m_ids);
+    if (!paint.fill && !paint.stroke) return;
+    paint.fillAsOutline = !m_conv.m_bFillOption;
+    double rx = NumberAttribute(element, name == "circle" ? "r" : "rx");
+    double ry = name == "circle" ? rx : NumberAttribute(element, "ry");
+    // An ellipse with one radius given uses it for both.
+    if (name == "ellipse" && !element.FindAttribute("rx")) rx = ry;
+    if (name == "ellipse" && !element.FindAttribute("ry")) ry = rx;
+    CEllipseImage image;
+    if (!(rx > 0) || !(ry > 0) ||
+        !MapEllipse(frame.toDrawing, NumberAttribute(element, "cx"), NumberAttribute(element, "cy"),
+                    rx, ry, image))
+        return;
+    m_conv.DrawResolvedEllipse(image, paint);
+}
+
+void CBrowserWalk::DrawText(const CXML& element, const CResolveFrame& frame) {
+    CResolveFrame text = frame;
+    if (element.FindAttribute("x")) text.textX = NumberAttribute(element, "x");
+    if (element.FindAttribute("y")) text.textY = NumberAttribute(element, "y");
+    const CResolvedPaint paint = ResolvePaint(text.style, text.toDrawing, m_ids);
+    if (paint.fill || paint.stroke) {
+        double size = 16, x = text.textX, y = text.textY;
+        LengthUnit unit{};
+        if (ParseLength(text.style.Get(CssProperty::FontSize), size, unit))
+            size = ToUserUnits(size, unit, 16, 16);
+        ApplyMatrix(text.toDrawing, x, y);
+        const CMatrix& m = text.toDrawing;
+        m_conv.DrawResolvedText(x, y, size * LengthScale(m), std::atan2(m.b, m.a),
+                                Alignment(text.style.Get(CssProperty::TextAnchor)),
+                                TrimView(element.m_strText), text.style.Get(CssProperty::FontFamily),
+                                paint.fill ? paint.fillColor : paint.strokeColor);
+    }
+    // Spans continue from the text's position unless they give their own.
+    m_ancestors.push_back(&element);
+    for (const CXML* child : element.Children()) {
+        CResolveFrame span;
+        if (LocalName(child->m_strTag) == "tspan" && Enter(*child, text, span)) DrawText(*child, span);
+    }
+    m_ancestors.pop_back();
+}
+
+void CBrowserWalk::DrawImage(const CXML& element, const CResolveFrame& frame) {
+    if (frame.style.Get(CssProperty::Visibility) != "visible") return;
+    const CMatrix& m = frame.toDrawing;
+    const CSvgConverter::CPointMap toDrawing = [&m](double x, double y) {
+        ApplyMatrix(m, x, y);
+        return CPointData(x, y);
+    };
+    m_conv.PlaceImage(toDrawing, NumberAttribute(element, "x"), NumberAttribute(element, "y"),
+                      NumberAttribute(element, "width"), NumberAttribute(element, "height"),
+                      Reference(element));
+}
+
+}  // namespace vx

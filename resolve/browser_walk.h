@@ -1,0 +1,63 @@
+#pragma once
+// The browser reading's walk: down the element tree with each element's
+// computed style and its transform into drawing coordinates handed to its
+// children, use references expanded, and every drawable handed to the DXF
+// emitters with its paint resolved.
+#include <string>
+#include <vector>
+
+#include "convert/records.h"
+#include "resolve/computed_style.h"
+#include "resolve/paint.h"
+#include "resolve/style_sheet.h"
+
+class CSvgConverter;
+
+namespace vx {
+
+// What an element hands down to its children.
+struct CResolveFrame {
+    CMatrix toDrawing;  // the element's user units into drawing coordinates
+    CComputedStyle style = CComputedStyle::Initial();
+    std::string layer = "0";
+    double textX = 0, textY = 0;  // where a tspan without x and y starts
+};
+
+class CBrowserWalk {
+public:
+    CBrowserWalk(CSvgConverter& converter, const CXML& svg, long long visitLimit);
+    // Draws the root svg element and all it holds, starting from the root frame.
+    void Run(const CMatrix& rootToDrawing);
+    // The walk stopped at its visit limit: the drawing is incomplete.
+    bool Exhausted() const { return m_visitsLeft < 0; }
+    // The style sheets stopped matching part way: later elements lack their rules.
+    bool StylesCutShort() const { return m_sheet.Exhausted(); }
+
+private:
+    void Walk(const CXML& element, const CResolveFrame& parent);
+    void WalkChildren(const CXML& element, const CResolveFrame& frame);
+    bool Enter(const CXML& element, const CResolveFrame& parent, CResolveFrame& frame);
+    void ExpandUse(const CXML& use, const CResolveFrame& frame);
+    void Draw(const CXML& element, std::string_view name, const CResolveFrame& frame);
+    void DrawShape(const CXML& element, std::string_view name, const CResolveFrame& frame);
+    void DrawEllipse(const CXML& element, std::string_view name, const CResolveFrame& frame);
+    void DrawText(const CXML& element, const CResolveFrame& frame);
+    void DrawImage(const CXML& element, const CResolveFrame& frame);
+
+    CSvgConverter& m_conv;
+    const CXML& m_svg;
+    CStyleSheet m_sheet;
+    CElementIds m_ids;
+    std::vector<const CXML*> m_ancestors;   // root first, for selectors
+    std::vector<const CXML*> m_useTargets;  // being expanded, against cycles
+    long long m_visitsLeft;
+};
+
+// What names a group's layer: an Inkscape layer's label, which its user sees,
+// else the group's id; nullptr for neither.
+const std::string* LayerTitle(const CXML& group);
+
+// The element's name without a namespace prefix ("svg:rect" is a rect).
+std::string_view LocalName(const std::string& tag);
+
+}  // namespace vx

@@ -1,0 +1,28 @@
+#pragma once
+// The paint of one drawable from its computed style: which of fill and stroke
+// show, in which DXF colours, how wide the stroke is in drawing units.
+#include <string>
+#include <string_view>
+#include <unordered_map>
+
+#include "convert/records.h"
+#include "resolve/computed_style.h"
+#include "resolve/resolved_paint.h"
+
+class CXML;
+
+namespace vx {
+
+using CElementIds = std::unordered_map<std::string_view, const CXML*>;
+
+// toDrawing scales the stroke width; ids resolve url(#gradient) paints.
+CResolvedPaint ResolvePaint(const CComputedStyle& style, const CMatrix& toDrawing,
+                            const CElementIds& ids);
+
+// How much a matrix scales lengths: the square root of its area factor.
+double LengthScale(const CMatrix& m);
+
+// The number of an opacity ("0.5", "50%"); 1 when unreadable.
+double OpacityOf(std::string_view text);
+
+}  // namespace vx

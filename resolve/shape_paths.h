@@ -1,0 +1,18 @@
+#pragma once
+// The outline of a basic shape as path data, so that every shape of the
+// browser reading goes through the one path reader.
+#include <string>
+#include <string_view>
+
+class CXML;
+
+namespace vx {
+
+// path, rect (rounded too), line, polyline, polygon; false for any other
+// element and for a shape that draws nothing (a rect without area).
+bool ShapePathData(const CXML& element, std::string_view name, std::string& data);
+
+// The number an attribute starts with; 0 when it is missing or holds none.
+double NumberAttribute(const CXML& element, std::string_view name);
+
+}  // namespace vx

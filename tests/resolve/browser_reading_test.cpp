@@ -1,0 +1,183 @@
+// The browser reading end to end: SVG text in, DXF entities out, grouped by
+// concern (cascade, transforms, fill rule, units, layers and colours, limits).
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "tests/support/convert_fixture.h"
+#include "tests/support/dxf_groups.h"
+
+namespace {
+
+using vxtest::Entity;
+
+std::string Browser(const std::string& body, const std::string& root = "viewBox=\"0 0 100 100\"",
+                    bool fill = true) {
+    CSvgConverter converter;
+    converter.m_bFillOption = fill ? 1 : 0;
+    converter.SetSvgRules(SvgRules::Browser);
+    const std::string dxf = vxtest::ConvertSvg(
+        converter, "<svg xmlns=\"http://www.w3.org/2000/svg\" " + root + ">" + body + "</svg>",
+        "browser");
+    vxtest::ExpectOnlyFiniteReals(converter);
+    return dxf;
+}
+
+std::string Types(const std::string& dxf) {
+    std::string types;
+    for (const Entity& entity : vxtest::EntitiesOf(dxf)) types += (types.empty() ? "" : " ") + entity.type;
+    return types;
+}
+
+// The vertices of an LWPOLYLINE as "x,y" pairs rounded to 0.001.
+std::string Vertices(const Entity& polyline) {
+    const auto xs = polyline.Reals(10), ys = polyline.Reals(20);
+    std::string text;
+    for (size_t i = 0; i < xs.size(); ++i) {
+        char pair[64];
+        std::snprintf(pair, sizeof pair, "%s%g,%g", i ? " " : "", std::round(xs[i] * 1000) / 1000,
+                      std::round(ys[i] * 1000) / 1000 + 0.0);
+        text += pair;
+    }
+    return text;
+}
+
+struct CCascadeCase {
+    const char* what;
+    const char* body;
+    const char* types;  // the entities written, in order
+    int color;          // group 62 of the first, -1 to skip
+};
+
+// Entities and colours follow the style a browser computes.
+TEST(BrowserCascade, WhatIsDrawnAndInWhichColour) {
+    const CCascadeCase cases[] = {
+        {"initial fill is black, stroke none", "<rect width='10' height='10'/>", "HATCH", 7},
+        {"class rule over presentation attribute",
+         "<style>.r{fill:#f00}</style><rect class='r' fill='blue' width='10' height='10'/>", "HATCH", 1},
+        {"style attribute over id rule",
+         "<style>#a{fill:blue}</style><rect id='a' style='fill:lime' width='10' height='10'/>", "HATCH", 3},
+        {"important rule over style attribute",
+         "<style>rect{fill:blue!important}</style><rect style='fill:red' width='10' height='10'/>",
+         "HATCH", 5},
+        {"stroke inherited from the group",
+         "<g stroke='red' fill='none'><path d='M0 0L10 10'/></g>", "LWPOLYLINE", 1},
+        {"currentColor takes color", "<g color='blue'><rect fill='currentColor' width='9' height='9'/></g>",
+         "HATCH", 5},
+        {"display none hides the subtree", "<g style='display:none'><rect width='9' height='9'/></g>", "", -1},
+        {"visibility hidden hides the shape", "<rect visibility='hidden' width='9' height='9'/>", "", -1},
+        {"zero opacity hides the group", "<g opacity='0'><rect width='9' height='9'/></g>", "", -1},
+        {"fill and stroke none draw nothing", "<circle r='5' fill='none'/>", "", -1},
+        {"gradient fills with its mean stop colour",
+         "<linearGradient id='g'><stop stop-color='#f00'/><stop offset='1' stop-color='#f00'/>"
+         "</linearGradient><rect fill='url(#g)' width='9' height='9'/>", "HATCH", 1},
+        {"use of a plain group", "<defs><g id='p'><rect width='2' height='2'/></g></defs>"
+         "<use href='#p' x='5'/><use xlink:href='#p' x='10'/>", "HATCH HATCH", 7},
+        {"a use cycle draws what it can and stops",
+         "<g id='a'><rect width='2' height='2'/><use href='#a'/></g>", "HATCH", -1},
+        {"text takes its fill", "<text x='1' y='9' fill='red'>Hi</text>", "TEXT", 1},
+    };
+    for (const CCascadeCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string dxf = Browser(c.body);
+        EXPECT_EQ(Types(dxf), c.types);
+        if (c.color >= 0 && !vxtest::EntitiesOf(dxf).empty()) {
+            EXPECT_EQ(vxtest::EntitiesOf(dxf)[0].Int(62), c.color);
+        }
+    }
+}
+
+TEST(BrowserTransforms, ShapesFollowTheWholeTransformList) {
+    const std::string rotated =
+        Browser("<rect transform='translate(50 50) rotate(90)' width='10' height='4' fill='none' "
+                "stroke='black'/>");
+    const auto polylines = vxtest::EntitiesOf(rotated, "LWPOLYLINE");
+    ASSERT_EQ(polylines.size(), 1u);
+    // y flips at the viewBox height: (0,0) (0,10) (-4,10) (-4,0) around (50,50).
+    EXPECT_EQ(Vertices(polylines[0]), "50,50 50,40 46,40 46,50");
+    EXPECT_EQ(polylines[0].Int(70) & 1, 1);
+
+    const auto ellipses = vxtest::EntitiesOf(
+        Browser("<circle transform='rotate(30) scale(2 1)' r='5' fill='none' stroke='red'/>"), "ELLIPSE");
+    ASSERT_EQ(ellipses.size(), 1u);
+    EXPECT_NEAR(std::hypot(ellipses[0].Real(11), ellipses[0].Real(21)), 10, 1e-9);
+    EXPECT_NEAR(std::atan2(ellipses[0].Real(21), ellipses[0].Real(11)) * 180 / M_PI, -30, 1e-9);
+    EXPECT_NEAR(ellipses[0].Real(40), 0.5, 1e-9);
+
+    // A nested svg maps its viewBox onto its area; a symbol onto the use's.
+    const std::string nested =
+        Browser("<svg x='10' y='10' width='20' height='20' viewBox='0 0 2 2'>"
+                "<path d='M0 0H2' stroke='red'/></svg><symbol id='s' viewBox='0 0 1 1'>"
+                "<path d='M0 0H1' stroke='red'/></symbol><use href='#s' x='50' width='10' height='10'/>");
+    const auto lines = vxtest::EntitiesOf(nested, "LWPOLYLINE");
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(Vertices(lines[0]), "10,90 30,90");
+    EXPECT_EQ(Vertices(lines[1]), "50,100 60,100");
+}
+
+TEST(BrowserFillRule, NonzeroUnitesOverlapsEvenOddKeepsLoops) {
+    const std::string two = "M0 0H10V10H0Z M5 5H15V15H5Z";
+    const std::string hole = "M0 0H10V10H0Z M2 2V8H8V2Z";  // the inner loop runs the other way
+    const struct {
+        std::string d, rule;
+        int loops;
+    } cases[] = {{two, "nonzero", 1}, {two, "evenodd", 2}, {hole, "nonzero", 2}, {hole, "evenodd", 2}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.d + " " + c.rule);
+        const auto hatches =
+            vxtest::EntitiesOf(Browser("<path fill-rule='" + c.rule + "' d='" + c.d + "'/>"), "HATCH");
+        ASSERT_EQ(hatches.size(), 1u);
+        EXPECT_EQ(hatches[0].Int(91), c.loops);
+    }
+    // Without hatch fills a fill becomes an outline in the fill colour.
+    EXPECT_EQ(Types(Browser("<path fill='red' d='" + two + "'/>", "viewBox='0 0 20 20'", false)),
+              "LWPOLYLINE LWPOLYLINE");
+}
+
+TEST(BrowserUnits, AnAbsoluteRootSizeGivesMillimetres) {
+    const std::string body = "<path d='M0 0H200' stroke='red'/>";
+    const std::string mm = Browser(body, "width='100mm' height='50mm' viewBox='0 0 200 100'");
+    EXPECT_NE(mm.find("$INSUNITS\n 70\n4\n"), std::string::npos);
+    const auto line = vxtest::EntitiesOf(mm, "LWPOLYLINE");
+    ASSERT_EQ(line.size(), 1u);
+    EXPECT_EQ(Vertices(line[0]), "0,50 100,50");
+    const std::string inches = Browser(body, "width='1in' height='1in'");
+    EXPECT_EQ(Vertices(vxtest::EntitiesOf(inches, "LWPOLYLINE").at(0)), "0,25.4 52.917,25.4");
+    // Without units coordinates stay user units and the header says nothing.
+    const std::string plain = Browser(body, "width='100' height='50' viewBox='0 0 200 100'");
+    EXPECT_EQ(plain.find("$INSUNITS"), std::string::npos);
+    EXPECT_EQ(Vertices(vxtest::EntitiesOf(plain, "LWPOLYLINE").at(0)), "0,100 200,100");
+}
+
+TEST(BrowserLayersAndColours, InkscapeLabelsNameLayersAndGreysStayGrey) {
+    const std::string dxf = Browser(
+        "<g id='layer1' inkscape:groupmode='layer' inkscape:label='Cut lines' "
+        "xmlns:inkscape='http://www.inkscape.org/namespaces/inkscape'>"
+        "<g id='inner'><rect fill='#404040' width='5' height='5'/></g>"
+        "<rect fill='#000' width='5' height='5'/></g>");
+    const auto hatches = vxtest::EntitiesOf(dxf, "HATCH");
+    ASSERT_EQ(hatches.size(), 2u);
+    EXPECT_EQ(hatches[0].Str(8), "inner");
+    EXPECT_EQ(hatches[1].Str(8), "Cut lines");
+    EXPECT_TRUE(hatches[0].Int(62) >= 250 || hatches[0].Int(62) == 8) << hatches[0].Int(62);
+    EXPECT_EQ(hatches[1].Int(62), 7);
+    std::string layers;
+    for (const Entity& layer : vxtest::TableEntries(dxf, "LAYER")) layers += layer.Str(2) + ";";
+    EXPECT_NE(layers.find("Cut lines;"), std::string::npos);
+}
+
+TEST(BrowserLimits, NestedUsesThatExpandBeyondTheLimitFail) {
+    // Ten levels of ten uses: 10^10 rectangles.
+    std::string defs = "<defs><rect id='l0' width='1' height='1' fill='none'/>";
+    for (int level = 1; level <= 10; ++level) {
+        defs += "<g id='l" + std::to_string(level) + "'>";
+        for (int i = 0; i < 10; ++i) defs += "<use href='#l" + std::to_string(level - 1) + "'/>";
+        defs += "</g>";
+    }
+    CSvgConverter converter;
+    converter.SetSvgRules(SvgRules::Browser);
+    EXPECT_EQ(vxtest::ConvertSvg(converter, "<svg>" + defs + "</defs><use href='#l10'/></svg>"), "");
+    EXPECT_NE(converter.FailureReason().find("work limit"), std::string::npos);
+}
+
+}  // namespace
