@@ -10,7 +10,7 @@
 #include "app/batch_worker.h"
 #include "app/text_progress_ctrl.h"
 #include "app/vextora_dlg.h"
-#include "convert/text.h"
+#include "base/text.h"
 #include "platform/qt/desktop.h"
 
 namespace {

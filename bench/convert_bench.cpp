@@ -22,8 +22,8 @@
 #include <string_view>
 #include <vector>
 
+#include "base/text.h"
 #include "convert/svg_converter.h"
-#include "convert/text.h"
 #include "xml/xml_node.h"
 #include "xml/xml_parser.h"
 

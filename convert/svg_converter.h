@@ -15,11 +15,11 @@
 #include <dl_attributes.h>
 #include <dl_dxf.h>
 
-#include "convert/records.h"
+#include "base/records.h"
 #include "convert/svg_rules.h"
-#include "dxf/dxf_sink.h"
 #include "dxf/dxf_writer.h"
 #include "geometry/path_parser.h"
+#include "platform/output_sink.h"
 #include "xml/xml_node.h"
 
 class IProgressSink;
@@ -359,7 +359,7 @@ public:
     double m_dGroupStrokeWidth = 0;
 
     // Path parser state.
-    vx::CPathReaderState m_pathReader{{}, 0, 0, 0, kPathPointsPerDocument, kPathTextPerDocument};
+    vx::CPathReaderState m_pathReader{{}, 0, 0, 0, kPathPointsPerDocument, kPathTextPerDocument, 0};
     long long m_nInputBytes = 0;  // size of the SVG being converted
 
     std::string m_strMarkerStart;

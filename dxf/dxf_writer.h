@@ -15,7 +15,7 @@
 
 #include <dl_writer_ascii.h>
 
-#include "dxf/dxf_sink.h"
+#include "platform/output_sink.h"
 
 // Entity type name ("LINE", "HATCH", ...) to how many of it were written.
 using CEntityCounts = std::map<std::string, long, std::less<>>;

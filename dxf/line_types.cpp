@@ -1,6 +1,6 @@
 // The dash pattern table: patterns found by the raw scan become line types
 // "Dash1", "Dash2", ... that the emitters refer to by their pattern.
-#include "convert/text.h"
+#include "base/text.h"
 #include "dxf/table_index.h"
 
 namespace {

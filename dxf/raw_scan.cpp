@@ -3,8 +3,8 @@
 // collected from its text before the element walk.
 #include <algorithm>
 
+#include "base/text.h"
 #include "convert/svg_converter.h"
-#include "convert/text.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // The font table: families found by the raw scan become text styles
 // "Style-<family>" that text emission refers to by the family.
-#include "convert/text.h"
+#include "base/text.h"
 #include "dxf/table_index.h"
 
 bool CSvgConverter::AddFontFamily(std::string_view family) {

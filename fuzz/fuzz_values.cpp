@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "convert/records.h"
+#include "base/records.h"
 #include "convert/svg_converter.h"
 #include "dxf/shapes/picture_size.h"
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "geometry/finite.h"
-#include "geometry/matrix.h"
+#include "base/finite.h"
+#include "base/matrix.h"
 
 namespace vx {
 

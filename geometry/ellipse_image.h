@@ -3,7 +3,7 @@
 // (rotation, non-uniform scale, skew) turns an ellipse into an ellipse, so a
 // transformed circle or ellipse stays one exact entity instead of a polyline.
 // Everything stays in SVG coordinates (y down); the caller flips y for DXF.
-#include "convert/records.h"
+#include "base/records.h"
 
 namespace vx {
 

@@ -4,7 +4,7 @@
 // overlap or wind twice, nonzero fills what even-odd would leave open.
 #include <vector>
 
-#include "convert/records.h"
+#include "base/records.h"
 
 namespace vx {
 

@@ -1,6 +1,6 @@
 #include "geometry/flatten.h"
 
-#include "geometry/finite.h"
+#include "base/finite.h"
 
 #include <algorithm>
 #include <cmath>
@@ -46,16 +46,60 @@ void FlattenCubic(const CCubic& c, std::vector<CPointData>& points, int& drawn, 
     FlattenCubic({mx, my, px, py, qx, qy, c.x3, c.y3}, points, drawn, depth + 1);
 }
 
+// Halves the curve until both control points lie within tolerance of the
+// chord; appends each piece's end point.
+void FlattenCubicFinely(const CCubic& c, double tolerance, std::vector<CPointData>& points,
+                        int& drawn, int depth) {
+    const double dx = c.x3 - c.x0, dy = c.y3 - c.y0;
+    const double chord = std::hypot(dx, dy);
+    const auto offChord = [&](double x, double y) {
+        return chord > 0 ? std::fabs(dy * (x - c.x0) - dx * (y - c.y0)) / chord
+                         : std::hypot(x - c.x0, y - c.y0);
+    };
+    const double off = std::max(offChord(c.x1, c.y1), offChord(c.x2, c.y2));
+    if (!(off > tolerance) || depth >= kMaxCubicDepth) {
+        Append(points, c.x3, c.y3, drawn);
+        return;
+    }
+    const double ax = (c.x0 + c.x1) / 2, ay = (c.y0 + c.y1) / 2;
+    const double bx = (c.x0 + 2 * c.x1 + c.x2) / 4, by = (c.y0 + 2 * c.y1 + c.y2) / 4;
+    const double mx = (c.x0 + 3 * c.x1 + 3 * c.x2 + c.x3) / 8;
+    const double my = (c.y0 + 3 * c.y1 + 3 * c.y2 + c.y3) / 8;
+    const double px = (c.x1 + 2 * c.x2 + c.x3) / 4, py = (c.y1 + 2 * c.y2 + c.y3) / 4;
+    const double qx = (c.x2 + c.x3) / 2, qy = (c.y2 + c.y3) / 2;
+    FlattenCubicFinely({c.x0, c.y0, ax, ay, bx, by, mx, my}, tolerance, points, drawn, depth + 1);
+    FlattenCubicFinely({mx, my, px, py, qx, qy, c.x3, c.y3}, tolerance, points, drawn, depth + 1);
+}
+
+// Chords of an arc of this radius that stay within tolerance of it, for a turn.
+int ArcSamples(double radius, double sweepRadians, double tolerance) {
+    constexpr int kMaxArcSamples = 4096;
+    const double step = 2 * std::acos(std::max(-1.0, 1 - tolerance / radius));
+    const double samples = std::ceil(std::fabs(sweepRadians) / step);
+    return samples >= 1 ? int(std::min(samples, double(kMaxArcSamples))) : 1;
+}
+
 }  // namespace
 
 void AppendCubic(double x0, double y0, double x1, double y1, double x2, double y2, double x3,
-                 double y3, std::vector<CPointData>& points, int& drawn) {
+                 double y3, std::vector<CPointData>& points, int& drawn, double tolerance) {
     if (!AllFinite({x0, y0, x1, y1, x2, y2, x3, y3})) return;
+    if (tolerance > 0) {
+        Append(points, x0, y0, drawn);
+        FlattenCubicFinely({x0, y0, x1, y1, x2, y2, x3, y3}, tolerance, points, drawn, 0);
+        return;
+    }
     FlattenCubic({x0, y0, x1, y1, x2, y2, x3, y3}, points, drawn, 0);
 }
 
 void AppendQuadratic(std::vector<CPointData>& points, double x0, double y0, double x1, double y1,
-                     double x2, double y2, int& drawn) {
+                     double x2, double y2, int& drawn, double tolerance) {
+    if (tolerance > 0) {
+        // The same curve as a cubic: control points two thirds of the way to the quadratic's.
+        AppendCubic(x0, y0, x0 + 2 * (x1 - x0) / 3, y0 + 2 * (y1 - y0) / 3, x2 + 2 * (x1 - x2) / 3,
+                    y2 + 2 * (y1 - y2) / 3, x2, y2, points, drawn, tolerance);
+        return;
+    }
     const float fx0 = float(x0), fy0 = float(y0), fx1 = float(x1), fy1 = float(y1);
     const float fx2 = float(x2), fy2 = float(y2);
     float xs[6], ys[6];
@@ -115,7 +159,8 @@ CArcCentre ArcToCenter(double x0, double y0, double rx, double ry, double rotati
 }
 
 void AppendArc(double x0, double y0, double rx, double ry, double rotationDegrees, bool largeArc,
-               bool sweep, double x, double y, std::vector<CPointData>& points, int& drawn) {
+               bool sweep, double x, double y, std::vector<CPointData>& points, int& drawn,
+               double tolerance) {
     if (!AllFinite({x0, y0, rx, ry, rotationDegrees, x, y})) return;
     const CArcCentre arc = ArcToCenter(x0, y0, rx, ry, rotationDegrees, largeArc, sweep, x, y);
     if (arc.code == 0) {
@@ -123,8 +168,11 @@ void AppendArc(double x0, double y0, double rx, double ry, double rotationDegree
         const double phi = rotationDegrees * kPi / 180;
         const double cosPhi = std::cos(phi), sinPhi = std::sin(phi);
         const double start = arc.startDegrees * kRadiansPerDegree;
-        const double step = arc.sweepDegrees / 20 * kRadiansPerDegree;
-        for (int i = 0; i < 20; ++i) {
+        const int samples = tolerance > 0 ? ArcSamples(std::max(arc.rx, arc.ry),
+                                                       arc.sweepDegrees * kRadiansPerDegree, tolerance)
+                                          : 20;
+        const double step = arc.sweepDegrees / samples * kRadiansPerDegree;
+        for (int i = 0; i < samples; ++i) {
             const double t = start + i * step;
             const double ct = std::cos(t), st = std::sin(t);
             Append(points, arc.cx + arc.rx * cosPhi * ct - arc.ry * sinPhi * st,

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "convert/text.h"
+#include "base/text.h"
 
 namespace vx {
 

@@ -2,7 +2,7 @@
 // Where the points of a marker land at the start or end of a path.
 #include <string_view>
 
-#include "convert/records.h"
+#include "base/records.h"
 
 namespace vx {
 

@@ -1,6 +1,6 @@
 #include "geometry/path_numbers.h"
 
-#include "convert/text.h"
+#include "base/text.h"
 
 namespace vx {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "convert/text.h"
+#include "base/text.h"
 #include "geometry/flatten.h"
 #include "geometry/path_commands.h"
 #include "geometry/path_numbers.h"
@@ -134,7 +134,7 @@ bool CPathReader::Cubic(bool relative, std::string_view args, bool afterMoveto) 
     Offset(relative, v, 3);
     // The first flat piece appends the start point again.
     if (afterMoveto && !m_points.empty()) m_points.pop_back();
-    AppendCubic(m_x, m_y, v[0], v[1], v[2], v[3], v[4], v[5], m_points, m_drawn);
+    AppendCubic(m_x, m_y, v[0], v[1], v[2], v[3], v[4], v[5], m_points, m_drawn, m_state.tolerance);
     m_state.lastControlX = v[2];
     m_state.lastControlY = v[3];
     m_x = v[4];
@@ -151,7 +151,7 @@ void CPathReader::SmoothCubic(bool relative, std::string_view args, bool afterCu
         x1 = 2 * m_x - m_state.lastControlX;
         y1 = 2 * m_y - m_state.lastControlY;
     }
-    AppendCubic(m_x, m_y, x1, y1, v[0], v[1], v[2], v[3], m_points, m_drawn);
+    AppendCubic(m_x, m_y, x1, y1, v[0], v[1], v[2], v[3], m_points, m_drawn, m_state.tolerance);
     m_state.lastControlX = v[0];
     m_state.lastControlY = v[1];
     m_x = v[2];
@@ -162,7 +162,7 @@ void CPathReader::Quadratic(bool relative, std::string_view args) {
     double v[4];
     if (!ParseNumberList(args, v, 4, m_state.closePending)) return;
     Offset(relative, v, 2);
-    AppendQuadratic(m_points, m_x, m_y, v[0], v[1], v[2], v[3], m_drawn);
+    AppendQuadratic(m_points, m_x, m_y, v[0], v[1], v[2], v[3], m_drawn, m_state.tolerance);
     m_state.lastControlX = v[0];
     m_state.lastControlY = v[1];
     m_x = v[2];
@@ -175,7 +175,7 @@ void CPathReader::SmoothQuadratic(bool relative, std::string_view args, bool aft
     if (!afterQuadratic) return;  // nothing to reflect: the T is skipped
     Offset(relative, v, 1);
     const double x1 = 2 * m_x - m_state.lastControlX, y1 = 2 * m_y - m_state.lastControlY;
-    AppendQuadratic(m_points, m_x, m_y, x1, y1, v[0], v[1], m_drawn);
+    AppendQuadratic(m_points, m_x, m_y, x1, y1, v[0], v[1], m_drawn, m_state.tolerance);
     m_state.lastControlX = x1;
     m_state.lastControlY = y1;
     m_x = v[0];
@@ -190,7 +190,7 @@ bool CPathReader::Arc(bool relative, std::string_view args) {
         arc.y += m_y;
     }
     AppendArc(m_x, m_y, arc.rx, arc.ry, arc.rotation, arc.largeArc, arc.sweep, arc.x, arc.y,
-                  m_points, m_drawn);
+                  m_points, m_drawn, m_state.tolerance);
     m_x = arc.x;
     m_y = arc.y;
     return true;

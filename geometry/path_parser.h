@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "convert/records.h"
+#include "base/records.h"
 
 namespace vx {
 
@@ -20,6 +20,9 @@ struct CPathReaderState {
     double lastControlY = 0;
     long long pointsLeft = 0;  // reading stops at 0
     long long textLeft = 0;    // no more path data is read at 0
+    // Above 0, curves are flattened to within this distance (the reading's
+    // units); 0 keeps the fixed sample counts.
+    double tolerance = 0;
 
     // A new document: no previous command or pending closepath, fresh
     // budgets. The last control point carries over from the document before.

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "convert/records.h"
+#include "base/records.h"
 
 namespace vx {
 

@@ -1,7 +1,7 @@
 #include "geometry/symbol_placement.h"
 
-#include "convert/text.h"
-#include "geometry/matrix.h"
+#include "base/matrix.h"
+#include "base/text.h"
 
 namespace vx {
 

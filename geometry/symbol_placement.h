@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "convert/records.h"
+#include "base/records.h"
 #include "geometry/path_parser.h"
 
 namespace vx {

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "convert/text.h"
-#include "geometry/finite.h"
+#include "base/finite.h"
+#include "base/text.h"
 
 namespace vx {
 

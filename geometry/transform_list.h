@@ -3,7 +3,7 @@
 // composed in order, or nothing at all when any part of the list is invalid.
 #include <string_view>
 
-#include "convert/records.h"
+#include "base/records.h"
 
 namespace vx {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "convert/text.h"
+#include "base/text.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <memory>
 #include <mutex>
 
-#include "dxf/dxf_sink.h"
+#include "platform/output_sink.h"
 
 namespace {
 

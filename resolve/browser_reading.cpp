@@ -2,9 +2,9 @@
 // before the document opens, then the walk from the outermost svg element.
 #include <unordered_set>
 
+#include "base/text.h"
 #include "convert/svg_converter.h"
 #include "convert/svg_element.h"
-#include "convert/text.h"
 #include "platform/message_sink.h"
 #include "resolve/browser_walk.h"
 #include "resolve/root_frame.h"
@@ -42,7 +42,7 @@ bool CSvgConverter::ReadAsBrowser() {
     const CXML* svg = vx::FindSvgElement(m_xmlRoot);
     if (!svg) return true;
     vx::CBrowserWalk walk(*this, *svg, kVisitsPerDocument + m_nInputBytes * kVisitsPerInputByte);
-    walk.Run(vx::RootFrame(*svg).toDrawing);
+    walk.Run(vx::RootFrame(*svg));
     if (walk.StylesCutShort() && m_pMessages)
         m_pMessages->Warn("style sheet rules applied only in part: matching beyond the work limit");
     if (walk.Exhausted())

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cmath>
 
+#include "base/matrix.h"
+#include "base/text.h"
 #include "convert/svg_converter.h"
-#include "convert/text.h"
 #include "geometry/ellipse_image.h"
-#include "geometry/matrix.h"
 #include "geometry/path_parser.h"
 #include "geometry/subpaths.h"
 #include "geometry/transform_list.h"
@@ -101,9 +101,10 @@ CBrowserWalk::CBrowserWalk(CSvgConverter& converter, const CXML& svg, long long 
     IndexIds(svg, m_ids);
 }
 
-void CBrowserWalk::Run(const CMatrix& rootToDrawing) {
+void CBrowserWalk::Run(const CRootFrame& root) {
+    m_flatness = root.flatness;
     CResolveFrame top;
-    top.toDrawing = rootToDrawing;
+    top.toDrawing = root.toDrawing;
     CResolveFrame frame;
     if (!Enter(m_svg, top, frame)) return;
     m_ancestors.push_back(&m_svg);
@@ -215,7 +216,11 @@ void CBrowserWalk::DrawShape(const CXML& element, std::string_view name,
     state.closePending = 0;
     std::vector<CPointData> points;
     int drawn = 0;
+    // Curves as fine in the drawing wherever the transform puts them.
+    const double scale = LengthScale(frame.toDrawing);
+    state.tolerance = std::isfinite(scale) && scale > 0 ? m_flatness / scale : 0;
     CollectPathPoints(state, data, points, drawn);
+    state.tolerance = 0;
     if (points.empty()) return;
     points.back().subpathEnd = 1;
     if (state.closePending) points.back().closed = 1;

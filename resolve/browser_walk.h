@@ -6,9 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "convert/records.h"
+#include "base/records.h"
 #include "resolve/computed_style.h"
 #include "resolve/paint.h"
+#include "resolve/root_frame.h"
 #include "resolve/style_sheet.h"
 
 class CSvgConverter;
@@ -27,7 +28,7 @@ class CBrowserWalk {
 public:
     CBrowserWalk(CSvgConverter& converter, const CXML& svg, long long visitLimit);
     // Draws the root svg element and all it holds, starting from the root frame.
-    void Run(const CMatrix& rootToDrawing);
+    void Run(const CRootFrame& root);
     // The walk stopped at its visit limit: the drawing is incomplete.
     bool Exhausted() const { return m_visitsLeft < 0; }
     // The style sheets stopped matching part way: later elements lack their rules.
@@ -51,6 +52,7 @@ private:
     std::vector<const CXML*> m_ancestors;   // root first, for selectors
     std::vector<const CXML*> m_useTargets;  // being expanded, against cycles
     long long m_visitsLeft;
+    double m_flatness = 0;  // drawing units
 };
 
 // What names a group's layer: an Inkscape layer's label, which its user sees,

@@ -1,6 +1,6 @@
 #include "resolve/computed_style.h"
 
-#include "convert/text.h"
+#include "base/text.h"
 #include "resolve/font_size.h"
 #include "xml/xml_node.h"
 #include "xml/xml_parser.h"

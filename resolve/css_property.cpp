@@ -3,7 +3,7 @@
 #include <array>
 #include <initializer_list>
 
-#include "convert/text.h"
+#include "base/text.h"
 #include "resolve/css_text.h"
 
 namespace vx {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "convert/text.h"
+#include "base/text.h"
 #include "xml/xml_node.h"
 
 namespace vx::css {

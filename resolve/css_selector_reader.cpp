@@ -1,6 +1,6 @@
 #include <algorithm>
 
-#include "convert/text.h"
+#include "base/text.h"
 #include "resolve/css_selector.h"
 #include "resolve/css_text.h"
 

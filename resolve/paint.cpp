@@ -2,8 +2,8 @@
 
 #include <cmath>
 
+#include "base/text.h"
 #include "convert/svg_converter.h"
-#include "convert/text.h"
 #include "resolve/lengths.h"
 #include "svg/perceptual_palette.h"
 #include "xml/xml_node.h"

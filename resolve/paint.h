@@ -5,7 +5,7 @@
 #include <string_view>
 #include <unordered_map>
 
-#include "convert/records.h"
+#include "base/records.h"
 #include "resolve/computed_style.h"
 #include "resolve/resolved_paint.h"
 

@@ -1,5 +1,7 @@
 #include "resolve/root_frame.h"
 
+#include <cmath>
+
 #include "geometry/transform_list.h"
 #include "resolve/lengths.h"
 #include "resolve/viewport.h"
@@ -39,6 +41,15 @@ bool AbsoluteSize(const CXML& svg, double& widthMm, double& heightMm) {
     return widthMm > 0 && heightMm > 0;
 }
 
+constexpr double kFlatnessPerDiagonal = 2.5e-4;
+constexpr double kFlatnessWithoutSize = 0.01;
+
+double FlatnessFor(double width, double height) {
+    const double diagonal = std::hypot(width, height);
+    return std::isfinite(diagonal) && diagonal > 0 ? diagonal * kFlatnessPerDiagonal
+                                                   : kFlatnessWithoutSize;
+}
+
 // y runs down in SVG and up in DXF: y becomes height - y.
 CMatrix FlipAt(double height) { return CMatrix{1, 0, 0, -1, 0, height}; }
 
@@ -59,14 +70,21 @@ CRootFrame RootFrame(const CXML& svg) {
         const CMatrix toMillimetres{kMillimetresPerPixel, 0, 0, kMillimetresPerPixel, 0, 0};
         frame.toDrawing = Multiply(FlipAt(heightMm), Multiply(toMillimetres, toPixels));
         frame.insUnits = 4;
+        frame.flatness = FlatnessFor(widthMm, heightMm);
         return frame;
     }
-    double flipHeight = 0;
-    if (viewBox.valid)
+    double flipHeight = 0, width = 0, height = 0;
+    if (viewBox.valid) {
         flipHeight = viewBox.box[3] - viewBox.box[1];
-    else if (const std::string* height = svg.FindAttribute("height"))
-        ReadNumberList(*height, &flipHeight, 1);
+        width = viewBox.box[2];
+        height = viewBox.box[3];
+    } else {
+        if (const std::string* text = svg.FindAttribute("height")) ReadNumberList(*text, &height, 1);
+        if (const std::string* text = svg.FindAttribute("width")) ReadNumberList(*text, &width, 1);
+        flipHeight = height;
+    }
     frame.toDrawing = FlipAt(flipHeight);
+    frame.flatness = FlatnessFor(width, height);
     return frame;
 }
 

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "convert/text.h"
+#include "base/text.h"
 #include "xml/xml_node.h"
 
 namespace vx {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "convert/text.h"
+#include "base/text.h"
 #include "resolve/css_text.h"
 #include "xml/xml_node.h"
 #include "xml/xml_parser.h"

@@ -2,7 +2,7 @@
 // The viewBox of an svg (or symbol, marker ...) fitted into its viewport.
 #include <string_view>
 
-#include "convert/records.h"
+#include "base/records.h"
 
 namespace vx {
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "base/text.h"
 #include "convert/svg_converter.h"
-#include "convert/text.h"
 #include "svg/color_keywords.h"
 
 namespace {

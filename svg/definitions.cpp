@@ -1,8 +1,8 @@
 // Marker and symbol definitions: recorded while the walker passes them, looked
 // up when a path names a marker or a use names a symbol. Only the simple form
 // is understood, a definition whose shape is a direct path child.
+#include "base/text.h"
 #include "convert/svg_converter.h"
-#include "convert/text.h"
 #include "dxf/table_index.h"
 
 namespace {

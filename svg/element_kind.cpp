@@ -1,6 +1,6 @@
 #include "svg/element_kind.h"
 
-#include "convert/text.h"
+#include "base/text.h"
 
 using vx::EqualsNoCase;
 

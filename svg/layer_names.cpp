@@ -1,7 +1,7 @@
 // Layer names: the id of every group, collected before the DXF tables are
 // written, and the one rule that turns an id into a valid DXF layer name.
+#include "base/text.h"
 #include "convert/svg_converter.h"
-#include "convert/text.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "svg/number_list.h"
 
-#include "convert/text.h"
+#include "base/text.h"
 
 namespace vx {
 

@@ -1,7 +1,7 @@
 // The style of a text element: its fill colour becomes the current colour,
 // and the font family and size go to the text emitter.
+#include "base/text.h"
 #include "convert/svg_converter.h"
-#include "convert/text.h"
 
 void CSvgConverter::ParseTextStyle(std::string_view style, std::string& fontSize,
                                    std::string& fontFamily) {

@@ -2,8 +2,8 @@
 // own matrix and the matrices of the enclosing groups.
 #include <algorithm>
 
+#include "base/matrix.h"
 #include "convert/svg_converter.h"
-#include "geometry/matrix.h"
 #include "svg/number_list.h"
 
 void CSvgConverter::ResetTransforms() {

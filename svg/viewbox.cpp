@@ -1,6 +1,6 @@
 // The viewBox sets the drawing size; its height is what flips y.
+#include "base/text.h"
 #include "convert/svg_converter.h"
-#include "convert/text.h"
 #include "svg/number_list.h"
 
 void CSvgConverter::ParseViewBox(std::string_view text) {

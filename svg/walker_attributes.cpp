@@ -1,8 +1,8 @@
 // The walker's attribute pass: for each attribute in name order, the row of the
 // element's kind that matches it. Because the list is sorted, a later row can
 // undo an earlier one (style is seen after fill and stroke, viewBox after height).
+#include "base/text.h"
 #include "convert/svg_converter.h"
-#include "convert/text.h"
 #include "svg/element_kind.h"
 #include "svg/element_texts.h"
 

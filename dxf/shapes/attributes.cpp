@@ -1,5 +1,5 @@
+#include "base/text.h"
 #include "convert/svg_converter.h"
-#include "convert/text.h"
 
 void CSvgConverter::SetEntityLayer(DL_Attributes& attributes) const {
     attributes.setLayer(m_strLayerName.empty() ? std::string("0") : m_strLayerName);

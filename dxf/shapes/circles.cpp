@@ -1,9 +1,9 @@
 #include <cmath>
 
+#include "base/finite.h"
+#include "base/text.h"
 #include "convert/svg_converter.h"
-#include "convert/text.h"
 #include "dxf/shapes/shape_constants.h"
-#include "geometry/finite.h"
 
 void CSvgConverter::ConvertCircle(int fill, const std::string& transform, const std::string& cx,
                                   const std::string& cy, const std::string& r,

@@ -1,9 +1,9 @@
 #include <cmath>
 
+#include "base/finite.h"
+#include "base/text.h"
 #include "convert/svg_converter.h"
-#include "convert/text.h"
 #include "dxf/shapes/shape_constants.h"
-#include "geometry/finite.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "dxf/shapes/image_names.h"
 
-#include "convert/text.h"
+#include "base/text.h"
 
 namespace vx {
 

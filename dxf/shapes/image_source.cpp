@@ -6,11 +6,11 @@
 #include <filesystem>
 #include <memory>
 
-#include "convert/text.h"
-#include "dxf/dxf_sink.h"
+#include "base/text.h"
 #include "dxf/shapes/image_names.h"
 #include "platform/base64.h"
 #include "platform/download.h"
+#include "platform/output_sink.h"
 
 namespace fs = std::filesystem;
 

@@ -5,9 +5,9 @@
 #include <cmath>
 #include <filesystem>
 
+#include "base/finite.h"
+#include "base/text.h"
 #include "convert/svg_converter.h"
-#include "convert/text.h"
-#include "geometry/finite.h"
 #include "dxf/shapes/image_names.h"
 #include "dxf/shapes/image_source.h"
 #include "dxf/shapes/picture_size.h"

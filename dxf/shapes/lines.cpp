@@ -1,6 +1,6 @@
+#include "base/finite.h"
+#include "base/text.h"
 #include "convert/svg_converter.h"
-#include "convert/text.h"
-#include "geometry/finite.h"
 
 void CSvgConverter::ConvertLine(const std::string& transform, const std::string& x1,
                                 const std::string& y1, const std::string& x2,

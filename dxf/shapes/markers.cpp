@@ -1,5 +1,5 @@
+#include "base/text.h"
 #include "convert/svg_converter.h"
-#include "convert/text.h"
 #include "geometry/marker_placement.h"
 #include "geometry/path_parser.h"
 #include "geometry/subpaths.h"

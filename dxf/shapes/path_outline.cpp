@@ -1,8 +1,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "base/finite.h"
 #include "convert/svg_converter.h"
-#include "geometry/finite.h"
 #include "geometry/path_parser.h"
 #include "geometry/subpaths.h"
 

@@ -1,6 +1,6 @@
 #include "dxf/shapes/points_list.h"
 
-#include "convert/text.h"
+#include "base/text.h"
 
 namespace vx {
 

@@ -3,7 +3,7 @@
 #include <string_view>
 #include <vector>
 
-#include "convert/records.h"
+#include "base/records.h"
 
 namespace vx {
 

@@ -1,6 +1,6 @@
+#include "base/finite.h"
 #include "convert/svg_converter.h"
 #include "dxf/shapes/points_list.h"
-#include "geometry/finite.h"
 
 void CSvgConverter::ConvertPolyline(const std::string& transform, const std::string& points,
                                     const std::string& dashArray, bool closed) {

@@ -1,9 +1,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "base/finite.h"
+#include "base/text.h"
 #include "convert/svg_converter.h"
-#include "convert/text.h"
-#include "geometry/finite.h"
 
 namespace {
 

@@ -2,11 +2,11 @@
 // ellipses, all given in drawing coordinates with their paint resolved.
 #include <cmath>
 
+#include "base/finite.h"
 #include "convert/svg_converter.h"
 #include "dxf/shapes/shape_constants.h"
 #include "geometry/ellipse_image.h"
 #include "geometry/fill_union.h"
-#include "geometry/finite.h"
 #include "resolve/resolved_paint.h"
 
 namespace {

@@ -2,10 +2,10 @@
 #include <cmath>
 #include <initializer_list>
 
+#include "base/finite.h"
+#include "base/text.h"
 #include "convert/svg_converter.h"
-#include "convert/text.h"
 #include "dxf/shapes/shape_constants.h"
-#include "geometry/finite.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "geometry/finite.h"
+#include "base/finite.h"
 
 namespace vx {
 

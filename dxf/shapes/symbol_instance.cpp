@@ -1,6 +1,6 @@
 #include "dxf/shapes/symbol_instance.h"
 
-#include "convert/text.h"
+#include "base/text.h"
 
 namespace vx {
 

@@ -2,9 +2,9 @@
 // transform: one matrix(...) or translate(...), nothing else.
 #include <cmath>
 
+#include "base/finite.h"
+#include "base/text.h"
 #include "convert/svg_converter.h"
-#include "convert/text.h"
-#include "geometry/finite.h"
 #include "svg/number_list.h"
 #include "xml/xml_parser.h"
 

@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "base/matrix.h"
 #include "geometry/ellipse_image.h"
-#include "geometry/matrix.h"
 #include "geometry/transform_list.h"
 
 namespace {

@@ -291,6 +291,38 @@ TEST(Flatten, CubicQuadraticAndArcCounts) {
     EXPECT_EQ(drawn, 27);
 }
 
+// With a tolerance every chord stays within it of the curve: the middle of
+// each chord lies no further than the tolerance from a circle of radius 50.
+TEST(Flatten, FineFlatteningKeepsChordsWithinTheTolerance) {
+    const double tolerance = 0.01;
+    const auto farthestChordMiddle = [](const std::vector<CPointData>& points) {
+        double worst = 0;
+        for (size_t i = 0; i + 1 < points.size(); ++i) {
+            const double mx = (points[i].x + points[i + 1].x) / 2;
+            const double my = (points[i].y + points[i + 1].y) / 2;
+            worst = std::max(worst, 50 - std::hypot(mx, my));
+        }
+        return worst;
+    };
+    std::vector<CPointData> arc, cubic;
+    int drawn = 0;
+    vx::AppendArc(50, 0, 50, 50, 0, false, true, -50, 0, arc, drawn, tolerance);
+    EXPECT_LE(farthestChordMiddle(arc), tolerance);
+    EXPECT_GT(arc.size(), 21u);
+    EXPECT_EQ(arc.front().x, 50);
+    EXPECT_EQ(arc.back().x, -50);
+    // A quarter circle as a cubic (control length 0.5523 r): its own error is 0.027%.
+    vx::AppendCubic(50, 0, 50, 27.614, 27.614, 50, 0, 50, cubic, drawn, tolerance);
+    EXPECT_LE(farthestChordMiddle(cubic), tolerance + 50 * 0.00028);
+    EXPECT_EQ(cubic.front().x, 50);
+    EXPECT_EQ(cubic.back().y, 50);
+    // A quadratic is flattened as the same curve in cubic form.
+    std::vector<CPointData> quadratic;
+    vx::AppendQuadratic(quadratic, 0, 0, 5, 10, 10, 0, drawn, tolerance);
+    EXPECT_GT(quadratic.size(), 6u);
+    EXPECT_NEAR(quadratic[quadratic.size() / 2].y, 5, 0.05);
+}
+
 TEST(Flatten, DepthAndNonFiniteGuards) {
     // Still far from flat at depth 16: every piece there is written as flat.
     EXPECT_EQ(CubicPoints(0, 0, 0, 1e10, 1e10, 1e10, 1e10, 0).size(), size_t(2 << 16));

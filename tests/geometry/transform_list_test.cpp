@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "geometry/matrix.h"
+#include "base/matrix.h"
 #include "geometry/transform_list.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <set>
 #include <string>
 
-#include "convert/text.h"
+#include "base/text.h"
 #include "tests/hostile/hostile_support.h"
 #include "tests/support/convert_fixture.h"
 #include "tests/support/shape_document.h"

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "convert/text.h"
+#include "base/text.h"
 #include "tests/hostile/hostile_support.h"
 #include "tests/support/convert_fixture.h"
 #include "tests/support/shape_document.h"

@@ -1,7 +1,7 @@
 // The file sink: a temporary file next to the target that takes the target's
-// name only once every byte has reached it, so a failed conversion never
-// leaves a truncated DXF behind or destroys an earlier complete one.
-#include "dxf/dxf_sink.h"
+// name only once every byte has reached it, so a failed conversion or download
+// never leaves a truncated file behind or destroys an earlier complete one.
+#include "platform/output_sink.h"
 
 #include <atomic>
 #include <cerrno>

@@ -1,6 +1,6 @@
 #pragma once
 // Mapping a point through an SVG matrix.
-#include "convert/records.h"
+#include "base/records.h"
 
 namespace vx {
 

@@ -1,4 +1,4 @@
-#include "convert/text.h"
+#include "base/text.h"
 
 #include <algorithm>
 #include <charconv>

@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <initializer_list>
 
-#include "convert/records.h"
+#include "base/records.h"
 
 namespace vx {
 

@@ -1,6 +1,7 @@
 #pragma once
-// Where the DXF text goes: a file that only appears under its name once it is
-// complete, or a string (tests capture documents in memory this way).
+// Where output bytes go (the DXF text, a picture taken out of a drawing or
+// downloaded): a file that only appears under its name once it is complete,
+// standard output, or a string (tests capture documents in memory this way).
 #include <cstdio>
 #include <memory>
 #include <string>
