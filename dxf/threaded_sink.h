@@ -12,8 +12,8 @@
 #include <thread>
 #include <vector>
 
-#include "dxf/dxf_sink.h"
 #include "dxf/dxf_writer.h"
+#include "platform/output_sink.h"
 
 class CThreadedSink final : public CDxfSink {
 public:
