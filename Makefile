@@ -53,7 +53,8 @@ test-sanitize: deps
 	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
 	cd $(SANITIZE_BUILD) && ctest --output-on-failure -j $(JOBS)
 
-# The dialog's tests and the command line's tests (its -j workers) built with
+# The dialog's tests, the command line's tests (its -j workers) and the DXF
+# tests (the writer's second thread) built with
 # ThreadSanitizer; any race report fails the run. Qt itself is not instrumented:
 # its own locks are invisible, so calls it makes (allocations, its lock-free
 # queues) are left out; the threads' hand-overs in our code (std::mutex, join)
@@ -62,10 +63,10 @@ TSAN_BUILD ?= build-tsan
 test-tsan: deps
 	cmake -S . -B $(TSAN_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVEXTORA_SANITIZE=thread >/dev/null
 	cmake --build $(TSAN_BUILD) -j $(JOBS) --target vextora vextora-convert \
-	  test_app_dialog test_app_controls test_app_command_line test_cli
+	  test_app_dialog test_app_controls test_app_command_line test_cli test_dxf
 	cd $(TSAN_BUILD) && \
 	  TSAN_OPTIONS="halt_on_error=1 ignore_noninstrumented_modules=1 $(TSAN_OPTIONS)" \
-	  ctest --output-on-failure -j $(JOBS) -R '^(app|cli)\.'
+	  ctest --output-on-failure -j $(JOBS) -R '^(app|cli|dxf)\.'
 
 
 # Each fuzz target for FUZZ_SECONDS on its seed corpus (fuzz/run); a finding fails.

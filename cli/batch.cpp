@@ -108,8 +108,16 @@ void CBatch::Emit(const CFileOutcome& outcome) {
                                                   : options.outputFolder + outcome.outName);
 }
 
-void ConfigureConverter(CSvgConverter& converter, const CCommandLine& options) {
+// Workers that share the cores already keep them busy: a second thread per
+// file would only contend with the next worker.
+int ThreadsPerFile(const CCommandLine& options, size_t workers) {
+    if (options.threads != 0) return options.threads;
+    return workers > 1 ? 1 : 0;  // 0: the converter chooses by the input's size
+}
+
+void ConfigureConverter(CSvgConverter& converter, const CCommandLine& options, size_t workers) {
     converter.m_bFillOption = options.fill ? 1 : 0;
+    converter.SetThreads(ThreadsPerFile(options, workers));
     converter.SetSvgRules(options.svgRules);
     converter.m_imageFetch.allowNetwork = options.download;
     converter.m_strOutputFolder = options.outputFolder;
@@ -156,10 +164,10 @@ void Convert(CBatch& batch, CSvgConverter& converter, size_t index, CFileOutcome
 }
 
 // One worker: its own converter, taking the next input each time.
-void Work(CBatch& batch, size_t worker) {
+void Work(CBatch& batch, size_t worker, size_t workers) {
     BlockInterruptsInThisThread();
     CSvgConverter converter;
-    ConfigureConverter(converter, batch.options);
+    ConfigureConverter(converter, batch.options, workers);
     CFileMessages messages(batch.console);
     CWorkerProgress progress(batch.console, worker);
     converter.SetMessageSink(&messages);
@@ -188,7 +196,7 @@ int RunBatch(const CCommandLine& options, CStandardInput standardInput, CConsole
     // Even one worker runs on its own thread: the main thread waits and takes the signals.
     std::vector<std::thread> threads;
     for (size_t worker = 0; worker < workers; ++worker)
-        threads.emplace_back(Work, std::ref(batch), worker);
+        threads.emplace_back(Work, std::ref(batch), worker, workers);
     for (std::thread& thread : threads) thread.join();
     console.ClearProgress();
     return batch.Status();

@@ -6,6 +6,7 @@
 #include "convert/svg_rules.h"
 
 constexpr int kMaxJobs = 256;
+constexpr int kMaxThreads = 2;  // per file: the walk, and the DXF's formatting and writing
 
 struct CCommandLine {
     bool fill = true;
@@ -17,6 +18,7 @@ struct CCommandLine {
     bool update = false;        // skip inputs whose DXF is not older than the SVG
     bool nulSeparated = false;  // --files-from names end with NUL, not newline
     int jobs = 1;
+    int threads = 0;  // per file; 0: 2 from 256 KB of input, 1 when several workers run
     SvgRules svgRules = SvgRules::Classic;
     std::string outputFolder;
     std::string filesFrom;  // a list of inputs; "-" is standard input

@@ -6,6 +6,7 @@
 #include <exception>
 #include <memory>
 #include <new>
+#include <sys/stat.h>
 
 #include "convert/input_text.h"
 #include "convert/svg_converter.h"
@@ -20,10 +21,17 @@ namespace {
 int ReadWholeFile(const std::string& path, std::string& content) {
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (!file) return errno;
-    content.clear();
-    char block[1 << 16];
-    size_t got = 0;
-    while ((got = std::fread(block, 1, sizeof block, file)) > 0) content.append(block, got);
+    // Read straight into a string sized from the file's length (one byte more
+    // to see the end): growing it by appending copied a large drawing several times.
+    struct stat info {};
+    const bool sized = fstat(fileno(file), &info) == 0 && info.st_size > 0;
+    content.assign(sized ? size_t(info.st_size) + 1 : size_t(1) << 16, '\0');
+    size_t used = 0, got = 0;
+    while ((got = std::fread(&content[used], 1, content.size() - used, file)) > 0) {
+        used += got;
+        if (used == content.size()) content.resize(2 * used);
+    }
+    content.resize(used);
     const int error = std::ferror(file) ? (errno ? errno : EIO) : 0;
     std::fclose(file);
     return error;
@@ -143,7 +151,8 @@ bool CSvgConverter::ConvertInput(std::string inputPath, std::string* given, std:
 
         m_nInputBytes = static_cast<long long>(inputBytes);
         const int opened = m_nOutputFd >= 0
-                               ? BeginDocumentOn(std::make_unique<CDescriptorSink>(m_nOutputFd))
+                               ? BeginDocumentOn(OnWritingThread(
+                                     std::make_unique<CDescriptorSink>(m_nOutputFd)))
                                : BeginDocument(m_strOutputPath);
         if (opened == -1) return FailToWrite();
         if (m_svgRules == SvgRules::Browser) {

@@ -3,8 +3,11 @@
 // the last one is written here.
 #include <algorithm>
 #include <cmath>
+#include <system_error>
+#include <thread>
 
 #include "convert/svg_converter.h"
+#include "dxf/threaded_sink.h"
 
 void CSvgConverter::ResetDocumentState() {
     ResetTransforms();  // the group stack and the drawing size
@@ -26,12 +29,26 @@ void CSvgConverter::ResetDocumentState() {
 }
 
 int CSvgConverter::BeginDocument(const std::string& outputPath) {
-    auto sink = std::make_unique<CFileSink>();
-    if (!sink->Open(outputPath)) {
-        m_nOutputError = sink->Error();
-        sink.reset();
+    auto file = std::make_unique<CFileSink>();
+    if (!file->Open(outputPath)) {
+        m_nOutputError = file->Error();
+        return BeginDocumentOn(nullptr);
     }
-    return BeginDocumentOn(std::move(sink));
+    return BeginDocumentOn(OnWritingThread(std::move(file)));
+}
+
+std::unique_ptr<CDxfSink> CSvgConverter::OnWritingThread(std::unique_ptr<CDxfSink> sink) const {
+    if (!WritesOnSecondThread()) return sink;
+    try {
+        return std::make_unique<CThreadedSink>(sink);
+    } catch (const std::system_error&) {
+        return sink;  // no thread to be had: this one writes
+    }
+}
+
+bool CSvgConverter::WritesOnSecondThread() const {
+    if (m_nThreads != 0) return m_nThreads >= 2;
+    return m_nInputBytes >= kTwoThreadInputBytes && std::thread::hardware_concurrency() >= 2;
 }
 
 int CSvgConverter::BeginDocumentOn(std::unique_ptr<CDxfSink> sink) {

@@ -62,18 +62,30 @@ char* WriteCodeLine(char* out, int gc) {
 
 // The base opens no file for an empty name; every byte goes to the sink instead.
 CDxfWriter::CDxfWriter(CDxfSink& sink)
-    : DL_WriterA(""), m_sink(sink), m_block(new char[kCapacity]) {}
+    : DL_WriterA(""),
+      m_sink(sink),
+      m_block(new char[kCapacity]),
+      m_bRecording(sink.TakesRecords()),
+      m_nBlockSize(m_bRecording ? kRecordBlockSize : kBlockSize) {}
 
 CDxfWriter::~CDxfWriter() = default;
 
+// Short groups other than reals are formatted where they go: into the block,
+// or when recording behind the header of the text record they become.
+char* CDxfWriter::GroupStart() const {
+    return m_bRecording ? Free() + kTextRecordHeader : Free();
+}
+
 void CDxfWriter::EndGroup(char* end) const {
     *end++ = '\n';
+    if (m_bRecording) WriteTextRecordHeader(Free(), size_t(end - Free()) - kTextRecordHeader);
     m_nUsed = size_t(end - m_block.get());
-    if (m_nUsed >= kBlockSize) FlushBlock();
+    if (m_nUsed >= m_nBlockSize) FlushBlock();
 }
 
 void CDxfWriter::FlushBlock() const {
-    if (!m_bFailed && m_nUsed > 0 && !m_sink.Write(m_block.get(), m_nUsed)) m_bFailed = true;
+    if (!m_bFailed && m_nUsed > 0 && !m_sink.PassBlock(m_block, m_nUsed, kCapacity))
+        m_bFailed = true;
     m_nUsed = 0;
 }
 
@@ -91,6 +103,7 @@ void CDxfWriter::Put(const char* data, size_t size) const {
 
 void CDxfWriter::dxfReal(int gc, double value) const {
     CountNonFinite(value);
+    if (m_bRecording) return RecordReal(gc, value);
     EndGroup(RecentReal(WriteCodeLine(Free(), gc), value));
 }
 
@@ -128,9 +141,8 @@ char* CDxfWriter::RepeatedReal(char* out, double value) const {
     return out + m_strRepeatedText.size();
 }
 
-void CDxfWriter::dxfVertex(double x, double y, double z, double startWidth,
-                           double endWidth) const {
-    for (double value : {x, y, z, startWidth, endWidth}) CountNonFinite(value);
+void CDxfWriter::FormatVertex(double x, double y, double z, double startWidth,
+                              double endWidth) const {
     char* out = RecentReal(WriteCodeLine(Free(), 10), x);
     *out++ = '\n';
     out = RecentReal(WriteCodeLine(out, 20), y);
@@ -143,13 +155,13 @@ void CDxfWriter::dxfVertex(double x, double y, double z, double startWidth,
 }
 
 void CDxfWriter::dxfInt(int gc, int value) const {
-    char* out = WriteCodeLine(Free(), gc);
+    char* out = WriteCodeLine(GroupStart(), gc);
     EndGroup(std::to_chars(out, out + kIntText, value).ptr);
 }
 
 void CDxfWriter::dxfHex(int gc, int value) const {
     // "%0X" of the int: its bits as unsigned, upper-case digits, no padding.
-    char* const start = WriteCodeLine(Free(), gc);
+    char* const start = WriteCodeLine(GroupStart(), gc);
     char* const end = std::to_chars(start, start + kIntText, static_cast<unsigned>(value), 16).ptr;
     for (char* c = start; c != end; ++c)
         if (*c >= 'a') *c = static_cast<char>(*c - 'a' + 'A');
@@ -158,6 +170,13 @@ void CDxfWriter::dxfHex(int gc, int value) const {
 
 void CDxfWriter::StringGroup(int gc, const char* value, size_t size) const {
     if (gc == 0 && m_pEntityCounts) CountEntity(value, size);
+    if (m_bRecording) {
+        char codeLine[2 * kIntText];
+        m_strText.assign(codeLine, WriteCodeLine(codeLine, gc));
+        AppendDxfText(m_strText, value, size);
+        m_strText += '\n';
+        return RecordText(m_strText.data(), m_strText.size());
+    }
     m_nUsed = size_t(WriteCodeLine(Free(), gc) - m_block.get());
     m_strText.clear();
     AppendDxfText(m_strText, value, size);

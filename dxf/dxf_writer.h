@@ -1,9 +1,13 @@
 #pragma once
 // Our DL_WriterA: the same group output as dxflib's ASCII writer, formatted
-// straight into large blocks that go to a CDxfSink in one write each.
+// straight into large blocks that go to a CDxfSink in one write each. For a
+// sink that formats on a thread of its own the blocks hold compact records of
+// the groups instead (dxf/dxf_records.cpp), which that thread formats with a
+// writer of its own through Replay.
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <functional>
 #include <map>
 #include <memory>
@@ -32,7 +36,11 @@ public:
     // widths. The widths are the same for every vertex of a polyline, so their
     // text is formatted only when they change; a vertex that repeats the one
     // before it copies its text.
-    void dxfVertex(double x, double y, double z, double startWidth, double endWidth) const;
+    void dxfVertex(double x, double y, double z, double startWidth, double endWidth) const {
+        for (double value : {x, y, z, startWidth, endWidth}) CountNonFinite(value);
+        if (m_bRecording) return RecordVertex(x, y, z, startWidth, endWidth);
+        FormatVertex(x, y, z, startWidth, endWidth);
+    }
 
     // Writes what is buffered to the sink and commits it; false when any write failed.
     bool Finish();
@@ -54,19 +62,51 @@ public:
     // non-ASCII characters \U+XXXX (see the definition for the details).
     static void AppendDxfText(std::string& out, const char* value, size_t size);
 
+    // Formats a block of records that a recording writer passed on.
+    void Replay(const char* records, size_t size) const;
+    // A text record (bytes written as they are) of `size` bytes: its header,
+    // then the bytes.
+    static constexpr size_t kTextRecordHeader = 1 + sizeof(uint64_t);
+    static char* WriteTextRecordHeader(char* out, size_t size);
+
     // Blocks of this size go to the sink in one write.
     static constexpr size_t kBlockSize = size_t(1) << 20;
+    // Blocks of records are smaller: the formatting thread starts sooner and
+    // has less left to do once the walk ends, and they stay in the cache.
+    static constexpr size_t kRecordBlockSize = size_t(1) << 17;
 
 private:
     // Room beyond kBlockSize: the groups of a vertex, or any group of a code
     // and a number, fit into it.
     static constexpr size_t kMaxNumberGroup = 8 + kMaxRealText + 1;
     static constexpr size_t kCapacity = kBlockSize + 5 * kMaxNumberGroup;
-    // A block is flushed once it holds kBlockSize bytes, so a new group always
+    // A block is flushed once it holds m_nBlockSize bytes, so a new group always
     // starts with room for five number groups at Free().
     char* Free() const { return m_block.get() + m_nUsed; }
+    char* GroupStart() const;
     void EndGroup(char* end) const;
+    // Counted where the values are handed over, so that a recording writer
+    // counts what its sink's thread formats.
     void CountNonFinite(double value) const { m_nNonFiniteReals += !std::isfinite(value); }
+    void RecordReal(int gc, double value) const;
+    void FormatVertex(double x, double y, double z, double startWidth, double endWidth) const;
+    // Inline: recording a vertex is most of what the walk does with the writer.
+    void RecordVertex(double x, double y, double z, double startWidth, double endWidth) const {
+        char* out = Free();
+        *out++ = kVertexRecord;
+        for (double value : {x, y, z, startWidth, endWidth}) {
+            std::memcpy(out, &value, sizeof value);
+            out += sizeof value;
+        }
+        EndRecord(out);
+    }
+    void RecordText(const char* data, size_t size) const;
+    void EndRecord(char* end) const {
+        m_nUsed = size_t(end - m_block.get());
+        if (m_nUsed >= m_nBlockSize) FlushBlock();
+    }
+    // The tag byte that starts each record.
+    static constexpr char kRealRecord = 'R', kVertexRecord = 'V', kTextRecord = 'T';
     char* RepeatedReal(char* out, double value) const;
     char* RecentReal(char* out, double value) const;
     void Put(const char* data, size_t size) const;
@@ -75,8 +115,10 @@ private:
     void CountEntity(const char* name, size_t size) const;
 
     CDxfSink& m_sink;
-    std::unique_ptr<char[]> m_block;
+    mutable std::unique_ptr<char[]> m_block;  // a threaded sink swaps it for an empty one
     mutable size_t m_nUsed = 0;
+    const bool m_bRecording;  // blocks of records, not text
+    const size_t m_nBlockSize;
     mutable std::string m_strText;  // the encoded value of a string group
     // The last few values of real groups and coordinates with their texts:
     // flattened curves repeat the point where one piece ends as the start of

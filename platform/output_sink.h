@@ -3,6 +3,7 @@
 // downloaded): a file that only appears under its name once it is complete,
 // standard output, or a string (tests capture documents in memory this way).
 #include <cstdio>
+#include <memory>
 #include <string>
 
 class CDxfSink {
@@ -10,6 +11,15 @@ public:
     virtual ~CDxfSink() = default;
     // False when the bytes could not all be written.
     virtual bool Write(const char* data, size_t size) = 0;
+    // A whole block of a writer, `size` bytes used of `capacity`: a sink may
+    // keep it and leave an empty block of the same capacity in its place, so
+    // that handing it to another thread costs no copy.
+    virtual bool PassBlock(std::unique_ptr<char[]>& block, size_t size, size_t /*capacity*/) {
+        return Write(block.get(), size);
+    }
+    // True for a sink that formats on a thread of its own: its writer passes
+    // blocks of records, not text.
+    virtual bool TakesRecords() const { return false; }
     // Called once after the last write; false when the output is not complete.
     virtual bool Commit() = 0;
     // The errno of the first failure (0 when none, or when it has none).

@@ -126,6 +126,8 @@ TEST(Cli, OptionForms) {
         {"a.svg --output=" + out, 0, "a.dxf\n", ""},
         {"-j 2 -o " + out + " a.svg", 0, "a.dxf\n", ""},
         {"-j2 -o " + out + " a.svg", 0, "a.dxf\n", ""},
+        {"--threads 2 -o " + out + " a.svg", 0, "a.dxf\n", ""},
+        {"-j 2 --threads=1 -o " + out + " a.svg", 0, "a.dxf\n", ""},
         {"--jobs=2 -qu --no-fill --no-download -o " + out + " a.svg", 0, "a.dxf (up to date)\n", ""},
         {"-o " + out + " -- -q.svg", 0, "-q.dxf\n", ""},
         {"--help", 0, "", ""},
@@ -139,6 +141,9 @@ TEST(Cli, OptionForms) {
         {"-j 0 -o " + out + " a.svg", 2, "", "vextora-convert: invalid number of jobs '0': use 1 to 256"},
         {"-j257 -o " + out + " a.svg", 2, "", "vextora-convert: invalid number of jobs '257': use 1 to 256"},
         {"--jobs=two -o " + out + " a.svg", 2, "", "vextora-convert: invalid number of jobs 'two': use 1 to 256"},
+        {"--threads 0 -o " + out + " a.svg", 2, "", "vextora-convert: invalid number of threads '0': use 1 or 2"},
+        {"--threads=3 -o " + out + " a.svg", 2, "", "vextora-convert: invalid number of threads '3': use 1 or 2"},
+        {"--threads= -o " + out + " a.svg", 2, "", "vextora-convert: invalid number of threads '': use 1 or 2"},
         {"--stdout a.svg a.svg", 2, "", "vextora-convert: --stdout takes a single input"},
         {"-o " + out + " - -", 2, "", "vextora-convert: standard input can be read only once"},
     };
@@ -302,6 +307,7 @@ TEST(Cli, StandardInputAndOutput) {
     EXPECT_EQ(toStdout.status, 0);
     EXPECT_EQ(toStdout.out, ReadFile(out + "stdin.dxf"));
     EXPECT_EQ(RunCli("--stdout - < " + in + "a.svg").out, toStdout.out);
+    EXPECT_EQ(RunCli("--threads 2 --stdout " + in + "a.svg").out, toStdout.out);
 }
 
 TEST(Cli, WorkersKeepInputOrderAndWriteTheSameFiles) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <csignal>
 #include <filesystem>
 #include <sys/resource.h>
@@ -94,16 +95,38 @@ TEST(FileSink, DocumentThatCannotBeCreatedGivesMinusOne) {
 
 TEST(FileSink, WholeDocumentIsCommittedAndTheConverterReleasesItsStream) {
     const std::string folder = vxtest::TestInputFolder();
+    std::string written[2];
+    for (int threads : {1, 2}) {
+        CSvgConverter conv;
+        conv.SetThreads(threads);
+        ASSERT_EQ(conv.BeginDocument(folder + "plan.dxf"), 0);
+        WriteManyVertices(conv);
+        EXPECT_TRUE(conv.EndDocument());
+        EXPECT_EQ(conv.m_pWriter, nullptr);
+        EXPECT_EQ(conv.m_pSink, nullptr);
+        const std::string dxf = vxtest::ReadFile(folder + "plan.dxf");
+        EXPECT_EQ(dxf.substr(0, 12), "999\nVextora\n");
+        EXPECT_EQ(dxf.substr(dxf.size() - 8), "  0\nEOF\n");
+        EXPECT_EQ(vxtest::FilesBelow(folder), std::vector<std::string>{"plan.dxf"});
+        written[threads - 1] = dxf;
+    }
+    EXPECT_TRUE(written[0] == written[1]);
+}
+
+TEST(FileSink, AbandonedDocumentStopsTheSecondThreadAndLeavesNoFile) {
+    const std::string folder = vxtest::TestInputFolder();
+    const std::string target = folder + "plan.dxf";
+    vxtest::WriteFile(target, "old");
     CSvgConverter conv;
-    ASSERT_EQ(conv.BeginDocument(folder + "plan.dxf"), 0);
-    WriteManyVertices(conv);
-    EXPECT_TRUE(conv.EndDocument());
-    EXPECT_EQ(conv.m_pWriter, nullptr);
-    EXPECT_EQ(conv.m_pSink, nullptr);
-    const std::string dxf = vxtest::ReadFile(folder + "plan.dxf");
-    EXPECT_EQ(dxf.substr(0, 12), "999\nVextora\n");
-    EXPECT_EQ(dxf.substr(dxf.size() - 8), "  0\nEOF\n");
-    EXPECT_EQ(vxtest::FilesBelow(folder), std::vector<std::string>{"plan.dxf"});
+    conv.SetThreads(2);
+    // Abandoned at once, and with blocks queued for the thread.
+    for (int vertexRuns : {0, 3}) {
+        ASSERT_EQ(conv.BeginDocument(target), 0);
+        for (int run = 0; run < vertexRuns; ++run) WriteManyVertices(conv);
+        conv.AbandonDocument();
+        EXPECT_EQ(vxtest::ReadFile(target), "old");
+        EXPECT_EQ(vxtest::FilesBelow(folder), std::vector<std::string>{"plan.dxf"});
+    }
 }
 
 TEST(FileSink, FullFileSystemFailsTheDocumentAndKeepsTheEarlierFile) {
@@ -118,15 +141,24 @@ TEST(FileSink, FullFileSystemFailsTheDocumentAndKeepsTheEarlierFile) {
     auto* previous = std::signal(SIGXFSZ, SIG_IGN);
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
 
-    CSvgConverter conv;
-    const int opened = conv.BeginDocument(target);
-    if (opened == 0) WriteManyVertices(conv);
-    const bool ended = opened == 0 && conv.EndDocument();
+    int opened[2] = {}, errors[2] = {};
+    bool ended[2] = {};
+    for (int threads : {1, 2}) {
+        CSvgConverter conv;
+        conv.SetThreads(threads);
+        opened[threads - 1] = conv.BeginDocument(target);
+        if (opened[threads - 1] == 0) WriteManyVertices(conv);
+        ended[threads - 1] = opened[threads - 1] == 0 && conv.EndDocument();
+        errors[threads - 1] = conv.m_nOutputError;
+    }
 
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previous);
-    EXPECT_EQ(opened, 0);
-    EXPECT_FALSE(ended);
+    for (int thread : {0, 1}) {
+        EXPECT_EQ(opened[thread], 0);
+        EXPECT_FALSE(ended[thread]);
+        EXPECT_EQ(errors[thread], EFBIG);  // the reason the file fails with
+    }
     EXPECT_EQ(vxtest::ReadFile(target), "old");
     EXPECT_EQ(vxtest::FilesBelow(folder), std::vector<std::string>{"plan.dxf"});
 }

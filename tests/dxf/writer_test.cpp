@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cfloat>
 #include <climits>
 #include <cmath>
@@ -7,6 +8,7 @@
 #include <limits>
 
 #include "dxf/dxf_writer.h"
+#include "dxf/threaded_sink.h"
 #include "tests/support/convert_fixture.h"
 
 namespace {
@@ -77,6 +79,28 @@ private:
     bool m_bCommitWorks;
 };
 
+// A writer on a target sink, either writing text into it or (threaded)
+// passing records to a second thread that formats them into it.
+struct CWriterOn {
+    CWriterOn(std::unique_ptr<CDxfSink> target, bool threaded) : sink(std::move(target)) {
+        if (threaded) sink = std::make_unique<CThreadedSink>(sink);
+        writer = std::make_unique<CDxfWriter>(*sink);
+    }
+    std::unique_ptr<CDxfSink> sink;
+    std::unique_ptr<CDxfWriter> writer;
+};
+
+// What a writer made of `write`, directly or through the second thread.
+template <typename WriteGroups>
+std::string WrittenText(bool threaded, WriteGroups write) {
+    auto memory = std::make_unique<CStringSink>();
+    const CStringSink& text = *memory;
+    CWriterOn on(std::move(memory), threaded);
+    write(*on.writer);
+    EXPECT_TRUE(on.writer->Finish());
+    return text.Data();
+}
+
 }  // namespace
 
 TEST(DxfWriter, OutputIsByteIdenticalToDxflibsOwnWriter) {
@@ -89,16 +113,14 @@ TEST(DxfWriter, OutputIsByteIdenticalToDxflibsOwnWriter) {
         WriteSampleGroups(reference, repeat);
         reference.close();
     }
-    CStringSink sink;
-    {
-        CDxfWriter ours(sink);
-        WriteSampleGroups(ours, repeat);
-        ASSERT_TRUE(ours.Finish());
-    }
     const std::string expected = vxtest::ReadFile(path);
     ASSERT_GT(expected.size(), 2 * CDxfWriter::kBlockSize);
-    ASSERT_EQ(sink.Data().size(), expected.size());
-    EXPECT_TRUE(sink.Data() == expected);
+    for (bool threaded : {false, true}) {
+        const std::string ours =
+            WrittenText(threaded, [&](const CDxfWriter& w) { WriteSampleGroups(w, repeat); });
+        ASSERT_EQ(ours.size(), expected.size()) << "threaded " << threaded;
+        EXPECT_TRUE(ours == expected) << "threaded " << threaded;
+    }
 }
 
 TEST(DxfWriter, VertexGroupsMatchSingleRealGroups) {
@@ -125,21 +147,20 @@ TEST(DxfWriter, VertexGroupsMatchSingleRealGroups) {
         }
         reference.close();
     }
-    CStringSink sink;
-    {
-        CDxfWriter ours(sink);
-        for (int i = 0; i < count; ++i) {
-            double x, y, width;
-            vertex(i, x, y, width);
-            // Flattened curves write a point twice: where a piece ends and the next starts.
-            for (int twice = i % 3 == 0 ? 2 : 1; twice > 0; --twice)
-                ours.dxfVertex(x, y, 0.0, width, i % 5 ? width : 0.5);
-        }
-        ASSERT_TRUE(ours.Finish());
-    }
     const std::string expected = vxtest::ReadFile(path);
     ASSERT_GT(expected.size(), 2 * CDxfWriter::kBlockSize);
-    EXPECT_TRUE(sink.Data() == expected);
+    for (bool threaded : {false, true}) {
+        const std::string ours = WrittenText(threaded, [&](const CDxfWriter& w) {
+            for (int i = 0; i < count; ++i) {
+                double x, y, width;
+                vertex(i, x, y, width);
+                // Flattened curves write a point twice: where a piece ends and the next starts.
+                for (int twice = i % 3 == 0 ? 2 : 1; twice > 0; --twice)
+                    w.dxfVertex(x, y, 0.0, width, i % 5 ? width : 0.5);
+            }
+        });
+        EXPECT_TRUE(ours == expected) << "threaded " << threaded;
+    }
 }
 
 TEST(DxfWriter, RealsBeyondDxflibsRangeAndNonFiniteValues) {
@@ -164,16 +185,20 @@ TEST(DxfWriter, RealsBeyondDxflibsRangeAndNonFiniteValues) {
         EXPECT_EQ(RealText(huge), expected);
     }
     EXPECT_EQ(RealText(DBL_MAX).size(), 311u);
-    // Each one handed over counts, a repeat whose text is kept included.
-    CStringSink sink;
-    CDxfWriter writer(sink);
+    // Each one handed over counts, a repeat whose text is kept included, and
+    // so does one that the second thread formats.
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
-    writer.dxfReal(10, nan);
-    writer.dxfReal(10, nan);
-    writer.dxfVertex(1.5, inf, 0, 0, -inf);
-    writer.dxfReal(40, DBL_MAX);
-    EXPECT_EQ(writer.NonFiniteReals(), 4);
+    for (bool threaded : {false, true}) {
+        CWriterOn on(std::make_unique<CStringSink>(), threaded);
+        const CDxfWriter& writer = *on.writer;
+        writer.dxfReal(10, nan);
+        writer.dxfReal(10, nan);
+        writer.dxfVertex(1.5, inf, 0, 0, -inf);
+        writer.dxfReal(40, DBL_MAX);
+        EXPECT_TRUE(on.writer->Finish());
+        EXPECT_EQ(writer.NonFiniteReals(), 4) << "threaded " << threaded;
+    }
 }
 
 TEST(DxfWriter, RealsMatchThePrintfFormatOverEveryMagnitude) {
@@ -231,24 +256,35 @@ TEST(DxfWriter, StringValuesStayOnOneLineAndBeyondAsciiAreEscaped) {
 }
 
 TEST(DxfWriter, FailedWritesAndCommitsAreReported) {
-    {
-        LimitedSink sink(CDxfWriter::kBlockSize + 100);
-        CDxfWriter writer(sink);
-        for (int i = 0; i < 200000; ++i) writer.dxfReal(10, i * 0.5);
-        EXPECT_TRUE(writer.Failed());
-        EXPECT_FALSE(writer.Finish());
+    for (bool threaded : {false, true}) {
+        SCOPED_TRACE(threaded ? "threaded" : "direct");
+        {
+            CWriterOn on(std::make_unique<LimitedSink>(CDxfWriter::kBlockSize + 100), threaded);
+            for (int i = 0; i < 400000; ++i) on.writer->dxfReal(10, i * 0.5);
+            // A second thread reports the failure with a later block, or at the end.
+            if (!threaded) {
+                EXPECT_TRUE(on.writer->Failed());
+            }
+            EXPECT_FALSE(on.writer->Finish());
+            EXPECT_EQ(on.sink->Error(), threaded ? EIO : 0);  // the limited sink has no errno
+        }
+        {
+            CWriterOn on(std::make_unique<LimitedSink>(10), threaded);
+            on.writer->dxfString(0, "SECTION");  // the failure shows when the rest is flushed
+            EXPECT_FALSE(on.writer->Failed());
+            EXPECT_FALSE(on.writer->Finish());
+        }
+        {
+            CWriterOn on(std::make_unique<LimitedSink>(1000, false), threaded);
+            on.writer->dxfString(0, "EOF");
+            EXPECT_FALSE(on.writer->Finish());
+        }
     }
-    {
-        LimitedSink sink(10);
-        CDxfWriter writer(sink);
-        writer.dxfString(0, "SECTION");  // the failure shows when the rest is flushed
-        EXPECT_FALSE(writer.Failed());
-        EXPECT_FALSE(writer.Finish());
-    }
-    {
-        LimitedSink sink(1000, false);
-        CDxfWriter writer(sink);
-        writer.dxfString(0, "EOF");
-        EXPECT_FALSE(writer.Finish());
-    }
+    // Text written to the threaded sink itself goes out as it is.
+    std::unique_ptr<CDxfSink> memory = std::make_unique<CStringSink>();
+    const auto& text = static_cast<const CStringSink&>(*memory);
+    CThreadedSink threaded(memory);
+    EXPECT_TRUE(threaded.Write(" 70\n", 4) && threaded.Write("", 0) && threaded.Write("1\n", 2));
+    EXPECT_TRUE(threaded.Commit());
+    EXPECT_EQ(text.Data(), " 70\n1\n");
 }
