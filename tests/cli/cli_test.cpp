@@ -128,6 +128,7 @@ TEST(Cli, OptionForms) {
         {"-j2 -o " + out + " a.svg", 0, "a.dxf\n", ""},
         {"--threads 2 -o " + out + " a.svg", 0, "a.dxf\n", ""},
         {"-j 2 --threads=1 -o " + out + " a.svg", 0, "a.dxf\n", ""},
+        {"--svg-rules=browser -o " + out + " a.svg", 0, "a.dxf\n", ""},
         {"--jobs=2 -qu --no-fill --no-download -o " + out + " a.svg", 0, "a.dxf (up to date)\n", ""},
         {"-o " + out + " -- -q.svg", 0, "-q.dxf\n", ""},
         {"--help", 0, "", ""},
@@ -144,6 +145,8 @@ TEST(Cli, OptionForms) {
         {"--threads 0 -o " + out + " a.svg", 2, "", "vextora-convert: invalid number of threads '0': use 1 or 2"},
         {"--threads=3 -o " + out + " a.svg", 2, "", "vextora-convert: invalid number of threads '3': use 1 or 2"},
         {"--threads= -o " + out + " a.svg", 2, "", "vextora-convert: invalid number of threads '': use 1 or 2"},
+        {"--svg-rules=Browser -o " + out + " a.svg", 2, "",
+         "vextora-convert: invalid SVG rules 'Browser': use classic or browser"},
         {"--stdout a.svg a.svg", 2, "", "vextora-convert: --stdout takes a single input"},
         {"-o " + out + " - -", 2, "", "vextora-convert: standard input can be read only once"},
     };
