@@ -18,6 +18,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Vextora developers <vextora@localhost>")
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Clipper's library is linked as needed, so dpkg-shlibdeps finds it only while
+# a program calls it; named here as well, it cannot drop out of Depends unseen.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS libpolyclipping22)
 # Help and "open the output folder" hand over to the desktop through xdg-open.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS xdg-utils)
 

@@ -26,22 +26,23 @@ size_t SkipSpaces(std::string_view text, size_t pos) {
     return pos;
 }
 
-// The numbers between "(" and ")"; pos ends after the ")". False on a missing
-// ")", text that is no number, too many numbers or an infinite one.
+// The numbers between "(" and ")", separated by blanks and/or one comma; pos
+// ends after the ")". False on a missing ")", a comma out of place, text that
+// is no number, too many numbers or an infinite one.
 bool ReadArguments(std::string_view text, size_t& pos, CFunctionCall& call) {
-    for (;;) {
-        while (pos < text.size() && IsCommaOrSpace(text[pos])) ++pos;
-        if (pos >= text.size()) return false;
-        if (text[pos] == ')') {
-            ++pos;
-            return true;
-        }
+    bool commaPending = false;
+    for (pos = SkipSpaces(text, pos); pos < text.size() && text[pos] != ')';) {
         size_t used = 0;
         const double value = ReadNumber(text.substr(pos), used);
         if (used == 0 || call.count == kMaxArguments || !std::isfinite(value)) return false;
         call.args[call.count++] = value;
-        pos += used;
+        pos = SkipSpaces(text, pos + used);
+        commaPending = pos < text.size() && text[pos] == ',';
+        if (commaPending) pos = SkipSpaces(text, pos + 1);
     }
+    if (pos >= text.size() || commaPending) return false;
+    ++pos;
+    return true;
 }
 
 // One "name ( numbers )" at pos; pos ends after its ")".
@@ -117,7 +118,10 @@ bool ComposeList(std::string_view text, CMatrix& out) {
         out = Multiply(out, m);
         // A list that has overflowed stays overflowed: stop reading it.
         if (!IsFinite(out)) return false;
+        // Blanks and commas may separate functions, but the list cannot end in a comma.
+        const size_t end = pos;
         while (pos < text.size() && IsCommaOrSpace(text[pos])) ++pos;
+        if (pos == text.size() && text.find(',', end) != std::string_view::npos) return false;
     }
     return true;
 }
