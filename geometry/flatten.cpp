@@ -20,6 +20,18 @@ struct CCubic {
     double x0, y0, x1, y1, x2, y2, x3, y3;
 };
 
+// The two halves of a cubic at t = 0.5 (de Casteljau).
+void SplitCubic(const CCubic& c, CCubic& first, CCubic& second) {
+    const double ax = (c.x0 + c.x1) / 2, ay = (c.y0 + c.y1) / 2;
+    const double bx = (c.x0 + 2 * c.x1 + c.x2) / 4, by = (c.y0 + 2 * c.y1 + c.y2) / 4;
+    const double mx = (c.x0 + 3 * c.x1 + 3 * c.x2 + c.x3) / 8;
+    const double my = (c.y0 + 3 * c.y1 + 3 * c.y2 + c.y3) / 8;
+    const double px = (c.x1 + 2 * c.x2 + c.x3) / 4, py = (c.y1 + 2 * c.y2 + c.y3) / 4;
+    const double qx = (c.x2 + c.x3) / 2, qy = (c.y2 + c.y3) / 2;
+    first = {c.x0, c.y0, ax, ay, bx, by, mx, my};
+    second = {mx, my, px, py, qx, qy, c.x3, c.y3};
+}
+
 void FlattenCubic(const CCubic& c, std::vector<CPointData>& points, int& drawn, int depth) {
     const double dx = c.x3 - c.x0, dy = c.y3 - c.y0;
     const double k = dx * c.y0 - dy * c.x0;
@@ -36,14 +48,10 @@ void FlattenCubic(const CCubic& c, std::vector<CPointData>& points, int& drawn, 
         Append(points, c.x3, c.y3, drawn);
         return;
     }
-    const double ax = (c.x0 + c.x1) / 2, ay = (c.y0 + c.y1) / 2;
-    const double bx = (c.x0 + 2 * c.x1 + c.x2) / 4, by = (c.y0 + 2 * c.y1 + c.y2) / 4;
-    const double mx = (c.x0 + 3 * c.x1 + 3 * c.x2 + c.x3) / 8;
-    const double my = (c.y0 + 3 * c.y1 + 3 * c.y2 + c.y3) / 8;
-    const double px = (c.x1 + 2 * c.x2 + c.x3) / 4, py = (c.y1 + 2 * c.y2 + c.y3) / 4;
-    const double qx = (c.x2 + c.x3) / 2, qy = (c.y2 + c.y3) / 2;
-    FlattenCubic({c.x0, c.y0, ax, ay, bx, by, mx, my}, points, drawn, depth + 1);
-    FlattenCubic({mx, my, px, py, qx, qy, c.x3, c.y3}, points, drawn, depth + 1);
+    CCubic first, second;
+    SplitCubic(c, first, second);
+    FlattenCubic(first, points, drawn, depth + 1);
+    FlattenCubic(second, points, drawn, depth + 1);
 }
 
 // Halves the curve until both control points lie within tolerance of the
@@ -61,14 +69,10 @@ void FlattenCubicFinely(const CCubic& c, double tolerance, std::vector<CPointDat
         Append(points, c.x3, c.y3, drawn);
         return;
     }
-    const double ax = (c.x0 + c.x1) / 2, ay = (c.y0 + c.y1) / 2;
-    const double bx = (c.x0 + 2 * c.x1 + c.x2) / 4, by = (c.y0 + 2 * c.y1 + c.y2) / 4;
-    const double mx = (c.x0 + 3 * c.x1 + 3 * c.x2 + c.x3) / 8;
-    const double my = (c.y0 + 3 * c.y1 + 3 * c.y2 + c.y3) / 8;
-    const double px = (c.x1 + 2 * c.x2 + c.x3) / 4, py = (c.y1 + 2 * c.y2 + c.y3) / 4;
-    const double qx = (c.x2 + c.x3) / 2, qy = (c.y2 + c.y3) / 2;
-    FlattenCubicFinely({c.x0, c.y0, ax, ay, bx, by, mx, my}, tolerance, points, drawn, depth + 1);
-    FlattenCubicFinely({mx, my, px, py, qx, qy, c.x3, c.y3}, tolerance, points, drawn, depth + 1);
+    CCubic first, second;
+    SplitCubic(c, first, second);
+    FlattenCubicFinely(first, tolerance, points, drawn, depth + 1);
+    FlattenCubicFinely(second, tolerance, points, drawn, depth + 1);
 }
 
 // Chords of an arc of this radius that stay within tolerance of it, for a turn.

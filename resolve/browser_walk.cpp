@@ -10,6 +10,7 @@
 #include "geometry/path_parser.h"
 #include "geometry/subpaths.h"
 #include "geometry/transform_list.h"
+#include "resolve/element_access.h"
 #include "resolve/lengths.h"
 #include "resolve/shape_paths.h"
 #include "resolve/viewport.h"
@@ -33,38 +34,17 @@ bool IsDrawable(std::string_view name) {
            name == "image" || name == "use";
 }
 
-const std::string& Attribute(const CXML& element, std::string_view name) {
-    static const std::string kNone;
-    const std::string* value = element.FindAttribute(name);
-    return value ? *value : kNone;
-}
-
-const std::string& Reference(const CXML& element) {
-    const std::string& href = Attribute(element, "xlink:href");
-    return href.empty() ? Attribute(element, "href") : href;
-}
-
 CMatrix Translation(double x, double y) { return CMatrix{1, 0, 0, 1, x, y}; }
 
 // A nested svg or a symbol maps its viewBox onto the area it is given.
 CMatrix ViewportOf(const CXML& element, double width, double height) {
     double box[4] = {0, 0, 0, 0};
-    const std::string& viewBox = Attribute(element, "viewBox");
+    const std::string& viewBox = AttributeText(element, "viewBox");
     if (ReadNumberList(viewBox, box, 4) < 4 || !(box[2] > 0) || !(box[3] > 0)) return CMatrix();
     if (!(width > 0)) width = box[2];
     if (!(height > 0)) height = box[3];
     return ViewportMatrix(box[0], box[1], box[2], box[3], width, height,
-                          Attribute(element, "preserveAspectRatio"));
-}
-
-void IndexIds(const CXML& root, CElementIds& ids) {
-    std::vector<const CXML*> pending{&root};
-    while (!pending.empty()) {
-        const CXML* element = pending.back();
-        pending.pop_back();
-        if (const std::string* id = element->FindAttribute("id")) ids.emplace(*id, element);
-        pending.insert(pending.end(), element->Children().begin(), element->Children().end());
-    }
+                          AttributeText(element, "preserveAspectRatio"));
 }
 
 std::string LayerOf(const CXML& group, const std::string& parentLayer) {
@@ -146,7 +126,7 @@ bool CBrowserWalk::Enter(const CXML& element, const CResolveFrame& parent, CReso
     frame.textX = parent.textX;
     frame.textY = parent.textY;
     CMatrix own;
-    if (ParseTransformList(Attribute(element, "transform"), own))
+    if (ParseTransformList(AttributeText(element, "transform"), own))
         frame.toDrawing = Multiply(frame.toDrawing, own);
     const std::string_view name = LocalName(element.m_strTag);
     if (name == "svg" && &element != &m_svg) {
@@ -162,11 +142,9 @@ bool CBrowserWalk::Enter(const CXML& element, const CResolveFrame& parent, CReso
 // The referenced element drawn as if it stood in place of the use, moved by
 // x and y; a symbol's viewBox maps onto the use's width and height.
 void CBrowserWalk::ExpandUse(const CXML& use, const CResolveFrame& frame) {
-    const std::string_view reference = TrimView(Reference(use));
-    if (reference.empty() || reference.front() != '#') return;
-    const auto found = m_ids.find(reference.substr(1));
-    if (found == m_ids.end()) return;
-    const CXML& target = *found->second;
+    const CXML* referenced = FindReferenced(m_ids, ReferenceOf(use));
+    if (!referenced) return;
+    const CXML& target = *referenced;
     // A use inside what it refers to would draw itself without end: browsers draw nothing for it.
     const auto refersBack = [&target](const std::vector<const CXML*>& chain) {
         return std::find(chain.begin(), chain.end(), &target) != chain.end();
@@ -287,7 +265,7 @@ void CBrowserWalk::DrawImage(const CXML& element, const CResolveFrame& frame) {
     };
     m_conv.PlaceImage(toDrawing, NumberAttribute(element, "x"), NumberAttribute(element, "y"),
                       NumberAttribute(element, "width"), NumberAttribute(element, "height"),
-                      Reference(element));
+                      ReferenceOf(element));
 }
 
 }  // namespace vx

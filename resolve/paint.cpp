@@ -15,18 +15,6 @@ namespace {
 // Gradients chain their stops through href; a chain this long is a loop.
 constexpr int kMaxGradientLinks = 16;
 
-const std::string* Reference(const CXML& element) {
-    const std::string* href = element.FindAttribute("xlink:href");
-    return href ? href : element.FindAttribute("href");
-}
-
-const CXML* FindById(const CElementIds& ids, std::string_view reference) {
-    reference = TrimView(reference);
-    if (reference.empty() || reference.front() != '#') return nullptr;
-    const auto found = ids.find(reference.substr(1));
-    return found == ids.end() ? nullptr : found->second;
-}
-
 // A stop's colour from its attribute, or from its style, which wins.
 bool StopColor(const CXML& stop, uint32_t& rgb) {
     std::string_view text;
@@ -56,8 +44,7 @@ bool GradientColor(const CElementIds& ids, const CXML* gradient, uint32_t& rgb) 
                 rgb |= uint32_t(std::lround(sum[channel] / count)) << (8 * channel);
             return true;
         }
-        const std::string* href = Reference(*gradient);
-        gradient = href ? FindById(ids, *href) : nullptr;
+        gradient = FindReferenced(ids, ReferenceOf(*gradient));
     }
     return false;
 }
@@ -69,7 +56,7 @@ bool PaintColor(std::string_view paint, const CElementIds& ids, uint32_t& rgb) {
     if (paint.substr(0, 4) == "url(") {
         const size_t close = paint.find(')');
         if (close == std::string_view::npos) return false;
-        if (GradientColor(ids, FindById(ids, paint.substr(4, close - 4)), rgb)) return true;
+        if (GradientColor(ids, FindReferenced(ids, paint.substr(4, close - 4)), rgb)) return true;
         // A pattern or a missing reference: the fallback colour after it, if any.
         return PaintColor(paint.substr(close + 1), ids, rgb);
     }

@@ -3,17 +3,15 @@
 // show, in which DXF colours, how wide the stroke is in drawing units.
 #include <string>
 #include <string_view>
-#include <unordered_map>
 
 #include "base/records.h"
 #include "resolve/computed_style.h"
+#include "resolve/element_access.h"
 #include "resolve/resolved_paint.h"
 
 class CXML;
 
 namespace vx {
-
-using CElementIds = std::unordered_map<std::string_view, const CXML*>;
 
 // toDrawing scales the stroke width; ids resolve url(#gradient) paints.
 CResolvedPaint ResolvePaint(const CComputedStyle& style, const CMatrix& toDrawing,

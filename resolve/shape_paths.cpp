@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "base/text.h"
+#include "resolve/element_access.h"
 #include "xml/xml_node.h"
 
 namespace vx {
@@ -48,18 +48,7 @@ bool RectData(const CXML& rect, std::string& data) {
     return true;
 }
 
-const std::string& AttributeText(const CXML& element, std::string_view name) {
-    static const std::string kNone;
-    const std::string* value = element.FindAttribute(name);
-    return value ? *value : kNone;
-}
-
 }  // namespace
-
-double NumberAttribute(const CXML& element, std::string_view name) {
-    const std::string* value = element.FindAttribute(name);
-    return value ? LeadingNumber(*value) : 0;
-}
 
 bool ShapePathData(const CXML& element, std::string_view name, std::string& data) {
     if (name == "path") {

@@ -12,7 +12,4 @@ namespace vx {
 // element and for a shape that draws nothing (a rect without area).
 bool ShapePathData(const CXML& element, std::string_view name, std::string& data);
 
-// The number an attribute starts with; 0 when it is missing or holds none.
-double NumberAttribute(const CXML& element, std::string_view name);
-
 }  // namespace vx

@@ -26,12 +26,24 @@ bool LoopsFinite(const std::vector<std::vector<CPointData>>& loops) {
     return true;
 }
 
+bool HatchesFill(const vx::CResolvedPaint& paint) { return paint.fill && !paint.fillAsOutline; }
+
+// The stroke, or a fill drawn as an outline when hatch fills are off.
+bool DrawsOutline(const vx::CResolvedPaint& paint) {
+    return paint.stroke || (paint.fill && paint.fillAsOutline);
+}
+
+DL_Attributes OutlineAttributes(const CSvgConverter& conv, const vx::CResolvedPaint& paint) {
+    if (!paint.stroke) return conv.EntityAttributes(paint.fillColor, 0, "BYLAYER");
+    return conv.EntityAttributes(paint.strokeColor, 0, conv.DashLineType(paint.dashArray));
+}
+
 }  // namespace
 
 void CSvgConverter::DrawResolvedPath(std::vector<CPolylinedata>& subpaths,
                                      const vx::CResolvedPaint& paint) {
     if (!m_pWriter) return;
-    if (paint.fill && !paint.fillAsOutline) {
+    if (HatchesFill(paint)) {
         std::vector<std::vector<CPointData>> loops = FillLoops(subpaths);
         if (!LoopsFinite(loops)) {
             LeaveOutNonFinite();
@@ -45,11 +57,8 @@ void CSvgConverter::DrawResolvedPath(std::vector<CPolylinedata>& subpaths,
             EndHatch(data, attributes);
         }
     }
-    const bool outline = paint.stroke || (paint.fill && paint.fillAsOutline);
-    if (!outline) return;
-    const int color = paint.stroke ? paint.strokeColor : paint.fillColor;
-    const DL_Attributes attributes =
-        EntityAttributes(color, 0, paint.stroke ? DashLineType(paint.dashArray) : "BYLAYER");
+    if (!DrawsOutline(paint)) return;
+    const DL_Attributes attributes = OutlineAttributes(*this, paint);
     const double width = paint.stroke ? paint.strokeWidth : 0;
     for (const CPolylinedata& subpath : subpaths)
         if (subpath.points.size() >= 2)
@@ -60,15 +69,12 @@ void CSvgConverter::DrawResolvedEllipse(const vx::CEllipseImage& e,
                                         const vx::CResolvedPaint& paint) {
     if (!m_pWriter) return;
     if (!vx::AllFinite({e.cx, e.cy, e.majorX, e.majorY, e.ratio})) return LeaveOutNonFinite();
-    if (paint.fill && !paint.fillAsOutline) {
+    if (HatchesFill(paint)) {
         const DL_HatchEdgeData edge(e.cx, e.cy, e.majorX, e.majorY, e.ratio, 0, vx::kTwoPi, true);
         WriteSingleLoopHatch(EntityAttributes(paint.fillColor, -1, "BYLAYER"), 1.0, 1,
                              [&] { m_dxf.writeHatchEdge(*m_pWriter, edge); });
     }
-    if (!paint.stroke && !(paint.fill && paint.fillAsOutline)) return;
-    const int color = paint.stroke ? paint.strokeColor : paint.fillColor;
+    if (!DrawsOutline(paint)) return;
     const DL_EllipseData data(e.cx, e.cy, 0, e.majorX, e.majorY, 0, e.ratio, 0, vx::kTwoPi);
-    m_dxf.writeEllipse(*m_pWriter, data,
-                       EntityAttributes(color, 0, paint.stroke ? DashLineType(paint.dashArray)
-                                                               : std::string("BYLAYER")));
+    m_dxf.writeEllipse(*m_pWriter, data, OutlineAttributes(*this, paint));
 }
