@@ -69,12 +69,13 @@ void CSvgConverter::DrawResolvedEllipse(const vx::CEllipseImage& e,
                                         const vx::CResolvedPaint& paint) {
     if (!m_pWriter) return;
     if (!vx::AllFinite({e.cx, e.cy, e.majorX, e.majorY, e.ratio})) return LeaveOutNonFinite();
+    const double ratio = vx::ReadableAxisRatio(e.ratio);
     if (HatchesFill(paint)) {
-        const DL_HatchEdgeData edge(e.cx, e.cy, e.majorX, e.majorY, e.ratio, 0, vx::kTwoPi, true);
+        const DL_HatchEdgeData edge(e.cx, e.cy, e.majorX, e.majorY, ratio, 0, vx::kTwoPi, true);
         WriteSingleLoopHatch(EntityAttributes(paint.fillColor, -1, "BYLAYER"), 1.0, 1,
                              [&] { m_dxf.writeHatchEdge(*m_pWriter, edge); });
     }
     if (!DrawsOutline(paint)) return;
-    const DL_EllipseData data(e.cx, e.cy, 0, e.majorX, e.majorY, 0, e.ratio, 0, vx::kTwoPi);
+    const DL_EllipseData data(e.cx, e.cy, 0, e.majorX, e.majorY, 0, ratio, 0, vx::kTwoPi);
     m_dxf.writeEllipse(*m_pWriter, data, OutlineAttributes(*this, paint));
 }

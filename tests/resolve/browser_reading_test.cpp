@@ -103,6 +103,11 @@ TEST(BrowserTransforms, ShapesFollowTheWholeTransformList) {
     EXPECT_NEAR(std::hypot(ellipses[0].Real(11), ellipses[0].Real(21)), 10, 1e-9);
     EXPECT_NEAR(std::atan2(ellipses[0].Real(21), ellipses[0].Real(11)) * 180 / M_PI, -30, 1e-9);
     EXPECT_NEAR(ellipses[0].Real(40), 0.5, 1e-9);
+    // Flatter than readers accept: written at the smallest ratio they take.
+    const auto flat = vxtest::EntitiesOf(
+        Browser("<ellipse rx='50' ry='1e-9' fill='red' stroke='red'/>"), "ELLIPSE");
+    ASSERT_EQ(flat.size(), 1u);
+    EXPECT_EQ(flat[0].Real(40), 1e-6);
 
     // A nested svg maps its viewBox onto its area; a symbol onto the use's.
     const std::string nested =
