@@ -50,10 +50,11 @@ void WriteFile(const std::string& path, const std::string& content) {
 
 std::vector<std::string> FilesBelow(const std::string& folder) {
     std::vector<std::string> names;
-    std::error_code error;
+    std::error_code error, gone;
     for (fs::recursive_directory_iterator it(folder, error), end; !error && it != end;
          it.increment(error))
-        if (!it->is_directory()) names.push_back(fs::relative(it->path(), folder).string());
+        // Lexical on purpose: a worker may remove its temporary file while we look.
+        if (!it->is_directory(gone)) names.push_back(it->path().lexically_relative(folder).string());
     std::sort(names.begin(), names.end());
     return names;
 }
