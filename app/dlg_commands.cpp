@@ -25,9 +25,9 @@ void CVextoraDlg::AddFiles(const QStringList& paths) {
 
     // The output path stays empty until the first conversion: from then on
     // the user's folder is kept. During a batch the converter is the worker's.
-    if (!IsConverting() && m_converter.m_strOutputPath.empty()) {
+    if (!IsConverting() && m_converter.OutputPath().empty()) {
         const QString folder = paths.first().left(paths.first().lastIndexOf(QLatin1Char('/')) + 1);
-        m_converter.m_strOutputFolder = QFile::encodeName(folder).toStdString();
+        SetOutputFolder(QFile::encodeName(folder).toStdString());
         m_pFolderEdit->setText(folder);
     }
 }
@@ -44,19 +44,32 @@ void CVextoraDlg::Remove() {
 }
 
 void CVextoraDlg::OnBrowse() {
-    const QString current = QFile::decodeName(QByteArray::fromStdString(m_converter.m_strOutputFolder));
+    const QString current = QFile::decodeName(QByteArray::fromStdString(m_converter.Options().outputFolder));
     CFolderDialog dialog(this, current, tr("Select a folder you want convert to:"));
     if (!dialog.DoModal()) return;
-    m_converter.m_strOutputFolder = QFile::encodeName(dialog.GetFolderPath()).toStdString();
+    SetOutputFolder(QFile::encodeName(dialog.GetFolderPath()).toStdString());
     m_pFolderEdit->setText(dialog.GetFolderPath());
 }
 
 void CVextoraDlg::OnFillOption() {
-    m_converter.m_bFillOption = m_converter.m_bFillOption == 0 ? 1 : 0;
+    ChangeOptions([](CConvertOptions& options) { options.fillOption = options.fillOption == 0 ? 1 : 0; });
 }
 
 void CVextoraDlg::OnBrowserRules() {
-    m_converter.SetSvgRules(m_pBrowserCheck->isChecked() ? SvgRules::Browser : SvgRules::Classic);
+    const bool browser = m_pBrowserCheck->isChecked();
+    ChangeOptions([browser](CConvertOptions& options) {
+        options.svgRules = browser ? SvgRules::Browser : SvgRules::Classic;
+    });
+}
+
+void CVextoraDlg::ChangeOptions(const std::function<void(CConvertOptions&)>& change) {
+    CConvertOptions options = m_converter.Options();
+    change(options);
+    m_converter.SetOptions(std::move(options));
+}
+
+void CVextoraDlg::SetOutputFolder(std::string folder) {
+    ChangeOptions([&folder](CConvertOptions& options) { options.outputFolder = std::move(folder); });
 }
 
 void CVextoraDlg::OnHelp() {

@@ -38,7 +38,7 @@ QIcon RowMark(const QStyle& style, const CRowResult& result) {
 
 void CVextoraDlg::Convert() {
     if (IsConverting()) return;
-    m_converter.m_strOutputFolder = LocalPath(m_pFolderEdit->text());
+    SetOutputFolder(LocalPath(m_pFolderEdit->text()));
     if (m_pList->topLevelItemCount() == 0) {
         VextoraMessageBox(this, tr("Select svg file."));
         return;
@@ -56,11 +56,10 @@ void CVextoraDlg::Convert() {
 // Trailing blanks go; a folder without a final separator gets one. False
 // when nothing is left.
 bool CVextoraDlg::PrepareOutputFolder() {
-    std::string& folder = m_converter.m_strOutputFolder;
-    folder.resize(vx::TrimRightView(folder).size());
-    if (folder.empty()) return false;
-    if (folder.back() != '/') folder += '/';
-    return true;
+    std::string folder(vx::TrimRightView(m_converter.Options().outputFolder));
+    if (!folder.empty() && folder.back() != '/') folder += '/';
+    SetOutputFolder(folder);
+    return !folder.empty();
 }
 
 void CVextoraDlg::StartBatch(std::vector<std::string> inputs) {
@@ -150,7 +149,7 @@ void CVextoraDlg::OnBatchFinished() {
 }
 
 void CVextoraDlg::OfferOutputFolder() {
-    const QString folder = DisplayPath(m_converter.m_strOutputFolder);
+    const QString folder = DisplayPath(m_converter.Options().outputFolder);
     const QString question =
         QStringLiteral("%1 %2").arg(
             tr("Convert finished, do you need to open the output folder now? \nOutput folder is"),

@@ -154,8 +154,8 @@ void CVextoraDlg::InitDialog() {
     m_pProgress->SetPosition(0);
     m_converter.SetProgressSink(m_pProgress);
 
-    m_pFillCheck->setChecked(m_converter.m_bFillOption != 0);
-    m_pBrowserCheck->setChecked(m_converter.GetSvgRules() == SvgRules::Browser);
+    m_pFillCheck->setChecked(m_converter.Options().fillOption != 0);
+    m_pBrowserCheck->setChecked(m_converter.Options().svgRules == SvgRules::Browser);
     m_pConvertButton->setDefault(true);
 }
 

@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 // The main dialog: the list of SVG files with their results, the output
 // folder, the fill option, the Convert batch, help and about. It owns the
 // converter for the whole run of the application and hands it to a worker
@@ -71,6 +72,9 @@ private:
     void OnHelp();
     void OnAbout();
     bool PrepareOutputFolder();
+    // The converter's options with change applied.
+    void ChangeOptions(const std::function<void(CConvertOptions&)>& change);
+    void SetOutputFolder(std::string folder);
     void StartBatch(std::vector<std::string> inputs);
     void ShowBatchNews();
     void EnableCommands(bool enable);

@@ -89,7 +89,9 @@ CFileResult Measure(const std::string& path, const std::string& outputFolder) {
     std::string outName;
     result.convertSeconds = BestSeconds([&] {
         CSvgConverter converter;
-        converter.m_strOutputFolder = outputFolder;
+        CConvertOptions chosen = converter.Options();
+        chosen.outputFolder = outputFolder;
+        converter.SetOptions(chosen);
         result.converted = converter.ConvertFile(path, outName);
     });
     rusage usage{};

@@ -20,8 +20,10 @@ int main(int argc, char** argv) {
         return 2;
     }
     CSvgConverter converter;
-    converter.SetThreads(std::atoi(argv[1]));
-    converter.m_strOutputFolder = std::string(argv[2]) + "/";
+    CConvertOptions chosen = converter.Options();
+    chosen.threads = std::atoi(argv[1]);
+    chosen.outputFolder = std::string(argv[2]) + "/";
+    converter.SetOptions(chosen);
     int status = 0;
     for (int i = 3; i < argc; ++i) {
         std::string outName;

@@ -91,7 +91,9 @@ int main(int argc, char** argv) {
     const size_t vertices = CountVertices(svg, parseSeconds);
 
     CSvgConverter conv;
-    conv.m_strOutputFolder = folder.string() + "/";
+    CConvertOptions chosen = conv.Options();
+    chosen.outputFolder = folder.string() + "/";
+    conv.SetOptions(chosen);
     std::string outName;
     const auto start = std::chrono::steady_clock::now();
     const bool ok = conv.ConvertFile(input, outName);

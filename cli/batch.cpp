@@ -116,17 +116,19 @@ int ThreadsPerFile(const CCommandLine& options, size_t workers) {
 }
 
 void ConfigureConverter(CSvgConverter& converter, const CCommandLine& options, size_t workers) {
-    converter.m_bFillOption = options.fill ? 1 : 0;
-    converter.SetThreads(ThreadsPerFile(options, workers));
-    converter.SetSvgRules(options.svgRules);
-    converter.m_imageFetch.allowNetwork = options.download;
-    converter.m_strOutputFolder = options.outputFolder;
-    converter.SetCancelFlag(&InterruptFlag());
+    CConvertOptions chosen;
+    chosen.fillOption = options.fill ? 1 : 0;
+    chosen.threads = ThreadsPerFile(options, workers);
+    chosen.svgRules = options.svgRules;
+    chosen.imageFetch.allowNetwork = options.download;
+    chosen.outputFolder = options.outputFolder;
     if (options.toStdout) {
-        converter.m_nOutputFd = 1;
+        chosen.outputFd = 1;
         // Nowhere to put pictures, and an uploaded drawing must not make us fetch any.
-        converter.m_imageFetch.storePictures = false;
+        chosen.imageFetch.storePictures = false;
     }
+    converter.SetOptions(std::move(chosen));
+    converter.SetCancelFlag(&InterruptFlag());
 }
 
 // False with the reason in outcome.

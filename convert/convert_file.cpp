@@ -48,8 +48,8 @@ struct CCancelled : std::exception {
 
 // Drops an open document: its temporary file goes, an earlier DXF stays.
 void CSvgConverter::AbandonDocument() {
-    m_pWriter.reset();  // the writer refers to the sink, so it goes first
-    m_pSink.reset();
+    m_output.m_pWriter.reset();  // the writer refers to the sink, so it goes first
+    m_output.m_pSink.reset();
 }
 
 void CSvgConverter::ReportProgress(int percent) {
@@ -61,12 +61,12 @@ void CSvgConverter::ThrowIfCancelled() const {
 }
 
 bool CSvgConverter::Fail(std::string reason) {
-    m_strFailureReason = std::move(reason);
+    m_job.m_strFailureReason = std::move(reason);
     return false;
 }
 
 bool CSvgConverter::FailToWrite() {
-    return Fail("cannot write " + m_strOutputPath + ": " + ErrnoText(m_nOutputError));
+    return Fail("cannot write " + m_job.m_strOutputPath + ": " + ErrnoText(m_job.m_nOutputError));
 }
 
 bool CSvgConverter::ConvertFile(std::string inputPath, std::string& outName) {
@@ -78,37 +78,18 @@ bool CSvgConverter::ConvertContent(std::string name, std::string content, std::s
 }
 
 void CSvgConverter::StartFile(const std::string& inputPath, std::string& outName) {
-    m_strFailureReason.clear();
-    m_nOutputError = 0;
-    m_nNonFiniteLeftOut = 0;
-    m_nInsUnits = 0;
-    m_entityCounts.clear();
-    m_strOutputPath = m_strOutputFolder;
+    // Every part starts afresh, so a file converts the same alone or in a batch.
+    ResetForFile();
     outName = DeriveOutputName(inputPath);
-    m_strOutputPath += outName;
-
-    // Per-file reset. The walker's flags and remembered texts and the current
-    // line type start afresh too, so a file converts the same alone or in a batch.
-    m_bInDefs = 0;
-    m_strDefsTag.clear();
-    m_bFill = m_bStroke = m_bGroupFill = 0;
-    m_strGroupStyle.clear();
-    m_strTextTransform.clear();
-    m_strTextFontFamily.clear();
-    m_strTextFontSize.clear();
-    m_strLineType.clear();
-    m_dashes.clear();
-    m_fonts.clear();
-    m_imageDefs.clear();
-    m_strImageFolder = m_strOutputFolder;
-    m_strInputPath = inputPath;
-    m_xmlRoot.Clear();
+    m_job.m_strOutputPath = m_options.outputFolder + outName;
+    m_job.m_strImageFolder = m_options.outputFolder;
+    m_job.m_strInputPath = inputPath;
 }
 
 void CSvgConverter::WarnAboutLeftOutEntities() {
-    if (m_nNonFiniteLeftOut == 0 || !m_pMessages) return;
-    m_pMessages->Warn(std::to_string(m_nNonFiniteLeftOut) +
-                      (m_nNonFiniteLeftOut == 1 ? " entity" : " entities") +
+    if (m_job.m_nNonFiniteLeftOut == 0 || !m_pMessages) return;
+    m_pMessages->Warn(std::to_string(m_job.m_nNonFiniteLeftOut) +
+                      (m_job.m_nNonFiniteLeftOut == 1 ? " entity" : " entities") +
                       " left out: coordinates not finite");
 }
 
@@ -141,21 +122,19 @@ bool CSvgConverter::ConvertInput(std::string inputPath, std::string* given, std:
         content = std::string();
         ReportProgress(12);
 
-        m_arrLayerNames.clear();
-        m_strLayerName = "0";
-        if (m_svgRules == SvgRules::Browser)
+        if (m_options.svgRules == SvgRules::Browser)
             PrepareBrowserReading();
         else
             CollectLayerNames(&m_xmlRoot);
         ReportProgress(15);
 
-        m_nInputBytes = static_cast<long long>(inputBytes);
-        const int opened = m_nOutputFd >= 0
+        m_job.m_nInputBytes = static_cast<long long>(inputBytes);
+        const int opened = m_options.outputFd >= 0
                                ? BeginDocumentOn(OnWritingThread(
-                                     std::make_unique<CDescriptorSink>(m_nOutputFd)))
-                               : BeginDocument(m_strOutputPath);
+                                     std::make_unique<CDescriptorSink>(m_options.outputFd)))
+                               : BeginDocument(m_job.m_strOutputPath);
         if (opened == -1) return FailToWrite();
-        if (m_svgRules == SvgRules::Browser) {
+        if (m_options.svgRules == SvgRules::Browser) {
             if (!ReadAsBrowser()) {
                 AbandonDocument();
                 m_xmlRoot.Clear();

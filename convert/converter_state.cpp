@@ -1,5 +1,6 @@
 // Creation and destruction of the converter: the fill option and the SVG
-// rules come from the profile and go back to it; the document state starts reset.
+// rules come from the profile and go back to it; the document state starts
+// reset, and every part's state again before each file.
 #include "convert/svg_converter.h"
 #include "platform/profile.h"
 
@@ -9,16 +10,24 @@ static const char kBrowserRulesEntry[] = "BrowserRules";  // 1: read as browsers
 
 CSvgConverter::CSvgConverter(IProfile* profile) : m_pProfile(profile) {
     if (m_pProfile) {
-        m_bFillOption = m_pProfile->GetProfileInt(kProfileSection, kFillOptionEntry, 1);
+        m_options.fillOption = m_pProfile->GetProfileInt(kProfileSection, kFillOptionEntry, 1);
         if (m_pProfile->GetProfileInt(kProfileSection, kBrowserRulesEntry, 0) == 1)
-            m_svgRules = SvgRules::Browser;
+            m_options.svgRules = SvgRules::Browser;
     }
     ResetDocumentState();
 }
 
 CSvgConverter::~CSvgConverter() {
     if (!m_pProfile) return;
-    m_pProfile->WriteProfileInt(kProfileSection, kFillOptionEntry, m_bFillOption);
+    m_pProfile->WriteProfileInt(kProfileSection, kFillOptionEntry, m_options.fillOption);
     m_pProfile->WriteProfileInt(kProfileSection, kBrowserRulesEntry,
-                                m_svgRules == SvgRules::Browser ? 1 : 0);
+                                m_options.svgRules == SvgRules::Browser ? 1 : 0);
+}
+
+void CSvgConverter::ResetForFile() {
+    m_job.Reset();
+    m_xmlRoot.Clear();
+    m_walker.ResetForFile();
+    m_tables.Reset();
+    ResetDocumentState();
 }

@@ -16,10 +16,13 @@
 #include <dl_dxf.h>
 
 #include "base/records.h"
-#include "convert/svg_rules.h"
-#include "dxf/dxf_writer.h"
+#include "convert/convert_options.h"
+#include "convert/job_state.h"
+#include "dxf/document_tables.h"
+#include "dxf/dxf_output.h"
 #include "geometry/path_parser.h"
 #include "svg/group_transforms.h"
+#include "svg/walker_state.h"
 #include "platform/output_sink.h"
 #include "xml/xml_node.h"
 
@@ -33,14 +36,6 @@ struct CResolvedPaint;  // resolve/resolved_paint.h
 struct CEllipseImage;   // geometry/ellipse_image.h
 }
 
-// How image references that name network addresses are fetched.
-struct CImageFetchOptions {
-    bool allowNetwork = true;   // false: http and https images are dropped
-    bool storePictures = true;  // false: no picture is fetched, copied or stored
-    long timeoutSeconds = 30;
-    long long maxBytes = 64LL * 1024 * 1024;
-    long maxRedirects = 5;
-};
 
 // What the path parser may do in one document: draw 4M points and read 256 MB
 // of path data (a marker or symbol is read again at every placement), plus a
@@ -62,7 +57,7 @@ public:
     CSvgConverter& operator=(const CSvgConverter&) = delete;
 
     // ---- Conversion job (convert/) -------------------------------------
-    // Converts one SVG file into m_strOutputFolder + outName. outName is set
+    // Converts one SVG file into m_options.outputFolder + outName. outName is set
     // before the input is opened. False when the input cannot be read or the
     // DXF cannot be written completely.
     bool ConvertFile(std::string inputPath, std::string& outName);
@@ -78,28 +73,21 @@ public:
     // Why the last ConvertFile returned false, for a line after the file's
     // name: "cannot read: No such file or directory", "not an SVG drawing",
     // "cannot write out/plan.dxf: No space left on device". Empty after a success.
-    const std::string& FailureReason() const { return m_strFailureReason; }
+    const std::string& FailureReason() const { return m_job.m_strFailureReason; }
     // A flag that another thread or a signal handler sets to stop the file in
     // progress: it then fails with "interrupted", its temporary output removed
     // and an earlier DXF of its name kept.
     void SetCancelFlag(const std::atomic<bool>* flag) { m_pCancel = flag; }
     bool Cancelled() const { return m_pCancel && m_pCancel->load(std::memory_order_relaxed); }
     void ThrowIfCancelled() const;
-    // Threads for one file: 1 writes the DXF on the converting thread, 2 hands
-    // it to a second one; 0 (the default) takes 2 from kTwoThreadInputBytes of
-    // input on when the machine has two cores. In a batch that already keeps
-    // every core busy, one thread per file is faster.
-    void SetThreads(int count) { m_nThreads = count; }
     static constexpr long long kTwoThreadInputBytes = 256 * 1024;
     bool Fail(std::string reason);  // sets the reason; always false
     bool FailToWrite();              // "cannot write <path>: <errno text>"
     // Emitters call this when they leave out an entity whose numbers are not
     // finite; the file gets one warning with the count at its end.
-    void LeaveOutNonFinite() { ++m_nNonFiniteLeftOut; }
-    void SetSvgRules(SvgRules rules) { m_svgRules = rules; }
-    SvgRules GetSvgRules() const { return m_svgRules; }
+    void LeaveOutNonFinite() { ++m_job.m_nNonFiniteLeftOut; }
     // What the last converted document holds: entity type name to count.
-    const CEntityCounts& EntityCounts() const { return m_entityCounts; }
+    const CEntityCounts& EntityCounts() const { return m_job.m_entityCounts; }
 
     bool ConvertInput(std::string inputPath, std::string* content, std::string& outName);
     void StartFile(const std::string& inputPath, std::string& outName);
@@ -132,8 +120,6 @@ public:
     // Before the document opens: the layer table (group ids, Inkscape layers by
     // their labels) and the units the header declares.
     void PrepareBrowserReading();
-    // 4 (millimetres) when the drawing has an absolute size, else 0: no $INSUNITS.
-    int m_nInsUnits = 0;
 
     // ---- Resolved drawables (dxf/shapes/resolved_shapes.cpp) -----------
     // Geometry in drawing coordinates (y up, output units), paint resolved.
@@ -217,7 +203,7 @@ public:
     // NaN or infinite reals handed to the writer in the open document, else in
     // the last one ended; tests require 0 (see CDxfWriter::NonFiniteReals).
     long long NonFiniteRealsWritten() const {
-        return m_pWriter ? m_pWriter->NonFiniteReals() : m_nNonFiniteReals;
+        return m_output.m_pWriter ? m_output.m_pWriter->NonFiniteReals() : m_output.m_nNonFiniteReals;
     }
     int CountLayerEntries() const;
     // An LWPOLYLINE vertex with start and end widths (groups 10 20 30 40 41 [42]).
@@ -237,14 +223,6 @@ public:
     void WriteLayerTable();
     void WriteStyleTable();
     void WriteBlocksSection();
-    // Where each pattern and family sits in m_dashes and m_fonts (dxf/table_index.h),
-    // so that adding and looking up stay fast on drawings with many of them.
-    struct CTableIndexes;
-    CTableIndexes& TableIndexes() const;
-    mutable std::shared_ptr<CTableIndexes> m_pTableIndexes;
-    // The sink of the last ended document, kept until the next one opens, so
-    // that whoever handed in an in-memory sink can still read it.
-    std::unique_ptr<CDxfSink> m_pEndedSink;
 
     // ---- Entity attributes (dxf/shapes/attributes.cpp) ------------------
     void SetEntityLayer(DL_Attributes& attributes) const;
@@ -262,7 +240,6 @@ public:
     // One LWPOLYLINE through points given in SVG orientation (y is flipped here).
     void WritePolylineEntity(const CPointData* points, size_t count, bool closed,
                              const DL_Attributes& attributes);
-    std::vector<CPointData> m_polylinePoints;  // reused between polylines
 
     // ---- Circles and ellipses (dxf/shapes/circles.cpp, dxf/shapes/ellipses.cpp)
     void ConvertCircle(int fill, const std::string& transform, const std::string& cx,
@@ -316,74 +293,34 @@ public:
     using CPointMap = std::function<CPointData(double x, double y)>;
     void PlaceImage(const CPointMap& toDrawing, double left, double top, double w, double h,
                     const std::string& href);
-    std::string m_strImageCaFile;  // extra certificate authorities for https images (PEM)
 
-    // ==== State =========================================================
-    // Paths and files.
-    std::string m_strOutputFolder;
-    std::string m_strOutputPath;
-    std::string m_strImageFolder;
-    std::string m_strInputPath;  // the SVG being converted (local image references)
-    std::string m_strFailureReason;
-    int m_nOutputError = 0;  // errno of the output file's failure
-    int m_nOutputFd = -1;    // when set, the DXF goes to this descriptor instead of a file
-    long m_nNonFiniteLeftOut = 0;
-    CEntityCounts m_entityCounts;
+    // ---- The parts' state, for the command line, the dialog and tests ---
+    const CConvertOptions& Options() const { return m_options; }
+    void SetOptions(CConvertOptions options) { m_options = std::move(options); }
+    // Where the last file's DXF went; empty before the first.
+    const std::string& OutputPath() const { return m_job.m_strOutputPath; }
+    CJobState& Job() { return m_job; }
+    CWalkerState& Walker() { return m_walker; }
+    const CWalkerState& Walker() const { return m_walker; }
+    CDocumentTables& Tables() { return m_tables; }
+    const CDocumentTables& Tables() const { return m_tables; }
+    CDxfOutput& Output() { return m_output; }
 
+private:
+    // Before each file: every part's state, and the document's.
+    void ResetForFile();
+
+    CConvertOptions m_options;
+    CJobState m_job;
     CXML m_xmlRoot;
-
-    // Walker state.
-    int m_bInDefs = 0;
-    std::string m_strDefsTag;
-    int m_bFill = 0;
-    int m_bStroke = 0;
-    int m_bGroupFill = 0;
-    std::string m_strGroupStyle;
-    std::string m_strTextTransform;
-    std::string m_strTextFontFamily;
-    std::string m_strTextFontSize;
+    CWalkerState m_walker;
     CGroupTransforms m_groupTransforms;
-
-    // Drawing size, colours, stroke widths.
-    double m_dWidth = 0;
-    double m_dHeight = 0;
-    int m_nColor = 0;
-    uint32_t m_crStroke = 0;
-    uint32_t m_crFill = 0;
-    double m_dStrokeWidth = 0;
-    double m_dGroupStrokeWidth = 0;
-
-    // Path parser state.
     vx::CPathReaderState m_pathReader{{}, 0, 0, 0, kPathPointsPerDocument, kPathTextPerDocument, 0};
-    long long m_nInputBytes = 0;  // size of the SVG being converted
-
-    std::string m_strMarkerStart;
-    std::string m_strMarkerEnd;
-    std::string m_strFontSize;
-    std::string m_strFontFamily;
-    std::string m_strLineType;
-    std::string m_strLayerName = "0";
-    std::vector<std::string> m_arrLayerNames;
-
-    // Tables.
-    std::vector<CDashData> m_dashes;
-    std::vector<CFontData> m_fonts;
-    std::vector<CMarkdata> m_markers;
-    std::vector<CSymble> m_symbols;
-    std::vector<CImageDefData> m_imageDefs;
-
-    // DXF output: the dxflib writer object and, while a document is open, our stream.
-    DL_Dxf m_dxf;
-    std::unique_ptr<CDxfSink> m_pSink;
-    std::unique_ptr<CDxfWriter> m_pWriter;
-    long long m_nNonFiniteReals = 0;  // of the last document ended
-
-    int m_bFillOption = 1;
-    int m_nThreads = 0;
-    SvgRules m_svgRules = SvgRules::Classic;
+    CDocumentTables m_tables;
+    CDxfOutput m_output;
+    std::vector<CPointData> m_polylinePoints;  // reused between polylines
 
     // Platform services.
-    CImageFetchOptions m_imageFetch;
     IProgressSink* m_pProgress = nullptr;
     IMessageSink* m_pMessages = nullptr;
     IProfile* m_pProfile = nullptr;

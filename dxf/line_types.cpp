@@ -1,6 +1,7 @@
 // The dash pattern table: patterns found by the raw scan become line types
 // "Dash1", "Dash2", ... that the emitters refer to by their pattern.
 #include "base/text.h"
+#include "convert/svg_converter.h"
 #include "dxf/table_index.h"
 
 namespace {
@@ -37,9 +38,9 @@ std::string CanonicalPattern(std::string_view pattern) {
 bool CSvgConverter::AddDashPattern(std::string_view pattern) {
     const std::string key = CanonicalPattern(pattern);
     if (key.empty() || vx::EqualsNoCase(key, "none")) return false;
-    CTableIndex& index = TableIndexes().dashes;
-    if (index.Find(m_dashes, DashKey, key) >= 0) return false;
-    m_dashes.emplace_back("Dash" + std::to_string(m_dashes.size() + 1), key);
+    CTableIndex& index = m_tables.Indexes().dashes;
+    if (index.Find(m_tables.m_dashes, DashKey, key) >= 0) return false;
+    m_tables.m_dashes.emplace_back("Dash" + std::to_string(m_tables.m_dashes.size() + 1), key);
     index.Added(key);
     return true;
 }
@@ -47,8 +48,8 @@ bool CSvgConverter::AddDashPattern(std::string_view pattern) {
 std::string CSvgConverter::LookupDashName(std::string_view pattern) const {
     const std::string key = CanonicalPattern(pattern);
     if (vx::EqualsNoCase(key, "none")) return {};
-    const long position = TableIndexes().dashes.Find(m_dashes, DashKey, key);
-    return position < 0 ? std::string() : m_dashes[size_t(position)].name;
+    const long position = m_tables.Indexes().dashes.Find(m_tables.m_dashes, DashKey, key);
+    return position < 0 ? std::string() : m_tables.m_dashes[size_t(position)].name;
 }
 
 std::vector<double> CSvgConverter::ParseDashPattern(const CDashData& record, double& sum) {

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <unordered_map>
 
-#include "convert/svg_converter.h"
+#include "base/records.h"
 
 class CTableIndex {
 public:
@@ -37,7 +37,7 @@ private:
     size_t m_nIndexed = 0;
 };
 
-struct CSvgConverter::CTableIndexes {
+struct CTableIndexes {
     CTableIndex dashes;
     CTableIndex fonts;
     CTableIndex symbols;

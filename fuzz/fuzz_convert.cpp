@@ -42,10 +42,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     CSvgConverter conv;
     // The last byte picks the fill option and the reading, so both readings see every input.
-    conv.m_bFillOption = size > 0 && (data[size - 1] & 1);
-    conv.SetSvgRules(size > 0 && (data[size - 1] & 2) ? SvgRules::Browser : SvgRules::Classic);
-    conv.m_imageFetch.allowNetwork = false;
-    conv.m_strOutputFolder = WorkFolder();
+    CConvertOptions chosen = conv.Options();
+    chosen.fillOption = size > 0 && (data[size - 1] & 1);
+    chosen.svgRules = size > 0 && (data[size - 1] & 2) ? SvgRules::Browser : SvgRules::Classic;
+    chosen.imageFetch.allowNetwork = false;
+    chosen.outputFolder = WorkFolder();
+    conv.SetOptions(chosen);
     std::string outName;
     conv.ConvertFile(input, outName);
     // The DXF and any image copies go; the folder is reused by the next run.

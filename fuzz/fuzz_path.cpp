@@ -34,16 +34,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string pathData(newline == std::string_view::npos ? input : input.substr(newline + 1));
 
     CSvgConverter conv;
-    conv.m_bFillOption = size > 0 && (data[0] & 1);
+    CConvertOptions chosen = conv.Options();
+    chosen.fillOption = size > 0 && (data[0] & 1);
+    conv.SetOptions(chosen);
     if (conv.BeginDocumentOn(std::make_unique<CStringSink>()) != 0) return 0;
-    conv.m_dHeight = 100;
+    conv.Walker().m_dHeight = 100;
     // A smaller share of points than a real document's, so that each run stays
     // quick; running out is itself a path worth fuzzing.
     conv.PathReaderState().pointsLeft = 200000;
     conv.ConvertPath(transform, pathData, "4 2", "", "");
     conv.FillPath(transform, pathData);
     conv.EndDocument();
-    if (HasNonFiniteValue(static_cast<const CStringSink&>(*conv.m_pEndedSink).Data()))
+    if (HasNonFiniteValue(static_cast<const CStringSink&>(*conv.Output().m_pEndedSink).Data()))
         __builtin_trap();
     return 0;
 }

@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     conv.ParseTextStyle(text, fontSize, fontFamily);
     if (conv.AddDashPattern(text)) {
         double sum = 0;
-        CSvgConverter::ParseDashPattern(conv.m_dashes.back(), sum);
+        CSvgConverter::ParseDashPattern(conv.Tables().m_dashes.back(), sum);
     }
     conv.ConvertPolyline(text, text, text, true);
     conv.ConvertText(text, fontFamily, fontSize, text, text, text);

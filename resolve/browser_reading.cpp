@@ -22,7 +22,7 @@ constexpr long long kVisitsPerInputByte = 4;
 void CSvgConverter::PrepareBrowserReading() {
     const CXML* svg = vx::FindSvgElement(m_xmlRoot);
     if (!svg) return;
-    m_nInsUnits = vx::RootFrame(*svg).insUnits;
+    m_job.m_nInsUnits = vx::RootFrame(*svg).insUnits;
     // Each group that names a layer; DXF layer names ignore case.
     std::unordered_set<std::string> seenLower;
     std::vector<const CXML*> pending{svg};
@@ -33,7 +33,7 @@ void CSvgConverter::PrepareBrowserReading() {
         const std::string* title = group ? vx::LayerTitle(*element) : nullptr;
         std::string name = title ? LayerNameFromId(*title) : std::string();
         if (!name.empty() && seenLower.insert(vx::ToLower(name)).second)
-            m_arrLayerNames.push_back(std::move(name));
+            m_tables.m_arrLayerNames.push_back(std::move(name));
         pending.insert(pending.end(), element->Children().rbegin(), element->Children().rend());
     }
 }
@@ -41,7 +41,7 @@ void CSvgConverter::PrepareBrowserReading() {
 bool CSvgConverter::ReadAsBrowser() {
     const CXML* svg = vx::FindSvgElement(m_xmlRoot);
     if (!svg) return true;
-    vx::CBrowserWalk walk(*this, *svg, kVisitsPerDocument + m_nInputBytes * kVisitsPerInputByte);
+    vx::CBrowserWalk walk(*this, *svg, kVisitsPerDocument + m_job.m_nInputBytes * kVisitsPerInputByte);
     walk.Run(vx::RootFrame(*svg));
     if (walk.StylesCutShort() && m_pMessages)
         m_pMessages->Warn("style sheet rules applied only in part: matching beyond the work limit");

@@ -171,7 +171,7 @@ void CBrowserWalk::ExpandUse(const CXML& use, const CResolveFrame& frame) {
 }
 
 void CBrowserWalk::Draw(const CXML& element, std::string_view name, const CResolveFrame& frame) {
-    m_conv.m_strLayerName = frame.layer;
+    m_conv.Walker().m_strLayerName = frame.layer;
     if (name == "circle" || name == "ellipse")
         DrawEllipse(element, name, frame);
     else if (name == "text")
@@ -187,7 +187,7 @@ void CBrowserWalk::DrawShape(const CXML& element, std::string_view name,
     CResolvedPaint paint = ResolvePaint(frame.style, frame.toDrawing, m_ids);
     std::string data;
     if ((!paint.fill && !paint.stroke) || !ShapePathData(element, name, data)) return;
-    paint.fillAsOutline = !m_conv.m_bFillOption;
+    paint.fillAsOutline = !m_conv.Options().fillOption;
     // Each shape is read on its own: nothing carries over from the one before.
     CPathReaderState& state = m_conv.PathReaderState();
     state.previousCommand.clear();
@@ -216,7 +216,7 @@ void CBrowserWalk::DrawEllipse(const CXML& element, std::string_view name,
                                const CResolveFrame& frame) {
     CResolvedPaint paint = ResolvePaint(frame.style, frame.toDrawing, m_ids);
     if (!paint.fill && !paint.stroke) return;
-    paint.fillAsOutline = !m_conv.m_bFillOption;
+    paint.fillAsOutline = !m_conv.Options().fillOption;
     double rx = NumberAttribute(element, name == "circle" ? "r" : "rx");
     double ry = name == "circle" ? rx : NumberAttribute(element, "ry");
     // An ellipse with one radius given uses it for both.

@@ -6,21 +6,21 @@
 void CSvgConverter::ApplyStrokeColor(std::string_view color) {
     bool known = true;
     const uint32_t rgb = ParseColor(color, &known);
-    if (!known || rgb == m_crStroke) return;
-    m_crStroke = rgb;
-    m_nColor = NearestDxfColor(rgb);
+    if (!known || rgb == m_walker.m_crStroke) return;
+    m_walker.m_crStroke = rgb;
+    m_walker.m_nColor = NearestDxfColor(rgb);
 }
 
 void CSvgConverter::StrokeUpdate(std::string_view color) {
     if (color == "none") return;
-    m_bStroke = 1;
+    m_walker.m_bStroke = 1;
     ApplyStrokeColor(color);
 }
 
 void CSvgConverter::FillUpdate(std::string_view color) {
     if (color == "none") return;
-    m_bFill = 1;
+    m_walker.m_bFill = 1;
     bool known = true;
     const uint32_t rgb = ParseColor(color, &known);
-    if (known) m_crFill = rgb;
+    if (known) m_walker.m_crFill = rgb;
 }

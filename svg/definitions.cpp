@@ -32,13 +32,13 @@ void CSvgConverter::CollectDefinition(CXML* element) {
     }
     if (id.empty() || !pathData || pathData->empty()) return;
     if (isSymbol) {
-        CTableIndex& index = TableIndexes().symbols;
-        index.Find(m_symbols, SymbolKey, id);  // brings the index up to date
-        m_symbols.push_back(CSymble{id, *pathData});
+        CTableIndex& index = m_tables.Indexes().symbols;
+        index.Find(m_tables.m_symbols, SymbolKey, id);  // brings the index up to date
+        m_tables.m_symbols.push_back(CSymble{id, *pathData});
         index.Added(id);
         return;
     }
-    m_markers.push_back(CMarkdata{id, AttributeOrEmpty(*element, "refX"),
+    m_tables.m_markers.push_back(CMarkdata{id, AttributeOrEmpty(*element, "refX"),
                                   AttributeOrEmpty(*element, "refY"), *pathData,
                                   transform ? *transform : std::string()});
 }
@@ -46,12 +46,12 @@ void CSvgConverter::CollectDefinition(CXML* element) {
 // The first marker whose id occurs anywhere in the reference: url(#arrow) finds
 // the marker arrow, but also an earlier marker whose id is part of that text.
 const CMarkdata* CSvgConverter::FindMarker(std::string_view reference) const {
-    for (const CMarkdata& marker : m_markers)
+    for (const CMarkdata& marker : m_tables.m_markers)
         if (vx::Contains(reference, marker.id)) return &marker;
     return nullptr;
 }
 
 const CSymble* CSvgConverter::FindSymbol(std::string_view name) const {
-    const long position = TableIndexes().symbols.Find(m_symbols, SymbolKey, name);
-    return position < 0 ? nullptr : &m_symbols[size_t(position)];
+    const long position = m_tables.Indexes().symbols.Find(m_tables.m_symbols, SymbolKey, name);
+    return position < 0 ? nullptr : &m_tables.m_symbols[size_t(position)];
 }

@@ -41,7 +41,7 @@ std::string CSvgConverter::LayerNameFromId(std::string_view id) {
 
 void CSvgConverter::CollectLayerNames(CXML* element) {
     std::unordered_set<std::string> seen;
-    for (const std::string& name : m_arrLayerNames) seen.insert(vx::ToLower(name));
+    for (const std::string& name : m_tables.m_arrLayerNames) seen.insert(vx::ToLower(name));
     CollectLayerNamesInto(element, seen);
 }
 
@@ -53,7 +53,7 @@ void CSvgConverter::CollectLayerNamesInto(CXML* element, std::unordered_set<std:
             if (!vx::EqualsNoCase(attribute.m_strName, "id")) continue;
             std::string name = LayerNameFromId(attribute.m_strValue);
             if (!name.empty() && seenLower.insert(vx::ToLower(name)).second)
-                m_arrLayerNames.push_back(std::move(name));
+                m_tables.m_arrLayerNames.push_back(std::move(name));
         }
     }
     for (CXML* child : element->Children()) CollectLayerNamesInto(child, seenLower);

@@ -13,7 +13,7 @@ void CSvgConverter::ParseTextStyle(std::string_view style, std::string& fontSize
         ApplyStrokeColor(value);
         bool known = true;
         const uint32_t rgb = ParseColor(value, &known);
-        if (known) m_crFill = rgb;
+        if (known) m_walker.m_crFill = rgb;
     }
     if (vx::DeclarationValue(style, "font-family", value)) fontFamily.assign(value);
     if (vx::DeclarationValue(style, "font-size", value)) fontSize.assign(value);

@@ -6,8 +6,8 @@
 
 void CSvgConverter::ResetTransforms() {
     m_groupTransforms.Reset();
-    m_dWidth = 0;
-    m_dHeight = 0;
+    m_walker.m_dWidth = 0;
+    m_walker.m_dHeight = 0;
 }
 
 void CSvgConverter::PushTransform() { m_groupTransforms.Push(); }

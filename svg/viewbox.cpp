@@ -8,6 +8,6 @@ void CSvgConverter::ParseViewBox(std::string_view text) {
     double box[4] = {0, 0, 0, 0};
     vx::ReadNumberList(text, box, 4);
     // The third and fourth numbers are taken as the right and bottom edges.
-    m_dWidth = vx::Bounded(box[2] - box[0]);
-    m_dHeight = vx::Bounded(box[3] - box[1]);
+    m_walker.m_dWidth = vx::Bounded(box[2] - box[0]);
+    m_walker.m_dHeight = vx::Bounded(box[3] - box[1]);
 }

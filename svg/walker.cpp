@@ -13,15 +13,15 @@ void CSvgConverter::WalkElement(CXML* element, std::string parentName, int topCo
 
     if (kind.isGroupExact) {
         PushTransform();
-        m_bGroupFill = 0;
+        m_walker.m_bGroupFill = 0;
     }
     if (kind.isDefs || kind.isGroupExact) {
-        m_strDefsTag = element->m_strTag;
-        if (kind.isDefs) m_bInDefs = 1;
+        m_walker.m_strDefsTag = element->m_strTag;
+        if (kind.isDefs) m_walker.m_bInDefs = 1;
     } else if (kind.isPathExact) {
-        m_dStrokeWidth = 0;
+        m_walker.m_dStrokeWidth = 0;
     }
-    if (kind.name == "marker" || (kind.name == "symbol" && m_bInDefs)) CollectDefinition(element);
+    if (kind.name == "marker" || (kind.name == "symbol" && m_walker.m_bInDefs)) CollectDefinition(element);
     parentName = element->m_strTag;
 
     CElementTexts texts;
@@ -30,16 +30,16 @@ void CSvgConverter::WalkElement(CXML* element, std::string parentName, int topCo
     WalkChildren(element, kind, texts, topCount);
 
     if (kind.isText) {
-        m_strTextTransform.clear();
-        m_strTextFontFamily.clear();
-        m_strTextFontSize.clear();
+        m_walker.m_strTextTransform.clear();
+        m_walker.m_strTextFontFamily.clear();
+        m_walker.m_strTextFontSize.clear();
     } else if (kind.isGroupExact) {
         PopTransform();
-        m_bGroupFill = 0;
+        m_walker.m_bGroupFill = 0;
     } else if (kind.isDefs) {
         // A defs nested in another defs ends the outer one too.
-        m_strDefsTag.clear();
-        m_bInDefs = 0;
+        m_walker.m_strDefsTag.clear();
+        m_walker.m_bInDefs = 0;
     }
 }
 
@@ -48,9 +48,9 @@ void CSvgConverter::WalkChildren(CXML* element, const CElementKind& kind,
     const double step = topCount > 0 ? 80.0 / topCount : 0.0;
     if (kind.isText) {
         // tspan children take the text's transform and font settings when they have none.
-        m_strTextTransform = *texts.transform;
-        m_strTextFontFamily = texts.fontFamily;
-        m_strTextFontSize = texts.fontSize;
+        m_walker.m_strTextTransform = *texts.transform;
+        m_walker.m_strTextFontFamily = texts.fontFamily;
+        m_walker.m_strTextFontSize = texts.fontSize;
     }
     int done = 0;
     for (CXML* child : element->Children()) {

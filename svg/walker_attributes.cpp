@@ -13,21 +13,21 @@ namespace {
 
 void ApplySvgAttribute(CSvgConverter& c, const std::string& n, const std::string& v) {
     if (EqualsNoCase(n, "viewBox")) c.ParseViewBox(v);
-    else if (EqualsNoCase(n, "height")) c.m_dHeight = vx::Bounded(LeadingNumber(v));
-    else if (EqualsNoCase(n, "width")) c.m_dWidth = vx::Bounded(LeadingNumber(v));
+    else if (EqualsNoCase(n, "height")) c.Walker().m_dHeight = vx::Bounded(LeadingNumber(v));
+    else if (EqualsNoCase(n, "width")) c.Walker().m_dWidth = vx::Bounded(LeadingNumber(v));
 }
 
 // A group's fill is a fill update that also marks the group as filled.
 void ApplyGroupFill(CSvgConverter& c, std::string_view v) {
     if (v == "none") return;
     c.FillUpdate(v);
-    c.m_bGroupFill = 1;
+    c.Walker().m_bGroupFill = 1;
 }
 
 void ApplyGroupAttribute(CSvgConverter& c, const CElementKind& kind, const std::string& n,
                          const std::string& v, CElementTexts& texts) {
     if (EqualsNoCase(n, "stroke-width")) {
-        c.m_dGroupStrokeWidth = LeadingNumber(v);
+        c.Walker().m_dGroupStrokeWidth = LeadingNumber(v);
     } else if (EqualsNoCase(n, "fill")) {
         ApplyGroupFill(c, v);
     } else if (EqualsNoCase(n, "stroke")) {
@@ -36,17 +36,17 @@ void ApplyGroupAttribute(CSvgConverter& c, const CElementKind& kind, const std::
         // Only a group that pushed a stack entry takes a transform.
         if (kind.isGroupExact) c.ParseGroupTransform(v);
     } else if (EqualsNoCase(n, "style")) {
-        c.m_bFill = 0;
+        c.Walker().m_bFill = 0;
         if (vx::DeclarationStart(v, "font-size") != std::string_view::npos)
-            c.m_strGroupStyle = v;
+            c.Walker().m_strGroupStyle = v;
         c.ApplyStyleDeclarations(v, kind, texts);
     } else if (EqualsNoCase(n, "font-size")) {
-        c.m_strFontSize = v;
+        c.Walker().m_strFontSize = v;
     } else if (EqualsNoCase(n, "font-family")) {
-        c.m_strFontFamily = v;
+        c.Walker().m_strFontFamily = v;
     } else if (EqualsNoCase(n, "id")) {
         const std::string layer = CSvgConverter::LayerNameFromId(v);
-        if (!layer.empty()) c.m_strLayerName = layer;
+        if (!layer.empty()) c.Walker().m_strLayerName = layer;
     }
 }
 
@@ -109,7 +109,7 @@ void ApplyRectFill(CSvgConverter& c, std::string_view v, CElementTexts& t) {
     if (v == "none" || vx::Contains(v, "url(#")) return;
     bool known = true;
     const uint32_t rgb = CSvgConverter::ParseColor(v, &known);
-    if (known) c.m_crFill = rgb;
+    if (known) c.Walker().m_crFill = rgb;
     t.rectFilled = 1;
 }
 
@@ -134,7 +134,7 @@ void ApplyPathAttribute(CSvgConverter& c, const CElementKind& kind, const std::s
     else if (n == "fill") c.FillUpdate(v);
     else if (n == "stroke") c.StrokeUpdate(v);
     else if (n == "style") {
-        c.m_bFill = 0;
+        c.Walker().m_bFill = 0;
         c.ApplyStyleDeclarations(v, kind, t);
     }
 }
@@ -142,7 +142,7 @@ void ApplyPathAttribute(CSvgConverter& c, const CElementKind& kind, const std::s
 }  // namespace
 
 void CSvgConverter::ApplyAttributes(CXML* element, const CElementKind& kind, CElementTexts& texts) {
-    if (kind.isPath) m_bFill = m_bStroke = 0;
+    if (kind.isPath) m_walker.m_bFill = m_walker.m_bStroke = 0;
     for (const CAttribute& attribute : element->Attributes()) {
         const std::string& n = attribute.m_strName;
         const std::string& v = attribute.m_strValue;
@@ -176,7 +176,7 @@ void CSvgConverter::ApplyStyleDeclarations(std::string_view style, const CElemen
         } else if (name == "stroke") {
             StrokeUpdate(value);
         } else if (name == "stroke-width") {
-            m_dStrokeWidth = LeadingNumber(value);
+            m_walker.m_dStrokeWidth = LeadingNumber(value);
         } else if (kind.isPath) {
             if (name == "stroke-dasharray") texts.pathDash = value;
             else if (name == "marker-start") texts.markerStart = value;

@@ -2,7 +2,7 @@
 #include "convert/svg_converter.h"
 
 void CSvgConverter::SetEntityLayer(DL_Attributes& attributes) const {
-    attributes.setLayer(m_strLayerName.empty() ? std::string("0") : m_strLayerName);
+    attributes.setLayer(m_walker.m_strLayerName.empty() ? std::string("0") : m_walker.m_strLayerName);
 }
 
 DL_Attributes CSvgConverter::EntityAttributes(int color, int width,

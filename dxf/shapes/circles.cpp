@@ -8,7 +8,7 @@
 void CSvgConverter::ConvertCircle(int fill, const std::string& transform, const std::string& cx,
                                   const std::string& cy, const std::string& r,
                                   const std::string& dashArray, int stroke) {
-    if (!m_pWriter || cx.empty() || cy.empty() || r.empty()) return;
+    if (!m_output.m_pWriter || cx.empty() || cy.empty() || r.empty()) return;
     // A circle with neither fill nor stroke is still drawn as an outline.
     if (!fill && !stroke) stroke = 1;
     const std::string lineType = DashLineType(dashArray);
@@ -20,7 +20,7 @@ void CSvgConverter::ConvertCircle(int fill, const std::string& transform, const 
     for (CPointData* p : {&centre, &radiusEnd, &origin}) MapPoint(hasTransform, matrix, p->x, p->y);
     // The mapped length of a horizontal radius: a non-uniform scale keeps a circle.
     const double radius = std::hypot(radiusEnd.x - origin.x, radiusEnd.y - origin.y);
-    const double dxfY = m_dHeight - centre.y;
+    const double dxfY = m_walker.m_dHeight - centre.y;
     if (!vx::AllFinite({centre.x, dxfY, radius})) return LeaveOutNonFinite();
     if (radius == 0) return;
     if (fill) {
@@ -28,13 +28,13 @@ void CSvgConverter::ConvertCircle(int fill, const std::string& transform, const 
         WriteCurveFill(edge);
     }
     if (stroke) {
-        m_dxf.writeCircle(*m_pWriter, DL_CircleData(centre.x, dxfY, 0, radius),
-                          EntityAttributes(m_nColor, 0, lineType));
+        m_output.m_dxf.writeCircle(*m_output.m_pWriter, DL_CircleData(centre.x, dxfY, 0, radius),
+                          EntityAttributes(m_walker.m_nColor, 0, lineType));
     }
 }
 
 void CSvgConverter::WriteCurveFill(const DL_HatchEdgeData& edge) {
     // Circle and ellipse fills do not consult the fill option.
-    WriteSingleLoopHatch(EntityAttributes(NearestDxfColor(m_crFill), -1, "BYLAYER"), 1.0, 1,
-                         [&] { m_dxf.writeHatchEdge(*m_pWriter, edge); });
+    WriteSingleLoopHatch(EntityAttributes(NearestDxfColor(m_walker.m_crFill), -1, "BYLAYER"), 1.0, 1,
+                         [&] { m_output.m_dxf.writeHatchEdge(*m_output.m_pWriter, edge); });
 }

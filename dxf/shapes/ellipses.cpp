@@ -18,10 +18,10 @@ void CSvgConverter::ConvertEllipse(int fill, const std::string& transform, const
                                    const std::string& cy, const std::string& rx,
                                    const std::string& ry, const std::string& dashArray,
                                    int stroke) {
-    if (!m_pWriter || cx.empty() || cy.empty() || rx.empty() || ry.empty()) return;
+    if (!m_output.m_pWriter || cx.empty() || cy.empty() || rx.empty() || ry.empty()) return;
     if (!fill && !stroke) stroke = 1;
     // Lines and rectangles drawn after this ellipse take its line type.
-    m_strLineType = DashLineType(dashArray);
+    m_walker.m_strLineType = DashLineType(dashArray);
     const double x = vx::LeadingNumber(cx), y = vx::LeadingNumber(cy);
     // A negative radius would give a negative axis ratio, which DXF readers
     // reject: the ellipse takes the radii's size.
@@ -48,10 +48,10 @@ void CSvgConverter::ConvertEllipse(int fill, const std::string& transform, const
     MapPoint(hasTransform, matrix, axisEnd.x, axisEnd.y);
     // A transform that squeezes the major axis to nothing leaves no ellipse to write.
     if (axisEnd.x == centre.x && axisEnd.y == centre.y) return;
-    if (!EllipseIsFinite(m_dHeight, centre.x, centre.y, axisEnd.x, axisEnd.y, ratio))
+    if (!EllipseIsFinite(m_walker.m_dHeight, centre.x, centre.y, axisEnd.x, axisEnd.y, ratio))
         return LeaveOutNonFinite();
     if (fill) {
-        const DL_HatchEdgeData edge(centre.x, m_dHeight - centre.y, axisEnd.x - centre.x,
+        const DL_HatchEdgeData edge(centre.x, m_walker.m_dHeight - centre.y, axisEnd.x - centre.x,
                                     centre.y - axisEnd.y, ratio, 0, vx::kTwoPi, true);
         WriteCurveFill(edge);
     }
@@ -61,11 +61,11 @@ void CSvgConverter::ConvertEllipse(int fill, const std::string& transform, const
 void CSvgConverter::WriteEllipseEntity(double cx, double cy, double ex, double ey, double ratio,
                                        double startAngle, double endAngle) {
     // Readers reject an ellipse without a major axis (a corner squeezed to nothing).
-    if (!m_pWriter || (ex == cx && ey == cy)) return;
-    if (!EllipseIsFinite(m_dHeight, cx, cy, ex, ey, ratio)) return LeaveOutNonFinite();
+    if (!m_output.m_pWriter || (ex == cx && ey == cy)) return;
+    if (!EllipseIsFinite(m_walker.m_dHeight, cx, cy, ex, ey, ratio)) return LeaveOutNonFinite();
     // DXF y runs upward, so the axis's y component is cy - ey.
-    m_dxf.writeEllipse(*m_pWriter,
-                       DL_EllipseData(cx, m_dHeight - cy, 0, ex - cx, cy - ey, 0, ratio,
+    m_output.m_dxf.writeEllipse(*m_output.m_pWriter,
+                       DL_EllipseData(cx, m_walker.m_dHeight - cy, 0, ex - cx, cy - ey, 0, ratio,
                                       startAngle, endAngle),
-                       EntityAttributes(m_nColor, 0, m_strLineType));
+                       EntityAttributes(m_walker.m_nColor, 0, m_walker.m_strLineType));
 }

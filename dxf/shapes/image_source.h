@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "convert/svg_converter.h"
+#include "platform/image_fetch_options.h"
 
 struct CImageStore {
     std::string_view folder;       // the image folder, ends with '/'

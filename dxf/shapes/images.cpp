@@ -79,7 +79,7 @@ void CSvgConverter::ConvertImage(const std::string& x, const std::string& y,
                                  const std::string& href) {
     const CPointMap toDrawing = [this](double px, double py) {
         ApplyGroupTransforms(px, py);
-        return CPointData(px, m_dHeight - py);
+        return CPointData(px, m_walker.m_dHeight - py);
     };
     PlaceImage(toDrawing, vx::LeadingNumber(x), vx::LeadingNumber(y), vx::LeadingNumber(width),
                vx::LeadingNumber(height), href);
@@ -87,7 +87,7 @@ void CSvgConverter::ConvertImage(const std::string& x, const std::string& y,
 
 void CSvgConverter::PlaceImage(const CPointMap& toDrawing, double left, double top, double w,
                                double h, const std::string& href) {
-    if (!m_pWriter) return;
+    if (!m_output.m_pWriter) return;
     const CImagePlace place = PlaceOf(toDrawing, left, top, w, h);
     // Checked before the picture is fetched or copied: nothing is stored for an
     // image that cannot be placed.
@@ -96,17 +96,17 @@ void CSvgConverter::PlaceImage(const CPointMap& toDrawing, double left, double t
         return LeaveOutNonFinite();
     const std::string reference = DecodeEntities(href);
     // A DXF written to a stream has no folder beside it to hold pictures.
-    if (!m_imageFetch.storePictures)
+    if (!m_options.imageFetch.storePictures)
         return WarnLeftOut(m_pMessages, reference, "no pictures are stored with a DXF on standard output");
 
-    const std::string drawingName = vx::DrawingName(m_strOutputPath);
+    const std::string drawingName = vx::DrawingName(m_job.m_strOutputPath);
     CImageStore store;
-    store.folder = m_strImageFolder;
-    store.inputPath = m_strInputPath;
+    store.folder = m_job.m_strImageFolder;
+    store.inputPath = m_job.m_strInputPath;
     store.drawingName = drawingName;
-    store.imageNumber = static_cast<int>(m_imageDefs.size()) + 1;
-    store.fetch = m_imageFetch;
-    store.caFile = m_strImageCaFile;
+    store.imageNumber = static_cast<int>(m_tables.m_imageDefs.size()) + 1;
+    store.fetch = m_options.imageFetch;
+    store.caFile = m_options.imageCaFile;
     const CImageFile stored = StoreImageFile(reference, store);
     if (stored.path.empty()) {
         WarnLeftOut(m_pMessages, reference, stored.failure);
@@ -115,8 +115,8 @@ void CSvgConverter::PlaceImage(const CPointMap& toDrawing, double left, double t
 
     const CPictureSize pixels = ReadPictureFileSize(stored.path);
     const DL_ImageData image = ImageOver(FileReference(stored.path), place, pixels, w, h);
-    const unsigned long handle = m_dxf.writeImage(
-        *m_pWriter, image, EntityAttributes(NearestDxfColor(m_crFill), -1, "BYLAYER"));
+    const unsigned long handle = m_output.m_dxf.writeImage(
+        *m_output.m_pWriter, image, EntityAttributes(NearestDxfColor(m_walker.m_crFill), -1, "BYLAYER"));
 
     CImageDefData definition;
     definition.handle = static_cast<int>(handle);
@@ -134,5 +134,5 @@ void CSvgConverter::PlaceImage(const CPointMap& toDrawing, double left, double t
     definition.height = image.height;
     definition.brightness = 50;
     definition.contrast = 50;
-    m_imageDefs.push_back(definition);
+    m_tables.m_imageDefs.push_back(definition);
 }

@@ -31,7 +31,7 @@ void CSvgConverter::WriteMarkerOutline(const CMarkdata& marker, const CPointData
             double x = points[i].x, y = points[i].y;
             if (hasTransform) ApplyMatrix(m, x, y);
             placement.Place(x, y);
-            placed.emplace_back(x, m_dHeight - y);
+            placed.emplace_back(x, m_walker.m_dHeight - y);
         }
         WriteDxfPolyline(placed, false, width);
     }

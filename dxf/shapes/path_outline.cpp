@@ -32,17 +32,17 @@ double LengthScale(const CMatrix& m) {
 int CSvgConverter::ConvertPath(const std::string& transform, const std::string& data,
                                const std::string& dashArray, const std::string& markerStart,
                                const std::string& markerEnd) {
-    m_strMarkerStart = markerStart;
-    m_strMarkerEnd = markerEnd;
-    m_strLineType = DashLineType(dashArray);
+    m_walker.m_strMarkerStart = markerStart;
+    m_walker.m_strMarkerEnd = markerEnd;
+    m_walker.m_strLineType = DashLineType(dashArray);
     std::vector<CPointData> points;
     int drawn = 0;
     vx::CPathReaderState& state = PathReaderState();
     COutlineSink outline(*this, transform);
     vx::ReadPathData(state, data, points, drawn, outline);
     WritePathOutline(points, transform);  // the last subpath
-    m_strMarkerStart.clear();
-    m_strMarkerEnd.clear();
+    m_walker.m_strMarkerStart.clear();
+    m_walker.m_strMarkerEnd.clear();
     return 0;
 }
 
@@ -64,7 +64,7 @@ void CSvgConverter::WritePathOutline(std::vector<CPointData>& points,
         MapPoint(hasTransform, m, p.x, p.y);
         if (i < 3) head[i] = p;
         if (i >= n - 3) tail[i - (n - 3)] = p;
-        p.y = m_dHeight - p.y;
+        p.y = m_walker.m_dHeight - p.y;
     }
     const bool written = WriteDxfPolyline(points, closed, width);
     points.clear();
@@ -75,8 +75,8 @@ void CSvgConverter::WritePathOutline(std::vector<CPointData>& points,
     const CPointData& second = longer && vx::PointsCoincide(head[0], head[1]) ? head[2] : head[1];
     const CPointData& beforeLast =
         longer && vx::PointsCoincide(tail[1], tail[2]) ? tail[0] : tail[1];
-    DrawPathMarker(m_strMarkerStart, true, head[0], second);
-    DrawPathMarker(m_strMarkerEnd, false, beforeLast, tail[2]);
+    DrawPathMarker(m_walker.m_strMarkerStart, true, head[0], second);
+    DrawPathMarker(m_walker.m_strMarkerEnd, false, beforeLast, tail[2]);
 }
 
 void CSvgConverter::CollectFillSubpath(std::vector<CPointData>& points,
@@ -94,14 +94,14 @@ void CSvgConverter::CollectFillSubpath(std::vector<CPointData>& points,
     CPolylinedata record;
     for (CPointData& p : points) {
         MapPoint(hasTransform, m, p.x, p.y);
-        p.y = m_dHeight - p.y;
+        p.y = m_walker.m_dHeight - p.y;
     }
     record.points = std::move(points);
-    record.width = m_dStrokeWidth;
-    record.rgb = int(m_crStroke);
+    record.width = m_walker.m_dStrokeWidth;
+    record.rgb = int(m_walker.m_crStroke);
     record.closed = m_pathReader.closePending;
-    record.lineType = m_strLineType;
-    record.color = NearestDxfColor(m_crStroke);
+    record.lineType = m_walker.m_strLineType;
+    record.color = NearestDxfColor(m_walker.m_crStroke);
     fills.push_back(std::move(record));
     points.clear();
     m_pathReader.closePending = 0;
@@ -116,16 +116,16 @@ double CSvgConverter::ScaledStrokeWidth(const CMatrix& m, double width) const {
 }
 
 double CSvgConverter::OutlineStrokeWidth() const {
-    return m_dStrokeWidth != 0 ? m_dStrokeWidth : m_dGroupStrokeWidth;
+    return m_walker.m_dStrokeWidth != 0 ? m_walker.m_dStrokeWidth : m_walker.m_dGroupStrokeWidth;
 }
 
 void CSvgConverter::BeginPathPolyline(int count, bool closed, const DL_Attributes& attributes) {
-    m_dxf.writePolyline(*m_pWriter, DL_PolylineData(count, 0, 0, closed ? 1 : 0), attributes);
+    m_output.m_dxf.writePolyline(*m_output.m_pWriter, DL_PolylineData(count, 0, 0, closed ? 1 : 0), attributes);
 }
 
 bool CSvgConverter::WriteDxfPolyline(const std::vector<CPointData>& points, bool closed,
                                      double width) {
-    return WriteDxfPolyline(points, closed, width, EntityAttributes(m_nColor, 0, m_strLineType));
+    return WriteDxfPolyline(points, closed, width, EntityAttributes(m_walker.m_nColor, 0, m_walker.m_strLineType));
 }
 
 bool CSvgConverter::WriteDxfPolyline(const std::vector<CPointData>& points, bool closed,
@@ -142,6 +142,6 @@ bool CSvgConverter::WriteDxfPolyline(const std::vector<CPointData>& points, bool
 }
 
 void CSvgConverter::EndPathPolyline() {
-    m_dxf.writePolylineEnd(*m_pWriter);
+    m_output.m_dxf.writePolylineEnd(*m_output.m_pWriter);
     m_pathReader.closePending = 0;
 }

@@ -4,7 +4,7 @@
 
 void CSvgConverter::ConvertPolyline(const std::string& transform, const std::string& points,
                                     const std::string& dashArray, bool closed) {
-    if (!m_pWriter) return;
+    if (!m_output.m_pWriter) return;
     vx::ReadPointsList(points, m_polylinePoints);
     // A single vertex draws nothing.
     if (m_polylinePoints.size() < 2) return;
@@ -12,15 +12,15 @@ void CSvgConverter::ConvertPolyline(const std::string& transform, const std::str
     const bool hasTransform = ParseTransform(transform, matrix);
     for (CPointData& p : m_polylinePoints) MapPoint(hasTransform, matrix, p.x, p.y);
     WritePolylineEntity(m_polylinePoints.data(), m_polylinePoints.size(), closed,
-                        EntityAttributes(m_nColor, 0, DashLineType(dashArray)));
+                        EntityAttributes(m_walker.m_nColor, 0, DashLineType(dashArray)));
 }
 
 void CSvgConverter::WritePolylineEntity(const CPointData* points, size_t count, bool closed,
                                         const DL_Attributes& attributes) {
-    if (!vx::AllFiniteFlipped(points, count, m_dHeight)) return LeaveOutNonFinite();
-    m_dxf.writePolyline(*m_pWriter, DL_PolylineData(int(count), 0, 0, closed ? 1 : 0),
+    if (!vx::AllFiniteFlipped(points, count, m_walker.m_dHeight)) return LeaveOutNonFinite();
+    m_output.m_dxf.writePolyline(*m_output.m_pWriter, DL_PolylineData(int(count), 0, 0, closed ? 1 : 0),
                         attributes);
     for (size_t i = 0; i < count; ++i)
-        WriteVertex(points[i].x, m_dHeight - points[i].y, 0, 0, 0, 0);
-    m_dxf.writePolylineEnd(*m_pWriter);
+        WriteVertex(points[i].x, m_walker.m_dHeight - points[i].y, 0, 0, 0, 0);
+    m_output.m_dxf.writePolylineEnd(*m_output.m_pWriter);
 }

@@ -27,8 +27,8 @@ void CSvgConverter::ConvertRect(const std::string& transform, const std::string&
                                 const std::string& y, const std::string& width,
                                 const std::string& height, int filled, const std::string& rx,
                                 const std::string& ry) {
-    if (!m_pWriter) return;
-    if (!m_bFillOption) filled = 0;
+    if (!m_output.m_pWriter) return;
+    if (!m_options.fillOption) filled = 0;
     const double left = vx::LeadingNumber(x), top = vx::LeadingNumber(y);
     const double w = vx::LeadingNumber(width), h = vx::LeadingNumber(height);
     double radiusX = 0, radiusY = 0;
@@ -43,9 +43,9 @@ void CSvgConverter::ConvertRect(const std::string& transform, const std::string&
     CPointData corners[4] = {CPointData(left, top), CPointData(left + w, top),
                              CPointData(left + w, top + h), CPointData(left, top + h)};
     for (CPointData& p : corners) MapPoint(hasTransform, matrix, p.x, p.y);
-    if (!vx::AllFiniteFlipped(corners, 4, m_dHeight)) return LeaveOutNonFinite();
+    if (!vx::AllFiniteFlipped(corners, 4, m_walker.m_dHeight)) return LeaveOutNonFinite();
     // Outline and fill alike take the fill colour's number.
-    const DL_Attributes attributes = EntityAttributes(NearestDxfColor(m_crFill), 0, m_strLineType);
+    const DL_Attributes attributes = EntityAttributes(NearestDxfColor(m_walker.m_crFill), 0, m_walker.m_strLineType);
     if (!filled) {
         WritePolylineEntity(corners, 4, true, attributes);
         return;
@@ -54,8 +54,8 @@ void CSvgConverter::ConvertRect(const std::string& transform, const std::string&
         for (int k = 0; k < 4; ++k) {
             const CPointData& a = corners[k];
             const CPointData& b = corners[(k + 1) % 4];
-            m_dxf.writeHatchEdge(*m_pWriter, DL_HatchEdgeData(a.x, m_dHeight - a.y, b.x,
-                                                              m_dHeight - b.y));
+            m_output.m_dxf.writeHatchEdge(*m_output.m_pWriter, DL_HatchEdgeData(a.x, m_walker.m_dHeight - a.y, b.x,
+                                                              m_walker.m_dHeight - b.y));
         }
     });
 }

@@ -42,7 +42,7 @@ DL_Attributes OutlineAttributes(const CSvgConverter& conv, const vx::CResolvedPa
 
 void CSvgConverter::DrawResolvedPath(std::vector<CPolylinedata>& subpaths,
                                      const vx::CResolvedPaint& paint) {
-    if (!m_pWriter) return;
+    if (!m_output.m_pWriter) return;
     if (HatchesFill(paint)) {
         std::vector<std::vector<CPointData>> loops = FillLoops(subpaths);
         if (!LoopsFinite(loops)) {
@@ -67,15 +67,15 @@ void CSvgConverter::DrawResolvedPath(std::vector<CPolylinedata>& subpaths,
 
 void CSvgConverter::DrawResolvedEllipse(const vx::CEllipseImage& e,
                                         const vx::CResolvedPaint& paint) {
-    if (!m_pWriter) return;
+    if (!m_output.m_pWriter) return;
     if (!vx::AllFinite({e.cx, e.cy, e.majorX, e.majorY, e.ratio})) return LeaveOutNonFinite();
     const double ratio = vx::ReadableAxisRatio(e.ratio);
     if (HatchesFill(paint)) {
         const DL_HatchEdgeData edge(e.cx, e.cy, e.majorX, e.majorY, ratio, 0, vx::kTwoPi, true);
         WriteSingleLoopHatch(EntityAttributes(paint.fillColor, -1, "BYLAYER"), 1.0, 1,
-                             [&] { m_dxf.writeHatchEdge(*m_pWriter, edge); });
+                             [&] { m_output.m_dxf.writeHatchEdge(*m_output.m_pWriter, edge); });
     }
     if (!DrawsOutline(paint)) return;
     const DL_EllipseData data(e.cx, e.cy, 0, e.majorX, e.majorY, 0, ratio, 0, vx::kTwoPi);
-    m_dxf.writeEllipse(*m_pWriter, data, OutlineAttributes(*this, paint));
+    m_output.m_dxf.writeEllipse(*m_output.m_pWriter, data, OutlineAttributes(*this, paint));
 }

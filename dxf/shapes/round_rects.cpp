@@ -76,7 +76,7 @@ bool BoundaryIsFinite(const CSvgConverter& converter, bool hasTransform, const C
     for (CCornerPiece p : pieces) {
         MapCornerPoints(converter, hasTransform, m, {&p.sideStart, &p.sideEnd, &p.centre, &p.axisEnd});
         const CPointData points[] = {p.sideStart, p.sideEnd, p.centre, p.axisEnd};
-        if (!vx::AllFiniteFlipped(points, 4, converter.m_dHeight) || !std::isfinite(p.ratio) ||
+        if (!vx::AllFiniteFlipped(points, 4, converter.Walker().m_dHeight) || !std::isfinite(p.ratio) ||
             !vx::AllFinite({p.axisEnd.x - p.centre.x, p.centre.y - p.axisEnd.y}))
             return false;
     }
@@ -89,7 +89,7 @@ void CSvgConverter::ConvertRoundRect(const std::string& transform, const std::st
                                      const std::string& y, const std::string& width,
                                      const std::string& height, int filled, double rx,
                                      double ry) {
-    if (!m_pWriter) return;
+    if (!m_output.m_pWriter) return;
     const CRoundRect rect{vx::LeadingNumber(x), vx::LeadingNumber(y), vx::LeadingNumber(width),
                           vx::LeadingNumber(height), rx, ry};
     CMatrix m;
@@ -102,7 +102,7 @@ void CSvgConverter::ConvertRoundRect(const std::string& transform, const std::st
         return;
     }
     if (!BoundaryIsFinite(*this, t, m, rect.BoundaryPieces())) return LeaveOutNonFinite();
-    const DL_Attributes attributes = EntityAttributes(NearestDxfColor(m_crFill), 0, m_strLineType);
+    const DL_Attributes attributes = EntityAttributes(NearestDxfColor(m_walker.m_crFill), 0, m_walker.m_strLineType);
     WriteSingleLoopHatch(attributes, 100.0, 8, [&] {
         for (const CCornerPiece& p : rect.BoundaryPieces())
             WriteRoundCornerEdges(t, m, p.sideStart, p.sideEnd, p.centre, p.axisEnd, p.ratio,
@@ -124,10 +124,10 @@ void CSvgConverter::WriteRoundCornerEdges(bool hasTransform, const CMatrix& m,
                                           CPointData centre, CPointData axisEnd, double ratio,
                                           double startAngle, double endAngle) {
     MapCornerPoints(*this, hasTransform, m, {&sideStart, &sideEnd, &centre, &axisEnd});
-    m_dxf.writeHatchEdge(*m_pWriter, DL_HatchEdgeData(sideStart.x, m_dHeight - sideStart.y,
-                                                      sideEnd.x, m_dHeight - sideEnd.y));
-    m_dxf.writeHatchEdge(*m_pWriter,
-                         DL_HatchEdgeData(centre.x, m_dHeight - centre.y, axisEnd.x - centre.x,
+    m_output.m_dxf.writeHatchEdge(*m_output.m_pWriter, DL_HatchEdgeData(sideStart.x, m_walker.m_dHeight - sideStart.y,
+                                                      sideEnd.x, m_walker.m_dHeight - sideEnd.y));
+    m_output.m_dxf.writeHatchEdge(*m_output.m_pWriter,
+                         DL_HatchEdgeData(centre.x, m_walker.m_dHeight - centre.y, axisEnd.x - centre.x,
                                           centre.y - axisEnd.y, ratio, startAngle, endAngle,
                                           true));
 }

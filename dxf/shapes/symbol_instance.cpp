@@ -17,7 +17,7 @@ CSymbolPlacement PlaceSymbolInstance(const CSvgConverter& conv, std::string_view
     CSvgConverter::ParseTransform(transform, useMatrix);
     const CGroupTransforms& stack = conv.GroupTransforms();
     const CGroupMatrices groups{stack.Entries(), stack.Active() ? stack.Depth() : 0};
-    return CSymbolPlacement(useMatrix, x, y, groups, conv.m_dHeight);
+    return CSymbolPlacement(useMatrix, x, y, groups, conv.Walker().m_dHeight);
 }
 
 }  // namespace vx

@@ -60,9 +60,9 @@ std::string CSvgConverter::TextStyleName(std::string_view family) const {
 void CSvgConverter::ConvertText(const std::string& transform, const std::string& fontFamily,
                                 const std::string& fontSize, const std::string& content,
                                 const std::string& x, const std::string& y) {
-    if (content.empty() || !m_pWriter) return;
-    const std::string& family = fontFamily.empty() ? m_strFontFamily : fontFamily;
-    const std::string& size = fontSize.empty() ? m_strFontSize : fontSize;
+    if (content.empty() || !m_output.m_pWriter) return;
+    const std::string& family = fontFamily.empty() ? m_walker.m_strFontFamily : fontFamily;
+    const std::string& size = fontSize.empty() ? m_walker.m_strFontSize : fontSize;
     double px = vx::LeadingNumber(x), py = vx::LeadingNumber(y);
     const std::string style = TextStyleName(family);
 
@@ -73,24 +73,24 @@ void CSvgConverter::ConvertText(const std::string& transform, const std::string&
     const double height = vx::LeadingNumber(size) * kHeightPerFontSize * placement.scale;
     ApplyMatrix(placement.matrix, px, py);
     ApplyGroupTransforms(px, py);
-    py = m_dHeight - py;
+    py = m_walker.m_dHeight - py;
     if (!vx::AllFinite({px, py, height, placement.angle})) return LeaveOutNonFinite();
 
-    m_dxf.writeText(*m_pWriter,
+    m_output.m_dxf.writeText(*m_output.m_pWriter,
                     DL_TextData(px, py, 0, px, py, 0, height, kWidthFactor, 0, 0, 0,
                                 DecodeEntities(shown), style, placement.angle),
-                    EntityAttributes(m_nColor, 0, m_strLineType));
+                    EntityAttributes(m_walker.m_nColor, 0, m_walker.m_strLineType));
 }
 
 void CSvgConverter::DrawResolvedText(double x, double y, double fontSize, double angle,
                                      int alignment, std::string_view content,
                                      std::string_view family, int color) {
-    if (content.empty() || !m_pWriter) return;
+    if (content.empty() || !m_output.m_pWriter) return;
     const double height = fontSize * kHeightPerFontSize;
     if (!vx::AllFinite({x, y, height, angle})) return LeaveOutNonFinite();
     const std::string_view shown = CutAtClosingTag(CutAtClosingTag(content, "/text>"), "/tspan>");
     // A centred or right-aligned TEXT is placed by its alignment point.
-    m_dxf.writeText(*m_pWriter,
+    m_output.m_dxf.writeText(*m_output.m_pWriter,
                     DL_TextData(x, y, 0, x, y, 0, height, kWidthFactor, 0, alignment, 0,
                                 DecodeEntities(shown), TextStyleName(family),
                                 angle == 0 ? 0 : angle),

@@ -70,7 +70,7 @@ private slots:
                                       "notes.txt: not an SVG file or folder",
                                       "gone.svg: no such file or folder"}));
         QCOMPARE(dialog.OutputFolderEdit()->text(), work.path() + "/drawings/");
-        QCOMPARE(dialog.Converter().m_strOutputFolder, (work.path() + "/drawings/").toStdString());
+        QCOMPARE(dialog.Converter().Options().outputFolder, (work.path() + "/drawings/").toStdString());
     }
 
     void noFilesLeaveTheDialogAsItStarts() {

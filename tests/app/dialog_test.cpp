@@ -129,7 +129,7 @@ private slots:
         RunBatch(dialog);
         dialog.AddFiles({b});
         QCOMPARE(dialog.OutputFolderEdit()->text(), out);
-        QCOMPARE(dialog.Converter().m_strOutputFolder, (out + "/").toStdString());
+        QCOMPARE(dialog.Converter().Options().outputFolder, (out + "/").toStdString());
     }
 
     void outputFolderIsTrimmedAndGetsASeparator() {
@@ -138,7 +138,7 @@ private slots:
         const QString out = OutputFolder("trimmed");
         dialog.OutputFolderEdit()->setText(out + "   ");
         RunBatch(dialog);
-        QCOMPARE(dialog.Converter().m_strOutputFolder, (out + "/").toStdString());
+        QCOMPARE(dialog.Converter().Options().outputFolder, (out + "/").toStdString());
         QVERIFY(QFile::exists(out + "/a.dxf"));
         // The box keeps what was typed.
         QCOMPARE(dialog.OutputFolderEdit()->text(), out + "   ");
@@ -180,14 +180,14 @@ private slots:
         dialog.OutputFolderEdit()->setText(OutputFolder("unused"));
         RunBatch(dialog);
         QCOMPARE(m_messages, QStringList({"Select svg file."}));
-        QVERIFY(dialog.Converter().m_strOutputPath.empty());
+        QVERIFY(dialog.Converter().Job().m_strOutputPath.empty());
 
         m_messages.clear();
         dialog.AddFiles({Input("a.svg")});
         dialog.OutputFolderEdit()->setText(" \t ");
         RunBatch(dialog);
         QCOMPARE(m_messages, QStringList({"Select output folder."}));
-        QVERIFY(dialog.Converter().m_strOutputPath.empty());
+        QVERIFY(dialog.Converter().Job().m_strOutputPath.empty());
         QCOMPARE(Column(dialog, 1), QStringList({QString()}));
     }
 
@@ -344,21 +344,21 @@ private slots:
         settings.remove("Vextora/BrowserRules");
         {
             CVextoraDlg dialog;
-            QCOMPARE(dialog.Converter().m_bFillOption, 1);
+            QCOMPARE(dialog.Converter().Options().fillOption, 1);
             QVERIFY(dialog.FillCheck()->isChecked());
             QVERIFY(!dialog.BrowserCheck()->isChecked());
             dialog.show();
             ClickFillCheck(dialog);
             ClickCheck(dialog.BrowserCheck());
-            QCOMPARE(dialog.Converter().m_bFillOption, 0);
-            QVERIFY(dialog.Converter().GetSvgRules() == SvgRules::Browser);
+            QCOMPARE(dialog.Converter().Options().fillOption, 0);
+            QVERIFY(dialog.Converter().Options().svgRules == SvgRules::Browser);
         }
         settings.sync();
         QCOMPARE(settings.value("Vextora/FillOption").toInt(), 0);
         QCOMPARE(settings.value("Vextora/BrowserRules").toInt(), 1);
         {
             CVextoraDlg dialog;
-            QCOMPARE(dialog.Converter().m_bFillOption, 0);
+            QCOMPARE(dialog.Converter().Options().fillOption, 0);
             QVERIFY(!dialog.FillCheck()->isChecked());
             QVERIFY(dialog.BrowserCheck()->isChecked());
             dialog.show();

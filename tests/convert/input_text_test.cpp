@@ -97,13 +97,13 @@ TEST(InputText, CompressedDrawingConvertsAsPlainAndABombWritesNothing) {
     std::string outName;
     ASSERT_TRUE(converter.ConvertFile(input, outName));
     EXPECT_EQ(outName, "plan.dxf");
-    EXPECT_EQ(ReadFile(converter.m_strOutputFolder + outName), plain);
+    EXPECT_EQ(ReadFile(converter.Options().outputFolder + outName), plain);
     EXPECT_EQ(TableCount(plain, "LTYPE"), 2);
 
     const std::string bomb = TestInputFolder() + "bomb.svgz";
     WriteFile(bomb, Gzip(std::string(1 << 20, ' '), 16));
     EXPECT_FALSE(converter.ConvertFile(bomb, outName));
     EXPECT_EQ(converter.FailureReason(), "compressed drawing inflates beyond 1000 times its size");
-    EXPECT_EQ(FilesBelow(converter.m_strOutputFolder),
+    EXPECT_EQ(FilesBelow(converter.Options().outputFolder),
               (std::vector<std::string>{"plain.dxf", "plan.dxf"}));  // no temporary file either
 }

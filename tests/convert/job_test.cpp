@@ -46,23 +46,27 @@ TEST(Job, MissingInputFailsBeforeProgressAndWritesNothing) {
     CSvgConverter converter;
     RecordingProgress progress;
     converter.SetProgressSink(&progress);
-    converter.m_strOutputFolder = TestOutputFolder();
+    CConvertOptions chosen = converter.Options();
+    chosen.outputFolder = TestOutputFolder();
+    converter.SetOptions(chosen);
     std::string outName;
     EXPECT_FALSE(converter.ConvertFile(TestInputFolder() + "missing.svg", outName));
     EXPECT_EQ(outName, "missing.dxf");
     EXPECT_TRUE(progress.shown.empty());
     EXPECT_TRUE(progress.positions.empty());
-    EXPECT_FALSE(fs::exists(converter.m_strOutputFolder + "missing.dxf"));
+    EXPECT_FALSE(fs::exists(converter.Options().outputFolder + "missing.dxf"));
 }
 
 TEST(Job, UnwritableOutputFolderFailsAndKeepsNoPartialFile) {
     CSvgConverter converter;
     const std::string input = TestInputFolder() + "a.svg";
     WriteFile(input, Svg("<line x1=\"0\" y1=\"0\" x2=\"5\" y2=\"5\"/>"));
-    converter.m_strOutputFolder = TestInputFolder() + "no/such/folder/";
+    CConvertOptions chosen = converter.Options();
+    chosen.outputFolder = TestInputFolder() + "no/such/folder/";
+    converter.SetOptions(chosen);
     std::string outName;
     EXPECT_FALSE(converter.ConvertFile(input, outName));
-    EXPECT_FALSE(fs::exists(converter.m_strOutputFolder));
+    EXPECT_FALSE(fs::exists(converter.Options().outputFolder));
 }
 
 TEST(Job, FailedRewriteLeavesEarlierDxfUntouched) {
@@ -74,7 +78,9 @@ TEST(Job, FailedRewriteLeavesEarlierDxfUntouched) {
     const std::string input = TestInputFolder() + "a.svg";
     WriteFile(input, Svg(""));
     chmod(folder.c_str(), 0555);
-    converter.m_strOutputFolder = folder;
+    CConvertOptions chosen = converter.Options();
+    chosen.outputFolder = folder;
+    converter.SetOptions(chosen);
     std::string outName;
     EXPECT_FALSE(converter.ConvertFile(input, outName));
     chmod(folder.c_str(), 0755);
@@ -155,7 +161,9 @@ TEST(Job, GroupIdsBecomeValidLayersOnce) {
 TEST(Job, UnreadableInputFailsAloneAndTheBatchGoesOn) {
     // A folder opens but cannot be read as a file.
     CSvgConverter converter;
-    converter.m_strOutputFolder = TestOutputFolder();
+    CConvertOptions chosen = converter.Options();
+    chosen.outputFolder = TestOutputFolder();
+    converter.SetOptions(chosen);
     std::string outName;
     EXPECT_FALSE(converter.ConvertFile(TestInputFolder(), outName));
     EXPECT_NE(ConvertSvg(converter, Svg("<line x1=\"0\" y1=\"0\" x2=\"5\" y2=\"5\"/>"), "next"), "");
@@ -169,12 +177,14 @@ TEST(Job, PathDataBeyondAnyRealDrawingFailsTheFileInsteadOfCuttingItShort) {
     for (int i = 0; i < 3000; ++i) svg += "<path style=\"marker-end:url(#m)\" d=\"M0 0 L9 9\"/>";
     svg += "</svg>";
     CSvgConverter converter;
-    converter.m_strOutputFolder = TestOutputFolder();
+    CConvertOptions chosen = converter.Options();
+    chosen.outputFolder = TestOutputFolder();
+    converter.SetOptions(chosen);
     const std::string input = TestInputFolder() + "flood.svg";
     WriteFile(input, svg);
     std::string outName;
     EXPECT_FALSE(converter.ConvertFile(input, outName));
-    EXPECT_TRUE(fs::is_empty(converter.m_strOutputFolder));
+    EXPECT_TRUE(fs::is_empty(converter.Options().outputFolder));
     // The same converter goes on with the next file as usual.
     EXPECT_NE(ConvertSvg(converter, Svg("<path d=\"M0 0 L5 5\"/>"), "after"), "");
 }

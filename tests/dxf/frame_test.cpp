@@ -83,16 +83,16 @@ TEST(DocumentFrame, EmptyDrawingHasTheStandardTablesAndExactHeader) {
 TEST(DocumentFrame, LayerZeroComesFirstUnlessTheDrawingNamesIt) {
     CSvgConverter conv;
     EXPECT_EQ(conv.CountLayerEntries(), 1);
-    conv.m_arrLayerNames = {"walls", "0"};
+    conv.Tables().m_arrLayerNames = {"walls", "0"};
     std::string dxf = Document(conv);
     EXPECT_EQ(vxtest::TableCount(dxf, "LAYER"), 2);
     EXPECT_EQ(Names(vxtest::TableEntries(dxf, "LAYER")), (Names_t{"walls", "0"}));
 
-    conv.m_arrLayerNames = {"walls", "doors"};
+    conv.Tables().m_arrLayerNames = {"walls", "doors"};
     dxf = Document(conv);
     EXPECT_EQ(vxtest::TableCount(dxf, "LAYER"), 3);
     EXPECT_EQ(Names(vxtest::TableEntries(dxf, "LAYER")), (Names_t{"0", "walls", "doors"}));
-    EXPECT_EQ(conv.m_arrLayerNames.size(), 2u);  // the list is read, never changed
+    EXPECT_EQ(conv.Tables().m_arrLayerNames.size(), 2u);  // the list is read, never changed
 }
 
 TEST(DocumentFrame, DashPatternsBecomeLineTypesAndUnusableOnesLeaveTheTable) {
@@ -110,7 +110,7 @@ TEST(DocumentFrame, DashPatternsBecomeLineTypesAndUnusableOnesLeaveTheTable) {
     EXPECT_EQ(entries[1].Reals(49), (std::vector<double>{5, -3}));
     EXPECT_EQ(entries[2].Real(40), 22.0);
     EXPECT_EQ(entries[2].Reals(49), (std::vector<double>{10, -5, 2, -5}));
-    ASSERT_EQ(conv.m_dashes.size(), 2u);
+    ASSERT_EQ(conv.Tables().m_dashes.size(), 2u);
     EXPECT_EQ(conv.LookupDashName("4"), "");
     EXPECT_EQ(conv.LookupDashName("10 5 2 5"), "Dash3");
 }
@@ -131,11 +131,11 @@ TEST(DocumentFrame, ImageDefinitionsFollowTheDictionariesInOrder) {
     CSvgConverter conv;
     for (const char* file : {"first.png", "second.jpg"}) {
         CImageDefData image;
-        image.handle = int(0x100 + conv.m_imageDefs.size());
+        image.handle = int(0x100 + conv.Tables().m_imageDefs.size());
         image.file = file;
         image.width = 640;
         image.height = 480;
-        conv.m_imageDefs.push_back(image);
+        conv.Tables().m_imageDefs.push_back(image);
     }
     const std::string dxf = Document(conv);
     const auto images = vxtest::ObjectsOf(dxf, "IMAGEDEF");
@@ -151,12 +151,12 @@ TEST(DocumentFrame, ImageDefinitionsFollowTheDictionariesInOrder) {
 TEST(DocumentFrame, VertexWidthsAndBulgeOnlyWhenItCounts) {
     CSvgConverter conv;
     const std::string dxf = Document(conv, [&] {
-        conv.m_dxf.writePolyline(*conv.m_pWriter, DL_PolylineData(3, 0, 0, 0),
+        conv.Output().m_dxf.writePolyline(*conv.Output().m_pWriter, DL_PolylineData(3, 0, 0, 0),
                                  conv.EntityAttributes(7, 0, ""));
         conv.WriteVertex(1, 2, 0, 0, 0.5, 0.25);
         conv.WriteVertex(3, 4, 0, 1e-11, 0, 0);
         conv.WriteVertex(5, 6, 0, -0.5, 0, 0);
-        conv.m_dxf.writePolylineEnd(*conv.m_pWriter);
+        conv.Output().m_dxf.writePolylineEnd(*conv.Output().m_pWriter);
     });
     const auto polylines = vxtest::EntitiesOf(dxf, "LWPOLYLINE");
     ASSERT_EQ(polylines.size(), 1u);
@@ -172,51 +172,51 @@ TEST(DocumentFrame, VertexWidthsAndBulgeOnlyWhenItCounts) {
 
 TEST(DocumentFrame, OpeningResetsTheDocumentStateButNotTheTables) {
     CSvgConverter conv;
-    conv.m_dHeight = conv.m_dWidth = 50;
-    conv.m_nColor = 3;
-    conv.m_crFill = conv.m_crStroke = 0xFF;
-    conv.m_dStrokeWidth = conv.m_dGroupStrokeWidth = 2;
+    conv.Walker().m_dHeight = conv.Walker().m_dWidth = 50;
+    conv.Walker().m_nColor = 3;
+    conv.Walker().m_crFill = conv.Walker().m_crStroke = 0xFF;
+    conv.Walker().m_dStrokeWidth = conv.Walker().m_dGroupStrokeWidth = 2;
     conv.PathReaderState().closePending = 1;
     conv.PathReaderState().previousCommand = "L";
-    conv.m_strFontSize = "12";
-    conv.m_strFontFamily = "Arial";
-    conv.m_strLayerName = "walls";
-    conv.m_strLineType = "Dash1";
-    conv.m_markers.push_back(CMarkdata{"m", "0", "0", "M0 0", ""});
-    conv.m_symbols.push_back(CSymble{"s", "M0 0"});
+    conv.Walker().m_strFontSize = "12";
+    conv.Walker().m_strFontFamily = "Arial";
+    conv.Walker().m_strLayerName = "walls";
+    conv.Walker().m_strLineType = "Dash1";
+    conv.Tables().m_markers.push_back(CMarkdata{"m", "0", "0", "M0 0", ""});
+    conv.Tables().m_symbols.push_back(CSymble{"s", "M0 0"});
     conv.PushTransform();
     conv.PushTransform();
-    conv.m_arrLayerNames = {"walls"};
+    conv.Tables().m_arrLayerNames = {"walls"};
     conv.AddDashPattern("5 3");
     conv.AddFontFamily("Arial");
     ASSERT_EQ(conv.BeginDocumentOn(std::make_unique<CStringSink>()), 0);
-    EXPECT_EQ(conv.m_dHeight, 0);
-    EXPECT_EQ(conv.m_dWidth, 0);
-    EXPECT_EQ(conv.m_nColor, 0);
-    EXPECT_EQ(conv.m_crFill, 0u);
-    EXPECT_EQ(conv.m_crStroke, 0u);
-    EXPECT_EQ(conv.m_dStrokeWidth + conv.m_dGroupStrokeWidth, 0);
+    EXPECT_EQ(conv.Walker().m_dHeight, 0);
+    EXPECT_EQ(conv.Walker().m_dWidth, 0);
+    EXPECT_EQ(conv.Walker().m_nColor, 0);
+    EXPECT_EQ(conv.Walker().m_crFill, 0u);
+    EXPECT_EQ(conv.Walker().m_crStroke, 0u);
+    EXPECT_EQ(conv.Walker().m_dStrokeWidth + conv.Walker().m_dGroupStrokeWidth, 0);
     EXPECT_EQ(conv.PathReaderState().closePending, 0);
     EXPECT_TRUE(conv.PathReaderState().previousCommand.empty());
-    EXPECT_TRUE(conv.m_strFontSize.empty() && conv.m_strFontFamily.empty());
-    EXPECT_EQ(conv.m_strLayerName, "0");
-    EXPECT_TRUE(conv.m_markers.empty() && conv.m_symbols.empty());
+    EXPECT_TRUE(conv.Walker().m_strFontSize.empty() && conv.Walker().m_strFontFamily.empty());
+    EXPECT_EQ(conv.Walker().m_strLayerName, "0");
+    EXPECT_TRUE(conv.Tables().m_markers.empty() && conv.Tables().m_symbols.empty());
     EXPECT_EQ(conv.GroupTransforms().GroupDepth(), 0);
-    EXPECT_EQ(conv.m_strLineType, "Dash1");
-    EXPECT_EQ(conv.m_arrLayerNames.size(), 1u);
-    EXPECT_EQ(conv.m_dashes.size(), 1u);
-    EXPECT_EQ(conv.m_fonts.size(), 1u);
-    EXPECT_NE(conv.m_pWriter, nullptr);
+    EXPECT_EQ(conv.Walker().m_strLineType, "Dash1");
+    EXPECT_EQ(conv.Tables().m_arrLayerNames.size(), 1u);
+    EXPECT_EQ(conv.Tables().m_dashes.size(), 1u);
+    EXPECT_EQ(conv.Tables().m_fonts.size(), 1u);
+    EXPECT_NE(conv.Output().m_pWriter, nullptr);
     EXPECT_TRUE(conv.EndDocument());
-    EXPECT_EQ(conv.m_pWriter, nullptr);
-    EXPECT_EQ(conv.m_pSink, nullptr);
+    EXPECT_EQ(conv.Output().m_pWriter, nullptr);
+    EXPECT_EQ(conv.Output().m_pSink, nullptr);
     EXPECT_FALSE(conv.EndDocument());  // nothing open any more
 }
 
 TEST(DocumentFrame, FrameWithEveryTableIsReadByARealReader) {
     // Written below the output folder, where the audit of all test output reads it.
     CSvgConverter conv;
-    conv.m_arrLayerNames = {"walls", "doors"};
+    conv.Tables().m_arrLayerNames = {"walls", "doors"};
     conv.AddDashPattern("5 3");
     conv.AddFontFamily("Arial");
     conv.AddFontFamily("'Times New Roman'");

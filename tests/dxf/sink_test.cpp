@@ -16,10 +16,10 @@ namespace {
 
 // A document large enough that the writer hands blocks to the sink before its end.
 void WriteManyVertices(CSvgConverter& conv) {
-    conv.m_dxf.writePolyline(*conv.m_pWriter, DL_PolylineData(100000, 0, 0, 0),
+    conv.Output().m_dxf.writePolyline(*conv.Output().m_pWriter, DL_PolylineData(100000, 0, 0, 0),
                              conv.EntityAttributes(7, 0, ""));
     for (int i = 0; i < 100000; ++i) conv.WriteVertex(i, i * 0.5, 0, 0, 0, 0);
-    conv.m_dxf.writePolylineEnd(*conv.m_pWriter);
+    conv.Output().m_dxf.writePolylineEnd(*conv.Output().m_pWriter);
 }
 
 }  // namespace
@@ -78,10 +78,10 @@ TEST(FileSink, AbandonedOutputLeavesNoFileAndKeepsTheEarlierOne) {
 TEST(FileSink, DocumentThatCannotBeCreatedGivesMinusOne) {
     const std::string folder = vxtest::TestInputFolder();
     CSvgConverter conv;
-    conv.m_strLayerName = "walls";
+    conv.Walker().m_strLayerName = "walls";
     EXPECT_EQ(conv.BeginDocument(folder + "missing/plan.dxf"), -1);
-    EXPECT_EQ(conv.m_pWriter, nullptr);
-    EXPECT_EQ(conv.m_strLayerName, "0");  // the state was reset all the same
+    EXPECT_EQ(conv.Output().m_pWriter, nullptr);
+    EXPECT_EQ(conv.Walker().m_strLayerName, "0");  // the state was reset all the same
     EXPECT_FALSE(conv.EndDocument());
 
     if (geteuid() == 0) return;  // the super-user writes into read-only folders
@@ -98,12 +98,14 @@ TEST(FileSink, WholeDocumentIsCommittedAndTheConverterReleasesItsStream) {
     std::string written[2];
     for (int threads : {1, 2}) {
         CSvgConverter conv;
-        conv.SetThreads(threads);
+        CConvertOptions chosen = conv.Options();
+        chosen.threads = threads;
+        conv.SetOptions(chosen);
         ASSERT_EQ(conv.BeginDocument(folder + "plan.dxf"), 0);
         WriteManyVertices(conv);
         EXPECT_TRUE(conv.EndDocument());
-        EXPECT_EQ(conv.m_pWriter, nullptr);
-        EXPECT_EQ(conv.m_pSink, nullptr);
+        EXPECT_EQ(conv.Output().m_pWriter, nullptr);
+        EXPECT_EQ(conv.Output().m_pSink, nullptr);
         const std::string dxf = vxtest::ReadFile(folder + "plan.dxf");
         EXPECT_EQ(dxf.substr(0, 12), "999\nVextora\n");
         EXPECT_EQ(dxf.substr(dxf.size() - 8), "  0\nEOF\n");
@@ -118,7 +120,9 @@ TEST(FileSink, AbandonedDocumentStopsTheSecondThreadAndLeavesNoFile) {
     const std::string target = folder + "plan.dxf";
     vxtest::WriteFile(target, "old");
     CSvgConverter conv;
-    conv.SetThreads(2);
+    CConvertOptions chosen = conv.Options();
+    chosen.threads = 2;
+    conv.SetOptions(chosen);
     // Abandoned at once, and with blocks queued for the thread.
     for (int vertexRuns : {0, 3}) {
         ASSERT_EQ(conv.BeginDocument(target), 0);
@@ -145,11 +149,13 @@ TEST(FileSink, FullFileSystemFailsTheDocumentAndKeepsTheEarlierFile) {
     bool ended[2] = {};
     for (int threads : {1, 2}) {
         CSvgConverter conv;
-        conv.SetThreads(threads);
+        CConvertOptions chosen = conv.Options();
+        chosen.threads = threads;
+        conv.SetOptions(chosen);
         opened[threads - 1] = conv.BeginDocument(target);
         if (opened[threads - 1] == 0) WriteManyVertices(conv);
         ended[threads - 1] = opened[threads - 1] == 0 && conv.EndDocument();
-        errors[threads - 1] = conv.m_nOutputError;
+        errors[threads - 1] = conv.Job().m_nOutputError;
     }
 
     setrlimit(RLIMIT_FSIZE, &saved);

@@ -6,13 +6,13 @@ namespace {
 
 std::vector<std::string> Patterns(const CSvgConverter& conv) {
     std::vector<std::string> out;
-    for (const CDashData& d : conv.m_dashes) out.push_back(d.name + "=" + d.pattern);
+    for (const CDashData& d : conv.Tables().m_dashes) out.push_back(d.name + "=" + d.pattern);
     return out;
 }
 
 std::vector<std::string> Families(const CSvgConverter& conv) {
     std::vector<std::string> out;
-    for (const CFontData& f : conv.m_fonts) out.push_back(f.styleName + "=" + f.family);
+    for (const CFontData& f : conv.Tables().m_fonts) out.push_back(f.styleName + "=" + f.family);
     return out;
 }
 
@@ -80,20 +80,20 @@ TEST(RawScan, StyleSheetRuleRunsOverLinesToTheNextSemicolon) {
 TEST(RawScan, ValuesAreBoundedAndKeysAtTheVeryEndCountNot) {
     CSvgConverter conv;
     conv.ScanRawText("no keys at all");
-    EXPECT_TRUE(conv.m_dashes.empty() && conv.m_fonts.empty());
+    EXPECT_TRUE(conv.Tables().m_dashes.empty() && conv.Tables().m_fonts.empty());
     conv.ScanRawText("stroke-dasharray:");
     conv.ScanRawText("font-family:");
-    EXPECT_TRUE(conv.m_dashes.empty() && conv.m_fonts.empty());
+    EXPECT_TRUE(conv.Tables().m_dashes.empty() && conv.Tables().m_fonts.empty());
 
     conv.ScanRawText("stroke-dasharray:" + std::string(500, '1') + ";font-family:" +
                      std::string(300, 'F') + ";");
-    ASSERT_EQ(conv.m_dashes.size(), 1u);
-    EXPECT_EQ(conv.m_dashes[0].pattern.size(), 361u);
-    ASSERT_EQ(conv.m_fonts.size(), 1u);
-    EXPECT_EQ(conv.m_fonts[0].family.size(), 129u);
+    ASSERT_EQ(conv.Tables().m_dashes.size(), 1u);
+    EXPECT_EQ(conv.Tables().m_dashes[0].pattern.size(), 361u);
+    ASSERT_EQ(conv.Tables().m_fonts.size(), 1u);
+    EXPECT_EQ(conv.Tables().m_fonts[0].family.size(), 129u);
     // A zero byte ends a value as the end of the text does.
     conv.ScanRawText(std::string("font-family:Ab\0cd;", 19));
-    EXPECT_EQ(conv.m_fonts.back().family, "Ab");
+    EXPECT_EQ(conv.Tables().m_fonts.back().family, "Ab");
 }
 
 TEST(LineTypes, AddAndLookUpTrimmedPatterns) {
@@ -108,12 +108,12 @@ TEST(LineTypes, AddAndLookUpTrimmedPatterns) {
     EXPECT_EQ(conv.LookupDashName("none"), "");
 
     // The table is a plain vector that others clear and fill: lookups follow it.
-    conv.m_dashes.clear();
+    conv.Tables().m_dashes.clear();
     EXPECT_EQ(conv.LookupDashName("5,3"), "");
-    conv.m_dashes.push_back(CDashData("Dash7", "1 1"));
+    conv.Tables().m_dashes.push_back(CDashData("Dash7", "1 1"));
     EXPECT_EQ(conv.LookupDashName("1,1"), "Dash7");
     EXPECT_TRUE(conv.AddDashPattern("5,3"));
-    EXPECT_EQ(conv.m_dashes.back().name, "Dash2");
+    EXPECT_EQ(conv.Tables().m_dashes.back().name, "Dash2");
 }
 
 TEST(TextStyles, AddFamiliesOnceEach) {
@@ -124,7 +124,7 @@ TEST(TextStyles, AddFamiliesOnceEach) {
     EXPECT_FALSE(conv.AddFontFamily("Arial"));
     EXPECT_TRUE(conv.AddFontFamily("arial"));
     EXPECT_EQ(Families(conv), (Texts{"Style-Arial=Arial", "Style-arial=arial"}));
-    conv.m_fonts.clear();
+    conv.Tables().m_fonts.clear();
     EXPECT_EQ(conv.LookupStyleName("Arial"), "");
     EXPECT_TRUE(conv.AddFontFamily("Arial"));
 }

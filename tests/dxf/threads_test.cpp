@@ -34,7 +34,9 @@ TEST(Threads, OneAndTwoThreadsWriteTheSameBytes) {
     std::string dxf[2];
     for (int threads : {1, 2}) {
         CSvgConverter converter;
-        converter.SetThreads(threads);
+        CConvertOptions chosen = converter.Options();
+        chosen.threads = threads;
+        converter.SetOptions(chosen);
         dxf[threads - 1] = vxtest::ConvertSvg(converter, svg, "threads-" + std::to_string(threads));
     }
     ASSERT_GT(dxf[0].size(), 3 * CDxfWriter::kBlockSize);

@@ -38,8 +38,10 @@ TEST(BrowserNumbers, EveryDrawableThatCannotBePlacedIsLeftOutAndTheDrawingGoesOn
     for (const std::string& body : cases) {
         SCOPED_TRACE(body);
         CSvgConverter converter;
-        converter.SetSvgRules(SvgRules::Browser);
-        converter.m_imageFetch.allowNetwork = false;
+        CConvertOptions chosen = converter.Options();
+        chosen.svgRules = SvgRules::Browser;
+        chosen.imageFetch.allowNetwork = false;
+        converter.SetOptions(chosen);
         const std::string dxf = ConvertSvg(converter, HostileSvg(body + kAfter));
         const auto entities = EntitiesOf(dxf);
         EXPECT_TRUE(!entities.empty() && IsThePathAfter(entities.back()));
@@ -53,7 +55,9 @@ TEST(BrowserNumbers, RootSizesBeyondRangeKeepTheDrawingFinite) {
                              "width=\"1e308in\" height=\"1e308in\""}) {
         SCOPED_TRACE(root);
         CSvgConverter converter;
-        converter.SetSvgRules(SvgRules::Browser);
+        CConvertOptions chosen = converter.Options();
+        chosen.svgRules = SvgRules::Browser;
+        converter.SetOptions(chosen);
         const std::string dxf = ConvertSvg(
             converter, std::string("<svg ") + root + ">" + kAfter + "<circle r=\"3\" fill=\"red\"/></svg>");
         EXPECT_NE(dxf, "");

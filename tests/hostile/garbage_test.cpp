@@ -54,7 +54,9 @@ TEST(Garbage, FilesWithoutAnSvgElementFailAndWriteNothing) {
         {"xhtml", "<?xml version=\"1.0\"?><html><body><svgx><path d=\"M0 0 L9 9\"/>"},
     };
     CSvgConverter converter;
-    converter.SetSvgRules(vxtest::TestSvgRules());
+    CConvertOptions chosen = converter.Options();
+    chosen.svgRules = vxtest::TestSvgRules();
+    converter.SetOptions(chosen);
     for (const auto& [name, bytes] : notDrawings) {
         SCOPED_TRACE(name);
         EXPECT_EQ(ConvertSvg(converter, bytes, name), "");
@@ -147,8 +149,10 @@ TEST(Garbage, ExamplesCutOffAnywhereStillConvert) {
         for (size_t cut = kStep; cut < whole.size(); cut += kStep) {
             SCOPED_TRACE(stem + " cut at " + std::to_string(cut));
             CSvgConverter converter;
-            converter.SetSvgRules(vxtest::TestSvgRules());
-            converter.m_imageFetch.allowNetwork = false;
+            CConvertOptions chosen = converter.Options();
+            chosen.svgRules = vxtest::TestSvgRules();
+            chosen.imageFetch.allowNetwork = false;
+            converter.SetOptions(chosen);
             const std::string piece = whole.substr(0, cut);
             const std::string dxf = ConvertSvg(converter, piece, stem + "-" + std::to_string(cut));
             // Cut before its svg element, a file is no drawing yet.

@@ -122,7 +122,9 @@ TEST(HostileNumbers, EveryEntityThatCannotBePlacedIsLeftOutWholeAndTheDrawingGoe
 
 TEST(HostileNumbers, AnImageThatCannotBePlacedStoresNothing) {
     CSvgConverter converter;
-    converter.m_imageFetch.allowNetwork = false;
+    CConvertOptions chosen = converter.Options();
+    chosen.imageFetch.allowNetwork = false;
+    converter.SetOptions(chosen);
     const std::string dxf = ConvertSvg(
         converter,
         HostileSvg(std::string("<image x=\"1e400\" y=\"0\" width=\"4\" height=\"4\" xlink:href=\"") +
@@ -133,7 +135,7 @@ TEST(HostileNumbers, AnImageThatCannotBePlacedStoresNothing) {
     EXPECT_TRUE(EntitiesOf(dxf, "IMAGE").empty());
     EXPECT_TRUE(ObjectsOf(dxf, "IMAGEDEF").empty());
     EXPECT_EQ(EntitiesOf(dxf, "LINE").size(), 1u);
-    EXPECT_EQ(FilesBelow(converter.m_strOutputFolder), std::vector<std::string>{"far-image.dxf"});
+    EXPECT_EQ(FilesBelow(converter.Options().outputFolder), std::vector<std::string>{"far-image.dxf"});
 }
 
 TEST(HostileNumbers, HugeFiniteValuesAreWrittenInFull) {

@@ -57,9 +57,11 @@ struct Sandbox {
     }
     bool ConvertPath(const std::string& inputPath) {
         CSvgConverter converter;
-        converter.SetSvgRules(vxtest::TestSvgRules());
-        converter.m_imageFetch.allowNetwork = false;
-        converter.m_strOutputFolder = output;
+        CConvertOptions chosen = converter.Options();
+        chosen.svgRules = vxtest::TestSvgRules();
+        chosen.imageFetch.allowNetwork = false;
+        chosen.outputFolder = output;
+        converter.SetOptions(chosen);
         std::string outName;
         const bool converted = converter.ConvertFile(inputPath, outName);
         ExpectOnlyFiniteReals(converter);

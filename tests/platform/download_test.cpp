@@ -127,8 +127,10 @@ TEST_F(Download, ImagesFetchedByTheConverter) {
     ShapeDocument doc;
     vxtest::RecordingMessages warnings;
     doc.conv.SetMessageSink(&warnings);
-    doc.conv.m_strImageFolder = folder;
-    doc.conv.m_strImageCaFile = s_root + "ca.pem";
+    doc.conv.Job().m_strImageFolder = folder;
+    CConvertOptions chosen = doc.conv.Options();
+    chosen.imageCaFile = s_root + "ca.pem";
+    doc.conv.SetOptions(chosen);
     // The file name drops the query; the scheme may be in capitals.
     doc.conv.ConvertImage("10", "20", "64.9", "32", s_http.Url("/files/logo.png?v=2#x"));
     std::string upper = s_http.Url("/files/logo.png");
@@ -153,13 +155,13 @@ TEST_F(Download, ImagesFetchedByTheConverter) {
     EXPECT_EQ(warnings.messages.size(), std::size(dropped));
 
     const size_t fetched = s_certificates ? 6 : 5;
-    ASSERT_EQ(doc.conv.m_imageDefs.size(), fetched);
+    ASSERT_EQ(doc.conv.Tables().m_imageDefs.size(), fetched);
     EXPECT_EQ(doc.Entities("IMAGE").size(), fetched);
     EXPECT_EQ(vxtest::ReadFile(folder + "logo.png"), vxtest::TinyPng());
     EXPECT_EQ(vxtest::ReadFile(folder + "other.png"), "second picture");
     EXPECT_EQ(vxtest::ReadFile(folder + "same.png"), "second");
-    EXPECT_EQ(doc.conv.m_imageDefs[0].file, doc.conv.m_imageDefs[1].file);
-    EXPECT_EQ(doc.conv.m_imageDefs[fetched - 2].file, doc.conv.m_imageDefs[fetched - 1].file);
+    EXPECT_EQ(doc.conv.Tables().m_imageDefs[0].file, doc.conv.Tables().m_imageDefs[1].file);
+    EXPECT_EQ(doc.conv.Tables().m_imageDefs[fetched - 2].file, doc.conv.Tables().m_imageDefs[fetched - 1].file);
     EXPECT_FALSE(fs::exists(folder + "status"));
 }
 
@@ -167,8 +169,10 @@ TEST_F(Download, NoNetworkWhenDownloadsAreOff) {
     ShapeDocument doc;
     vxtest::RecordingMessages warnings;
     doc.conv.SetMessageSink(&warnings);
-    doc.conv.m_strImageFolder = folder;
-    doc.conv.m_imageFetch.allowNetwork = false;
+    doc.conv.Job().m_strImageFolder = folder;
+    CConvertOptions chosen = doc.conv.Options();
+    chosen.imageFetch.allowNetwork = false;
+    doc.conv.SetOptions(chosen);
     doc.conv.ConvertImage("0", "0", "1", "1", s_http.Url("/files/logo.png"));
     doc.conv.ConvertImage("0", "0", "1", "1", s_https.Url("/files/logo.png"));
     doc.conv.ConvertImage("0", "0", "1", "1", std::string("data:image/png;base64,") + vxtest::kTinyPngBase64);

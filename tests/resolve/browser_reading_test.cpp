@@ -14,8 +14,10 @@ using vxtest::Entity;
 std::string Browser(const std::string& body, const std::string& root = "viewBox=\"0 0 100 100\"",
                     bool fill = true) {
     CSvgConverter converter;
-    converter.m_bFillOption = fill ? 1 : 0;
-    converter.SetSvgRules(SvgRules::Browser);
+    CConvertOptions chosen = converter.Options();
+    chosen.fillOption = fill ? 1 : 0;
+    chosen.svgRules = SvgRules::Browser;
+    converter.SetOptions(chosen);
     const std::string dxf = vxtest::ConvertSvg(
         converter, "<svg xmlns=\"http://www.w3.org/2000/svg\" " + root + ">" + body + "</svg>",
         "browser");
@@ -180,7 +182,9 @@ TEST(BrowserLimits, NestedUsesThatExpandBeyondTheLimitFail) {
         defs += "</g>";
     }
     CSvgConverter converter;
-    converter.SetSvgRules(SvgRules::Browser);
+    CConvertOptions chosen = converter.Options();
+    chosen.svgRules = SvgRules::Browser;
+    converter.SetOptions(chosen);
     EXPECT_EQ(vxtest::ConvertSvg(converter, "<svg>" + defs + "</defs><use href='#l10'/></svg>"), "");
     EXPECT_NE(converter.FailureReason().find("work limit"), std::string::npos);
 }

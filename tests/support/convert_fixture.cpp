@@ -74,18 +74,22 @@ void ExpectOnlyFiniteReals(const CSvgConverter& converter) {
 std::string ConvertSvg(CSvgConverter& converter, const std::string& svg, const std::string& name) {
     const std::string input = TestInputFolder() + name + ".svg";
     WriteFile(input, svg);
-    converter.m_strOutputFolder = TestOutputFolder();
+    CConvertOptions chosen = converter.Options();
+    chosen.outputFolder = TestOutputFolder();
+    converter.SetOptions(chosen);
     std::string outName;
     const bool converted = converter.ConvertFile(input, outName);
     ExpectOnlyFiniteReals(converter);
     if (!converted) return "";
-    return ReadFile(converter.m_strOutputFolder + outName);
+    return ReadFile(converter.Options().outputFolder + outName);
 }
 
 std::string ConvertSvg(const std::string& svg, bool fillOption, const std::string& name) {
     CSvgConverter converter;
-    converter.m_bFillOption = fillOption ? 1 : 0;
-    converter.SetSvgRules(TestSvgRules());
+    CConvertOptions chosen = converter.Options();
+    chosen.fillOption = fillOption ? 1 : 0;
+    chosen.svgRules = TestSvgRules();
+    converter.SetOptions(chosen);
     return ConvertSvg(converter, svg, name);
 }
 

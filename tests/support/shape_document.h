@@ -18,7 +18,7 @@ public:
         auto sink = std::make_unique<CStringSink>();
         m_sink = sink.get();
         opened = conv.BeginDocumentOn(std::move(sink)) == 0;
-        conv.m_dHeight = height;
+        conv.Walker().m_dHeight = height;
     }
 
     // Closes the document and returns the entities it holds.

@@ -109,34 +109,34 @@ TEST(NearestDxfColor, RepeatedAndInterleavedColoursGiveTheSameAnswers) {
 
 TEST(ParseTextStyle, FontsAndFillColour) {
     CSvgConverter conv;
-    conv.m_crStroke = conv.m_crFill = Rgb(255, 0, 0);
-    conv.m_nColor = 1;
+    conv.Walker().m_crStroke = conv.Walker().m_crFill = Rgb(255, 0, 0);
+    conv.Walker().m_nColor = 1;
     std::string size = "x", family = "y";
     conv.ParseTextStyle("fill : none ;font-size:10", size, family);
     EXPECT_EQ(size, "10");
     EXPECT_EQ(family, "");
-    EXPECT_EQ(conv.m_crStroke, Rgb(255, 0, 0));
-    EXPECT_EQ(conv.m_crFill, Rgb(255, 0, 0));
-    EXPECT_EQ(conv.m_nColor, 1);
+    EXPECT_EQ(conv.Walker().m_crStroke, Rgb(255, 0, 0));
+    EXPECT_EQ(conv.Walker().m_crFill, Rgb(255, 0, 0));
+    EXPECT_EQ(conv.Walker().m_nColor, 1);
 
     // The fill becomes the stroke colour too; blanks around names and values go.
     conv.ParseTextStyle("font-family : Arial ;fill:\t#0000ff ;font-size: 12px", size, family);
     EXPECT_EQ(size, "12px");
     EXPECT_EQ(family, "Arial");
-    EXPECT_EQ(conv.m_crStroke, Rgb(0, 0, 255));
-    EXPECT_EQ(conv.m_crFill, Rgb(0, 0, 255));
-    EXPECT_EQ(conv.m_nColor, 5);
+    EXPECT_EQ(conv.Walker().m_crStroke, Rgb(0, 0, 255));
+    EXPECT_EQ(conv.Walker().m_crFill, Rgb(0, 0, 255));
+    EXPECT_EQ(conv.Walker().m_nColor, 5);
 
     // The colour number is recomputed only when the stroke colour changes.
-    conv.m_nColor = 42;
-    conv.m_crFill = 0;
+    conv.Walker().m_nColor = 42;
+    conv.Walker().m_crFill = 0;
     conv.ParseTextStyle("fill:blue", size, family);
-    EXPECT_EQ(conv.m_nColor, 42);
-    EXPECT_EQ(conv.m_crFill, Rgb(0, 0, 255));
+    EXPECT_EQ(conv.Walker().m_nColor, 42);
+    EXPECT_EQ(conv.Walker().m_crFill, Rgb(0, 0, 255));
     EXPECT_EQ(size, "");
 
     // A colour of no known form leaves both colours as they were.
     conv.ParseTextStyle("fill:currentColor", size, family);
-    EXPECT_EQ(conv.m_crStroke, Rgb(0, 0, 255));
-    EXPECT_EQ(conv.m_crFill, Rgb(0, 0, 255));
+    EXPECT_EQ(conv.Walker().m_crStroke, Rgb(0, 0, 255));
+    EXPECT_EQ(conv.Walker().m_crFill, Rgb(0, 0, 255));
 }

@@ -24,14 +24,14 @@ TEST(CollectDefinition, MarkerRecordTextsAndLastPathChild) {
     Element(*marker, "path", {{"d", "M1 1 L2 2"}});  // keeps the first one's transform
     Element(*marker, "path");                          // a path without d changes nothing
     conv.CollectDefinition(marker);
-    ASSERT_EQ(conv.m_markers.size(), 1u);
-    const CMarkdata& m = conv.m_markers[0];
+    ASSERT_EQ(conv.Tables().m_markers.size(), 1u);
+    const CMarkdata& m = conv.Tables().m_markers[0];
     EXPECT_EQ(m.id, "arrow");
     EXPECT_EQ(m.refX, "5");
     EXPECT_EQ(m.refY, "3");
     EXPECT_EQ(m.path, "M1 1 L2 2");
     EXPECT_EQ(m.transform, "scale(2)");
-    EXPECT_TRUE(conv.m_symbols.empty());
+    EXPECT_TRUE(conv.Tables().m_symbols.empty());
 }
 
 TEST(CollectDefinition, DefinitionsWithoutDirectPathOrIdLeaveNoRecord) {
@@ -44,8 +44,8 @@ TEST(CollectDefinition, DefinitionsWithoutDirectPathOrIdLeaveNoRecord) {
     Element(*Element(root, "Marker", {{"id", "case"}}), "path", {{"d", "M0 0"}});
     Element(*Element(root, "symbol"), "path", {{"d", "M0 0"}});
     for (CXML* definition : root.Children()) conv.CollectDefinition(definition);
-    EXPECT_TRUE(conv.m_markers.empty());
-    EXPECT_TRUE(conv.m_symbols.empty());
+    EXPECT_TRUE(conv.Tables().m_markers.empty());
+    EXPECT_TRUE(conv.Tables().m_symbols.empty());
 }
 
 TEST(CollectDefinition, SymbolKeepsIdAndPathData) {
@@ -54,27 +54,27 @@ TEST(CollectDefinition, SymbolKeepsIdAndPathData) {
     CXML* symbol = Element(root, "symbol", {{"id", "sym"}, {"refX", "9"}});
     Element(*symbol, "path", {{"d", "M0 0 L1 0"}, {"transform", "scale(2)"}});
     conv.CollectDefinition(symbol);
-    ASSERT_EQ(conv.m_symbols.size(), 1u);
-    EXPECT_EQ(conv.m_symbols[0].id, "sym");
-    EXPECT_EQ(conv.m_symbols[0].path, "M0 0 L1 0");
-    EXPECT_TRUE(conv.m_markers.empty());
+    ASSERT_EQ(conv.Tables().m_symbols.size(), 1u);
+    EXPECT_EQ(conv.Tables().m_symbols[0].id, "sym");
+    EXPECT_EQ(conv.Tables().m_symbols[0].path, "M0 0 L1 0");
+    EXPECT_TRUE(conv.Tables().m_markers.empty());
 }
 
 TEST(FindDefinitions, MarkerByContainedIdSymbolByExactName) {
     CSvgConverter conv;
     EXPECT_EQ(conv.FindMarker("url(#arrow)"), nullptr);
     EXPECT_EQ(conv.FindSymbol("sym"), nullptr);
-    conv.m_markers.push_back(CMarkdata{"a", "", "", "M0 0", ""});
-    conv.m_markers.push_back(CMarkdata{"arrow", "", "", "M1 1", ""});
-    conv.m_markers.push_back(CMarkdata{"tip", "", "", "M2 2", ""});
+    conv.Tables().m_markers.push_back(CMarkdata{"a", "", "", "M0 0", ""});
+    conv.Tables().m_markers.push_back(CMarkdata{"arrow", "", "", "M1 1", ""});
+    conv.Tables().m_markers.push_back(CMarkdata{"tip", "", "", "M2 2", ""});
     // An earlier id that is part of the reference wins.
-    EXPECT_EQ(conv.FindMarker("url(#arrow)"), &conv.m_markers[0]);
-    EXPECT_EQ(conv.FindMarker("url(#tip)"), &conv.m_markers[2]);
+    EXPECT_EQ(conv.FindMarker("url(#arrow)"), &conv.Tables().m_markers[0]);
+    EXPECT_EQ(conv.FindMarker("url(#tip)"), &conv.Tables().m_markers[2]);
     EXPECT_EQ(conv.FindMarker("url(#TIP)"), nullptr);
     EXPECT_EQ(conv.FindMarker(""), nullptr);
 
-    conv.m_symbols.push_back(CSymble{"sym", "M0 0"});
-    conv.m_symbols.push_back(CSymble{"sym", "M9 9"});
-    EXPECT_EQ(conv.FindSymbol("sym"), &conv.m_symbols[0]);
+    conv.Tables().m_symbols.push_back(CSymble{"sym", "M0 0"});
+    conv.Tables().m_symbols.push_back(CSymble{"sym", "M9 9"});
+    EXPECT_EQ(conv.FindSymbol("sym"), &conv.Tables().m_symbols[0]);
     for (std::string_view miss : {"#sym", "Sym", "sy", "sym "}) EXPECT_EQ(conv.FindSymbol(miss), nullptr) << miss;
 }

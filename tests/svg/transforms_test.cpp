@@ -165,14 +165,14 @@ TEST(ViewBox, SeparatorsAndShortForms) {
         {"-1e400 -1e400 1e400 1e400", 1e300, 1e300},
     };
     for (const auto& c : cases) {
-        conv.m_dWidth = conv.m_dHeight = -1;
+        conv.Walker().m_dWidth = conv.Walker().m_dHeight = -1;
         conv.ParseViewBox(c.text);
-        EXPECT_DOUBLE_EQ(conv.m_dWidth, c.width) << c.text;
-        EXPECT_DOUBLE_EQ(conv.m_dHeight, c.height) << c.text;
+        EXPECT_DOUBLE_EQ(conv.Walker().m_dWidth, c.width) << c.text;
+        EXPECT_DOUBLE_EQ(conv.Walker().m_dHeight, c.height) << c.text;
     }
     conv.ResetTransforms();
-    EXPECT_EQ(conv.m_dWidth, 0);
-    EXPECT_EQ(conv.m_dHeight, 0);
+    EXPECT_EQ(conv.Walker().m_dWidth, 0);
+    EXPECT_EQ(conv.Walker().m_dHeight, 0);
 }
 
 TEST(TransformsEndToEnd, GroupTranslationViewBoxHeightAndDeepNesting) {

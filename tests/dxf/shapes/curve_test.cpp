@@ -9,9 +9,11 @@ using vxtest::ValuesOf;
 
 TEST(Circle, OutlineAndFillTakeTheirOwnColoursFillFirst) {
     ShapeDocument doc;
-    doc.conv.m_bFillOption = 0;  // circles do not consult the fill option
-    doc.conv.m_nColor = 5;
-    doc.conv.m_crFill = 0x0000FF;
+    CConvertOptions chosen = doc.conv.Options();
+    chosen.fillOption = 0;  // circles do not consult the fill option
+    doc.conv.SetOptions(chosen);
+    doc.conv.Walker().m_nColor = 5;
+    doc.conv.Walker().m_crFill = 0x0000FF;
     doc.conv.ConvertCircle(0, "", "50", "30", "10", "", 1);
     doc.conv.ConvertCircle(1, "", "50", "50", "10", "", 1);
     const auto all = doc.Entities();
@@ -79,8 +81,8 @@ TEST(Ellipse, MajorAxisRunsAlongTheLargerRadiusAndTransformsKeepTheRatio) {
 
 TEST(Ellipse, FillIsAFullEllipticHatchEdgeThenTheOutline) {
     ShapeDocument doc;
-    doc.conv.m_crFill = 0x00FF00;
-    doc.conv.m_nColor = 7;
+    doc.conv.Walker().m_crFill = 0x00FF00;
+    doc.conv.Walker().m_nColor = 7;
     doc.conv.ConvertEllipse(1, "", "50", "40", "10", "20", "", 1);
     doc.conv.ConvertEllipse(1, "", "0", "0", "10", "20", "", 0);
     const auto all = doc.Entities();
@@ -98,13 +100,13 @@ TEST(Ellipse, FillIsAFullEllipticHatchEdgeThenTheOutline) {
 
 TEST(Ellipse, FlatEllipseIsTheLineAcrossItAndSetsTheLineType) {
     ShapeDocument doc;
-    doc.conv.m_strLineType = "Dash1";
+    doc.conv.Walker().m_strLineType = "Dash1";
     // A missing radius writes nothing and leaves the line type.
     doc.conv.ConvertEllipse(1, "", "50", "50", "10", "", "", 1);
-    EXPECT_EQ(doc.conv.m_strLineType, "Dash1");
+    EXPECT_EQ(doc.conv.Walker().m_strLineType, "Dash1");
     doc.conv.ConvertEllipse(1, "", "50", "50", "0", "10", "", 0);
     doc.conv.ConvertEllipse(0, "", "50", "50", "10", "0", "", 1);
-    EXPECT_EQ(doc.conv.m_strLineType, "BYLAYER");
+    EXPECT_EQ(doc.conv.Walker().m_strLineType, "BYLAYER");
     const auto all = doc.Entities();
     ASSERT_EQ(all.size(), 2u);
     ASSERT_EQ(all[0].type + all[1].type, "LWPOLYLINELWPOLYLINE");

@@ -18,9 +18,9 @@ namespace {
 struct ImageDocument : ShapeDocument {
     ImageDocument() {
         folder = vxtest::TestOutputFolder();
-        conv.m_strImageFolder = folder;
-        conv.m_strOutputPath = folder + "plan.dxf";
-        conv.m_strInputPath = vxtest::TestInputFolder() + "plan.svg";
+        conv.Job().m_strImageFolder = folder;
+        conv.Job().m_strOutputPath = folder + "plan.dxf";
+        conv.Job().m_strInputPath = vxtest::TestInputFolder() + "plan.svg";
         conv.SetMessageSink(&warnings);
     }
     std::string folder;
@@ -43,11 +43,11 @@ std::string DataPng() { return std::string("data:image/png;base64,") + vxtest::k
 
 TEST(Image, EmbeddedPictureCoversTheShownAreaAndRecordsItsDefinition) {
     ImageDocument doc;
-    doc.conv.m_crFill = 0x0000FF;  // red
-    doc.conv.m_strLayerName = "pictures";
+    doc.conv.Walker().m_crFill = 0x0000FF;  // red
+    doc.conv.Walker().m_strLayerName = "pictures";
     doc.conv.ConvertImage("10", "20", "64.9", "32", DataPng());
-    ASSERT_EQ(doc.conv.m_imageDefs.size(), 1u);
-    const CImageDefData def = doc.conv.m_imageDefs[0];
+    ASSERT_EQ(doc.conv.Tables().m_imageDefs.size(), 1u);
+    const CImageDefData def = doc.conv.Tables().m_imageDefs[0];
     const auto images = doc.Entities("IMAGE");
     ASSERT_EQ(images.size(), 1u);
     const Entity& image = images[0];
@@ -139,7 +139,7 @@ TEST(Image, EmbeddedPicturesAreNumberedAndBadOnesLeftOutWithAWarning) {
         {"a\nb.png", "picture a?b.png left out: unsafe name"},
     });
     EXPECT_EQ(doc.Entities("IMAGE").size(), 2u);
-    ASSERT_EQ(doc.conv.m_imageDefs.size(), 2u);
+    ASSERT_EQ(doc.conv.Tables().m_imageDefs.size(), 2u);
     EXPECT_TRUE(fs::exists(doc.folder + "plan-image1.png"));
     EXPECT_EQ(vxtest::ReadFile(doc.folder + "plan-image2.jpg"), "\xFF\xD8\xFF\xE0");
     EXPECT_FALSE(fs::exists(doc.folder + "plan-image3.png"));
@@ -168,7 +168,7 @@ TEST(Image, LocalPicturesAreCopiedIntoTheImageFolder) {
         {elsewhere, "picture " + elsewhere + " left out: not on this computer"},
     });
 
-    ASSERT_EQ(doc.conv.m_imageDefs.size(), 4u);
+    ASSERT_EQ(doc.conv.Tables().m_imageDefs.size(), 4u);
     EXPECT_EQ(vxtest::ReadFile(doc.folder + "rel ative.png"), vxtest::TinyPng());
     EXPECT_TRUE(fs::exists(doc.folder + "abs.png"));
     EXPECT_TRUE(fs::exists(doc.folder + "url.png"));

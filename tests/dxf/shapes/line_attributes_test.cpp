@@ -8,7 +8,7 @@ using vxtest::ValuesOf;
 
 TEST(EntityAttributes, RecordCarriesLayerColourWidthAndLineType) {
     CSvgConverter conv;
-    conv.m_strLayerName = "walls";
+    conv.Walker().m_strLayerName = "walls";
     const DL_Attributes a = conv.EntityAttributes(3, -1, "Dash2");
     EXPECT_EQ(a.getLayer(), "walls");
     EXPECT_EQ(a.getColor(), 3);
@@ -18,7 +18,7 @@ TEST(EntityAttributes, RecordCarriesLayerColourWidthAndLineType) {
     EXPECT_EQ(a.getLinetypeScale(), 1.0);
     EXPECT_EQ(a.getHandle(), -1);
     EXPECT_FALSE(a.isInPaperSpace());
-    conv.m_strLayerName.clear();
+    conv.Walker().m_strLayerName.clear();
     EXPECT_EQ(conv.EntityAttributes(0, 0, "").getLayer(), "0");
 }
 
@@ -33,10 +33,10 @@ TEST(EntityAttributes, DashLineTypeTrimsAndFallsBackToByLayer) {
 
 TEST(Line, EndsAreMappedAndFlippedOnTheCurrentLayer) {
     ShapeDocument doc;
-    doc.conv.m_nColor = 1;
-    doc.conv.m_strLayerName = "walls";
+    doc.conv.Walker().m_nColor = 1;
+    doc.conv.Walker().m_strLayerName = "walls";
     doc.conv.ConvertLine("translate(5,5)", "0", "0", "10", "0");
-    doc.conv.m_strLayerName.clear();
+    doc.conv.Walker().m_strLayerName.clear();
     doc.conv.ConvertLine("", "10", "20", "", "20");  // a missing x2 runs to 0
     doc.conv.ConvertLine("", "7", "7", "7", "7");    // zero length is still written
     doc.conv.PushTransform();
@@ -55,7 +55,7 @@ TEST(Line, EndsAreMappedAndFlippedOnTheCurrentLayer) {
 TEST(Line, TakesTheCurrentLineTypeLeftByEllipsesAndPaths) {
     ShapeDocument doc;
     doc.conv.ConvertLine("", "0", "0", "1", "1");
-    doc.conv.m_strLineType = "Dash1";
+    doc.conv.Walker().m_strLineType = "Dash1";
     doc.conv.ConvertLine("", "0", "0", "1", "1");
     doc.conv.ConvertEllipse(0, "", "5", "5", "2", "1", "", 1);
     doc.conv.ConvertLine("", "0", "0", "1", "1");

@@ -25,10 +25,10 @@ TEST(PathOutline, StrokeWidthsScaledByElementAndGroupMatrices) {
     ShapeDocument doc;
     doc.conv.PushTransform();
     doc.conv.ParseGroupTransform("scale(3)");
-    doc.conv.m_dStrokeWidth = 2;
-    doc.conv.m_dGroupStrokeWidth = 1.5;
+    doc.conv.Walker().m_dStrokeWidth = 2;
+    doc.conv.Walker().m_dGroupStrokeWidth = 1.5;
     doc.conv.ConvertPath("", "M1 1 L2 2", "", "", "");
-    doc.conv.m_dStrokeWidth = 0;  // falls back on the group's width
+    doc.conv.Walker().m_dStrokeWidth = 0;  // falls back on the group's width
     doc.conv.ConvertPath("scale(2,2)", "M1 1 L2 2", "", "", "");
     const std::vector<Entity> lines = doc.Entities("LWPOLYLINE");
     ASSERT_EQ(lines.size(), 2u);
@@ -41,7 +41,7 @@ TEST(PathOutline, StrokeWidthsScaledByElementAndGroupMatrices) {
 
 TEST(PathMarkers, TurnedShiftedAndDrawnAtBothEndsOfEverySubpath) {
     ShapeDocument doc;
-    doc.conv.m_markers.push_back({"arrow", "2", "3", "M0 0 L1 0 z", ""});
+    doc.conv.Tables().m_markers.push_back({"arrow", "2", "3", "M0 0 L1 0 z", ""});
     doc.conv.ConvertPath("", "M0 0 L10 0 M0 0 L0 10", "", "url(#arrow)", " url(#arrow) ");
     const std::vector<Entity> lines = doc.Entities("LWPOLYLINE");
     ASSERT_EQ(lines.size(), 6u);
@@ -49,19 +49,19 @@ TEST(PathMarkers, TurnedShiftedAndDrawnAtBothEndsOfEverySubpath) {
     EXPECT_EQ(Points(lines[2]), (PointList{{12, 97}, {13, 97}}));  // end, anchored at (10, 0)
     EXPECT_EQ(Points(lines[4]), (PointList{{2, 97}, {2, 96}}));    // start, turned to +y
     EXPECT_EQ(lines[1].Int(70), 0);  // a marker polyline is always open
-    EXPECT_TRUE(doc.conv.m_strMarkerStart.empty());
+    EXPECT_TRUE(doc.conv.Walker().m_strMarkerStart.empty());
 }
 
 TEST(PathMarkers, CoincidentAndZeroDirectionsAndLookups) {
     ShapeDocument doc;
     doc.conv.ConvertPath("", "M0 0 L5 0", "", "url(#later)", "");  // defined afterwards
-    doc.conv.m_markers.push_back({"later", "0", "0", "M0 0 L1 0", ""});
+    doc.conv.Tables().m_markers.push_back({"later", "0", "0", "M0 0 L1 0", ""});
     // Coincident first points: the third gives the direction.
     doc.conv.ConvertPath("", "M0 0 L0 0 L0 10", "", "url(#later)", "none");
     // No direction at all: the marker is not turned.
     doc.conv.ConvertPath("", "M5 5 L5 5", "", "", "later");
     // A marker of two subpaths draws two open polylines.
-    doc.conv.m_markers.push_back({"two", "0", "0", "M0 0 L1 0 M0 1 L1 1", ""});
+    doc.conv.Tables().m_markers.push_back({"two", "0", "0", "M0 0 L1 0 M0 1 L1 1", ""});
     doc.conv.ConvertPath("", "M0 0 L5 0", "", "", "url(#two)");
     const std::vector<Entity> lines = doc.Entities("LWPOLYLINE");
     ASSERT_EQ(lines.size(), 1u + 2u + 2u + 3u);

@@ -29,7 +29,7 @@ PointList VerticesOf(const std::string& points) {
 
 TEST(Polyline, PolylineIsOpenPolygonClosedBothInTheCurrentColour) {
     ShapeDocument doc;
-    doc.conv.m_nColor = 5;
+    doc.conv.Walker().m_nColor = 5;
     doc.conv.ConvertPolyline("", "  10,10 20,20 30,10  ", "", false);
     doc.conv.ConvertPolyline("", "10,10 20,20 30,10", "", true);
     const auto lines = doc.Entities("LWPOLYLINE");
@@ -76,7 +76,7 @@ TEST(Polyline, ElementTransformMapsEveryVertexUnlessUnreadable) {
 
 TEST(Polyline, DashArrayPicksTheDocumentLineTypeOrByLayer) {
     ShapeDocument doc;
-    doc.conv.m_dashes.push_back(CDashData("Dash1", "5 3"));
+    doc.conv.Tables().m_dashes.push_back(CDashData("Dash1", "5 3"));
     for (const char* dash : {" 5 3 ", "none", "7 7"}) doc.conv.ConvertPolyline("", "0,0 1,1", dash);
     const auto lines = doc.Entities("LWPOLYLINE");
     ASSERT_EQ(lines.size(), 3u);

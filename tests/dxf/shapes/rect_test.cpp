@@ -25,12 +25,14 @@ std::string TypesOf(const std::vector<Entity>& entities) {
 
 TEST(Rect, OutlineIsClosedInTheFillColoursNumberAndAFillReplacesIt) {
     ShapeDocument doc;
-    doc.conv.m_nColor = 5;
-    doc.conv.m_crFill = 0x0000FF;
-    doc.conv.m_strLineType = "Dash1";
+    doc.conv.Walker().m_nColor = 5;
+    doc.conv.Walker().m_crFill = 0x0000FF;
+    doc.conv.Walker().m_strLineType = "Dash1";
     doc.conv.ConvertRect("", "10", "10", "30", "20", 0, "", "");
     doc.conv.ConvertRect("", "10", "10", "30", "20", 1, "", "");
-    doc.conv.m_bFillOption = 0;
+    CConvertOptions chosen = doc.conv.Options();
+    chosen.fillOption = 0;
+    doc.conv.SetOptions(chosen);
     doc.conv.ConvertRect("", "10", "10", "30", "20", 1, "", "");
     const auto all = doc.Entities();
     ASSERT_EQ(TypesOf(all), "LWPOLYLINE HATCH LWPOLYLINE ");
@@ -94,8 +96,8 @@ TEST(RoundRect, OneRadiusServesForBothAndEachIsAtMostHalfItsSide) {
 
 TEST(RoundRect, OutlineIsFourSidesAndFourQuarterEllipsesInTheStrokeColour) {
     ShapeDocument doc;
-    doc.conv.m_nColor = 3;
-    doc.conv.m_crFill = 0x0000FF;
+    doc.conv.Walker().m_nColor = 3;
+    doc.conv.Walker().m_crFill = 0x0000FF;
     doc.conv.ConvertRect("", "10", "10", "30", "20", 0, "5", "5");
     const auto all = doc.Entities();
     ASSERT_EQ(TypesOf(all), "LINE ELLIPSE LINE ELLIPSE LINE ELLIPSE LINE ELLIPSE ");

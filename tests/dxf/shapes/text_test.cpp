@@ -23,9 +23,9 @@ Entity OneText(const std::string& transform, const std::string& size = "12",
 
 TEST(Text, PlainTextPlacementHeightWidthFactorAndStyle) {
     ShapeDocument doc;
-    doc.conv.m_nColor = 5;
-    doc.conv.m_strLineType = "Dash1";
-    doc.conv.m_strLayerName = "labels";
+    doc.conv.Walker().m_nColor = 5;
+    doc.conv.Walker().m_strLineType = "Dash1";
+    doc.conv.Walker().m_strLayerName = "labels";
     doc.conv.ConvertText("", "", "12", "Hello", "10", "20");
     const auto texts = doc.Entities("TEXT");
     ASSERT_EQ(texts.size(), 1u);
@@ -118,14 +118,14 @@ TEST(Text, HugeNumbersStayFinite) {
 
 TEST(Text, FontFallbacksAndStyleLookup) {
     ShapeDocument doc;
-    doc.conv.m_fonts.push_back({"Arial", "Style-Arial"});
-    doc.conv.m_strFontFamily = "Arial";
-    doc.conv.m_strFontSize = "20";
+    doc.conv.Tables().m_fonts.push_back({"Arial", "Style-Arial"});
+    doc.conv.Walker().m_strFontFamily = "Arial";
+    doc.conv.Walker().m_strFontSize = "20";
     doc.conv.ConvertText("", "", "", "a", "0", "0");           // both from the group
     doc.conv.ConvertText("", "Courier", "10", "b", "0", "0");  // unknown family
     doc.conv.ConvertText("", "none", "10", "c", "0", "0");
-    doc.conv.m_strFontFamily.clear();
-    doc.conv.m_strFontSize = "oops";
+    doc.conv.Walker().m_strFontFamily.clear();
+    doc.conv.Walker().m_strFontSize = "oops";
     doc.conv.ConvertText("", "", "", "d", "0", "0");
     doc.conv.ConvertText("", "", "", "", "0", "0");  // no content: nothing
     const auto texts = doc.Entities("TEXT");

@@ -1,0 +1,20 @@
+#pragma once
+// The file in progress: where it comes from and goes to, why it failed, and
+// what its document holds.
+#include <string>
+
+#include "dxf/dxf_writer.h"
+
+struct CJobState {
+    std::string m_strInputPath;  // the SVG being converted (local image references)
+    std::string m_strOutputPath;
+    std::string m_strImageFolder;
+    std::string m_strFailureReason;
+    int m_nOutputError = 0;  // errno of the output file's failure
+    long m_nNonFiniteLeftOut = 0;
+    long long m_nInputBytes = 0;
+    int m_nInsUnits = 0;  // 4 (millimetres) when the drawing has an absolute size, else 0
+    CEntityCounts m_entityCounts;
+
+    void Reset() { *this = CJobState(); }
+};
