@@ -107,7 +107,7 @@ bool CSvgConverter::ConvertInput(std::string inputPath, std::string* given, std:
         if (m_pProgress) m_pProgress->Show(inputPath);
         ReportProgress(0);
 
-        ScanRawText(content);
+        m_tables.ScanRawText(content);
         ReportProgress(5);
 
         // A document that stops parsing part way is converted as far as it was built.

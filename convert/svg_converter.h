@@ -21,6 +21,7 @@
 #include "dxf/document_tables.h"
 #include "dxf/dxf_output.h"
 #include "geometry/path_parser.h"
+#include "svg/definitions.h"
 #include "svg/group_transforms.h"
 #include "svg/walker_state.h"
 #include "platform/output_sink.h"
@@ -149,11 +150,6 @@ public:
     void MapPoint(bool hasTransform, const CMatrix& m, double& x, double& y) const;
     void ParseViewBox(std::string_view text);
 
-    // ---- Marker and symbol definitions (svg/definitions.cpp) ------------
-    void CollectDefinition(CXML* element);
-    const CMarkdata* FindMarker(std::string_view reference) const;
-    const CSymble* FindSymbol(std::string_view name) const;
-
     // ---- Path data reading (geometry/path_parser.h) ----------------------
     // The document's reader state, for every path, marker and symbol it reads.
     vx::CPathReaderState& PathReaderState() { return m_pathReader; }
@@ -210,14 +206,7 @@ public:
     void WriteVertex(double x, double y, double z, double bulge, double startWidth,
                      double endWidth);
 
-    // ---- Line types and text styles (dxf/line_types.cpp, dxf/text_styles.cpp, dxf/raw_scan.cpp)
-    void ScanRawText(std::string_view buffer);
-    bool AddDashPattern(std::string_view pattern);
-    bool AddFontFamily(std::string_view family);
-    std::string LookupDashName(std::string_view pattern) const;
-    std::string LookupStyleName(std::string_view family) const;
-    static std::vector<double> ParseDashPattern(const CDashData& record, double& sum);
-    // Parts of the document frame (dxf/frame_tables.cpp).
+    // ---- Parts of the document frame (dxf/frame_tables.cpp) -------------
     void WriteHeaderSection();
     void WriteLinetypeTable();
     void WriteLayerTable();
@@ -304,6 +293,8 @@ public:
     const CWalkerState& Walker() const { return m_walker; }
     CDocumentTables& Tables() { return m_tables; }
     const CDocumentTables& Tables() const { return m_tables; }
+    CDefinitions& Definitions() { return m_definitions; }
+    const CDefinitions& Definitions() const { return m_definitions; }
     CDxfOutput& Output() { return m_output; }
 
 private:
@@ -317,6 +308,7 @@ private:
     CGroupTransforms m_groupTransforms;
     vx::CPathReaderState m_pathReader{{}, 0, 0, 0, kPathPointsPerDocument, kPathTextPerDocument, 0};
     CDocumentTables m_tables;
+    CDefinitions m_definitions;
     CDxfOutput m_output;
     std::vector<CPointData> m_polylinePoints;  // reused between polylines
 

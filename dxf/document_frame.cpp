@@ -12,7 +12,7 @@
 void CSvgConverter::ResetDocumentState() {
     ResetTransforms();  // the group stack and the drawing size
     m_walker.ResetForDocument();
-    m_tables.ResetDefinitions();
+    m_definitions.Reset();
     m_output.Reset();
     m_pathReader.StartDocument(kPathPointsPerDocument + kPathPointsPerInputByte * m_job.m_nInputBytes,
                                kPathTextPerDocument + kPathTextPerInputByte * m_job.m_nInputBytes);

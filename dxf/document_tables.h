@@ -1,33 +1,41 @@
 #pragma once
-// The tables of one document: the layer names, dash patterns and font families
-// that the pre-passes gather for the DXF tables, the marker and symbol
-// definitions the walk meets, and the pictures the OBJECTS section defines.
-#include <memory>
+// The tables of one DXF document: the layer names, dash patterns and font
+// families that the pre-passes gather before the first entity, and the
+// pictures that the OBJECTS section defines.
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "base/records.h"
-
-struct CTableIndexes;  // dxf/table_index.h
+#include "base/table_index.h"
 
 class CDocumentTables {
 public:
     std::vector<std::string> m_arrLayerNames;
     std::vector<CDashData> m_dashes;
     std::vector<CFontData> m_fonts;
-    std::vector<CMarkdata> m_markers;
-    std::vector<CSymble> m_symbols;
     std::vector<CImageDefData> m_imageDefs;
 
-    // Before each file: every table.
     void Reset();
-    // When a document opens: the definitions only, as the pre-passes have
-    // filled the others for it.
-    void ResetDefinitions();
-    // Where each pattern, family and symbol sits, so that adding and looking
-    // up stay fast on drawings with many of them.
-    CTableIndexes& Indexes() const;
+
+    // The raw-text pre-scan (dxf/raw_scan.cpp): every dash array and font
+    // family of the file's text, so that line types and text styles are in the
+    // tables before the first entity.
+    void ScanRawText(std::string_view buffer);
+
+    // Dash patterns (dxf/line_types.cpp) become line types "Dash1", "Dash2", ...
+    // False when the pattern is empty, "none" or already known.
+    bool AddDashPattern(std::string_view pattern);
+    // The line type of a pattern; empty when it has none.
+    std::string LookupDashName(std::string_view pattern) const;
+    // The lengths of a pattern and their sum, each bounded to a finite number.
+    static std::vector<double> ParseDashPattern(const CDashData& record, double& sum);
+
+    // Font families (dxf/text_styles.cpp) become text styles "Style-<family>".
+    bool AddFontFamily(std::string_view family);
+    std::string LookupStyleName(std::string_view family) const;
 
 private:
-    mutable std::shared_ptr<CTableIndexes> m_pIndexes;
+    mutable CTableIndex m_dashIndex;
+    mutable CTableIndex m_fontIndex;
 };

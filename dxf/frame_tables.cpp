@@ -37,7 +37,7 @@ void CSvgConverter::WriteLinetypeTable() {
     usable.reserve(m_tables.m_dashes.size());
     for (CDashData& record : m_tables.m_dashes) {
         double length = 0;
-        std::vector<double> elements = ParseDashPattern(record, length);
+        std::vector<double> elements = CDocumentTables::ParseDashPattern(record, length);
         if (elements.size() < 2) continue;
         // Dashes are positive, the gaps between them negative.
         for (size_t i = 1; i < elements.size(); i += 2) elements[i] = -elements[i];

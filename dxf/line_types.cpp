@@ -1,8 +1,7 @@
 // The dash pattern table: patterns found by the raw scan become line types
 // "Dash1", "Dash2", ... that the emitters refer to by their pattern.
 #include "base/text.h"
-#include "convert/svg_converter.h"
-#include "dxf/table_index.h"
+#include "dxf/document_tables.h"
 
 namespace {
 
@@ -33,26 +32,28 @@ std::string CanonicalPattern(std::string_view pattern) {
     return key;
 }
 
+const std::string& DashKey(const CDashData& record) { return record.pattern; }
+
 }  // namespace
 
-bool CSvgConverter::AddDashPattern(std::string_view pattern) {
+bool CDocumentTables::AddDashPattern(std::string_view pattern) {
     const std::string key = CanonicalPattern(pattern);
     if (key.empty() || vx::EqualsNoCase(key, "none")) return false;
-    CTableIndex& index = m_tables.Indexes().dashes;
-    if (index.Find(m_tables.m_dashes, DashKey, key) >= 0) return false;
-    m_tables.m_dashes.emplace_back("Dash" + std::to_string(m_tables.m_dashes.size() + 1), key);
+    CTableIndex& index = m_dashIndex;
+    if (index.Find(m_dashes, DashKey, key) >= 0) return false;
+    m_dashes.emplace_back("Dash" + std::to_string(m_dashes.size() + 1), key);
     index.Added(key);
     return true;
 }
 
-std::string CSvgConverter::LookupDashName(std::string_view pattern) const {
+std::string CDocumentTables::LookupDashName(std::string_view pattern) const {
     const std::string key = CanonicalPattern(pattern);
     if (vx::EqualsNoCase(key, "none")) return {};
-    const long position = m_tables.Indexes().dashes.Find(m_tables.m_dashes, DashKey, key);
-    return position < 0 ? std::string() : m_tables.m_dashes[size_t(position)].name;
+    const long position = m_dashIndex.Find(m_dashes, DashKey, key);
+    return position < 0 ? std::string() : m_dashes[size_t(position)].name;
 }
 
-std::vector<double> CSvgConverter::ParseDashPattern(const CDashData& record, double& sum) {
+std::vector<double> CDocumentTables::ParseDashPattern(const CDashData& record, double& sum) {
     std::vector<double> numbers;
     sum = 0;
     // A piece without a leading number counts as 0.

@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "base/text.h"
-#include "convert/svg_converter.h"
+#include "dxf/document_tables.h"
 
 namespace {
 
@@ -43,7 +43,7 @@ void ForEachDeclaration(std::string_view text, std::string_view name, Take take)
 
 }  // namespace
 
-void CSvgConverter::ScanRawText(std::string_view buffer) {
+void CDocumentTables::ScanRawText(std::string_view buffer) {
     ForEachDeclaration(buffer, kDashName, [&](size_t after) {
         AddDashPattern(ValueAt(buffer, after, kMaxDashChars, IsDashChar));
     });

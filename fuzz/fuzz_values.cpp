@@ -29,9 +29,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     conv.ParseGroupTransform(text);
     std::string fontSize, fontFamily;
     conv.ParseTextStyle(text, fontSize, fontFamily);
-    if (conv.AddDashPattern(text)) {
+    if (conv.Tables().AddDashPattern(text)) {
         double sum = 0;
-        CSvgConverter::ParseDashPattern(conv.Tables().m_dashes.back(), sum);
+        CDocumentTables::ParseDashPattern(conv.Tables().m_dashes.back(), sum);
     }
     conv.ConvertPolyline(text, text, text, true);
     conv.ConvertText(text, fontFamily, fontSize, text, text, text);

@@ -1,9 +1,6 @@
-// Marker and symbol definitions: recorded while the walker passes them, looked
-// up when a path names a marker or a use names a symbol. Only the simple form
-// is understood, a definition whose shape is a direct path child.
+#include "svg/definitions.h"
+
 #include "base/text.h"
-#include "convert/svg_converter.h"
-#include "dxf/table_index.h"
 
 namespace {
 
@@ -14,44 +11,48 @@ const std::string& AttributeOrEmpty(const CXML& element, std::string_view name) 
     return value ? *value : kEmpty;
 }
 
+const std::string& SymbolKey(const CSymble& record) { return record.id; }
+
 }  // namespace
 
-void CSvgConverter::CollectDefinition(CXML* element) {
-    const bool isMarker = element->m_strTag == "marker";
-    const bool isSymbol = element->m_strTag == "symbol";
+void CDefinitions::Reset() {
+    m_markers.clear();
+    m_symbols.clear();
+}
+
+void CDefinitions::Collect(const CXML& element) {
+    const bool isMarker = element.m_strTag == "marker";
+    const bool isSymbol = element.m_strTag == "symbol";
     if (!isMarker && !isSymbol) return;
-    const std::string& id = AttributeOrEmpty(*element, "id");
+    const std::string& id = AttributeOrEmpty(element, "id");
     // The last direct path child with a d gives the shape; nested paths are not looked at.
     // Attributes and children are read without their cursors: the walker owns those.
     const std::string* pathData = nullptr;
     const std::string* transform = nullptr;
-    for (const CXML* child : element->Children()) {
+    for (const CXML* child : element.Children()) {
         if (child->m_strTag != "path") continue;
         if (const std::string* d = child->FindAttribute("d")) pathData = d;
         if (const std::string* t = child->FindAttribute("transform")) transform = t;
     }
     if (id.empty() || !pathData || pathData->empty()) return;
     if (isSymbol) {
-        CTableIndex& index = m_tables.Indexes().symbols;
-        index.Find(m_tables.m_symbols, SymbolKey, id);  // brings the index up to date
-        m_tables.m_symbols.push_back(CSymble{id, *pathData});
-        index.Added(id);
+        m_symbolIndex.Find(m_symbols, SymbolKey, id);  // brings the index up to date
+        m_symbols.push_back(CSymble{id, *pathData});
+        m_symbolIndex.Added(id);
         return;
     }
-    m_tables.m_markers.push_back(CMarkdata{id, AttributeOrEmpty(*element, "refX"),
-                                  AttributeOrEmpty(*element, "refY"), *pathData,
+    m_markers.push_back(CMarkdata{id, AttributeOrEmpty(element, "refX"),
+                                  AttributeOrEmpty(element, "refY"), *pathData,
                                   transform ? *transform : std::string()});
 }
 
-// The first marker whose id occurs anywhere in the reference: url(#arrow) finds
-// the marker arrow, but also an earlier marker whose id is part of that text.
-const CMarkdata* CSvgConverter::FindMarker(std::string_view reference) const {
-    for (const CMarkdata& marker : m_tables.m_markers)
+const CMarkdata* CDefinitions::FindMarker(std::string_view reference) const {
+    for (const CMarkdata& marker : m_markers)
         if (vx::Contains(reference, marker.id)) return &marker;
     return nullptr;
 }
 
-const CSymble* CSvgConverter::FindSymbol(std::string_view name) const {
-    const long position = m_tables.Indexes().symbols.Find(m_tables.m_symbols, SymbolKey, name);
-    return position < 0 ? nullptr : &m_tables.m_symbols[size_t(position)];
+const CSymble* CDefinitions::FindSymbol(std::string_view id) const {
+    const long position = m_symbolIndex.Find(m_symbols, SymbolKey, id);
+    return position < 0 ? nullptr : &m_symbols[size_t(position)];
 }

@@ -21,7 +21,7 @@ void CSvgConverter::WalkElement(CXML* element, std::string parentName, int topCo
     } else if (kind.isPathExact) {
         m_walker.m_dStrokeWidth = 0;
     }
-    if (kind.name == "marker" || (kind.name == "symbol" && m_walker.m_bInDefs)) CollectDefinition(element);
+    if (kind.name == "marker" || (kind.name == "symbol" && m_walker.m_bInDefs)) m_definitions.Collect(*element);
     parentName = element->m_strTag;
 
     CElementTexts texts;

@@ -13,6 +13,6 @@ DL_Attributes CSvgConverter::EntityAttributes(int color, int width,
 }
 
 std::string CSvgConverter::DashLineType(std::string_view dashArray) const {
-    std::string name = LookupDashName(vx::TrimView(dashArray));
+    std::string name = m_tables.LookupDashName(vx::TrimView(dashArray));
     return name.empty() ? std::string("BYLAYER") : name;
 }

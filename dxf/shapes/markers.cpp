@@ -8,7 +8,7 @@ void CSvgConverter::DrawPathMarker(const std::string& reference, bool start,
                                    const CPointData& first, const CPointData& second) {
     const std::string_view name = vx::TrimView(reference);
     if (name.empty() || name == "none") return;
-    if (const CMarkdata* marker = FindMarker(name)) WriteMarkerOutline(*marker, first, second, start);
+    if (const CMarkdata* marker = m_definitions.FindMarker(name)) WriteMarkerOutline(*marker, first, second, start);
 }
 
 void CSvgConverter::WriteMarkerOutline(const CMarkdata& marker, const CPointData& first,

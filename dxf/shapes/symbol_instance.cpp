@@ -8,7 +8,7 @@ const CSymble* FindLinkedSymbol(const CSvgConverter& conv, std::string_view link
     link = TrimView(link);
     if (link.empty()) return nullptr;
     if (link[0] == '#') link.remove_prefix(1);
-    return conv.FindSymbol(link);
+    return conv.Definitions().FindSymbol(link);
 }
 
 CSymbolPlacement PlaceSymbolInstance(const CSvgConverter& conv, std::string_view transform,

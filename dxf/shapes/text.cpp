@@ -53,7 +53,7 @@ std::string_view CutAtClosingTag(std::string_view content, std::string_view tag)
 }  // namespace
 
 std::string CSvgConverter::TextStyleName(std::string_view family) const {
-    std::string style = family.empty() ? std::string() : LookupStyleName(family);
+    std::string style = family.empty() ? std::string() : m_tables.LookupStyleName(family);
     return style.empty() ? std::string("Standard") : style;
 }
 

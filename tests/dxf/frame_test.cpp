@@ -97,9 +97,9 @@ TEST(DocumentFrame, LayerZeroComesFirstUnlessTheDrawingNamesIt) {
 
 TEST(DocumentFrame, DashPatternsBecomeLineTypesAndUnusableOnesLeaveTheTable) {
     CSvgConverter conv;
-    conv.AddDashPattern("5 3");
-    conv.AddDashPattern("4");
-    conv.AddDashPattern("10 5 2 5");
+    conv.Tables().AddDashPattern("5 3");
+    conv.Tables().AddDashPattern("4");
+    conv.Tables().AddDashPattern("10 5 2 5");
     const std::string dxf = Document(conv);
     EXPECT_EQ(vxtest::TableCount(dxf, "LTYPE"), 4);  // the records before the frame, plus 1
     const auto entries = vxtest::TableEntries(dxf, "LTYPE");
@@ -111,14 +111,14 @@ TEST(DocumentFrame, DashPatternsBecomeLineTypesAndUnusableOnesLeaveTheTable) {
     EXPECT_EQ(entries[2].Real(40), 22.0);
     EXPECT_EQ(entries[2].Reals(49), (std::vector<double>{10, -5, 2, -5}));
     ASSERT_EQ(conv.Tables().m_dashes.size(), 2u);
-    EXPECT_EQ(conv.LookupDashName("4"), "");
-    EXPECT_EQ(conv.LookupDashName("10 5 2 5"), "Dash3");
+    EXPECT_EQ(conv.Tables().LookupDashName("4"), "");
+    EXPECT_EQ(conv.Tables().LookupDashName("10 5 2 5"), "Dash3");
 }
 
 TEST(DocumentFrame, FontsBecomeTextStylesOnOneLineEach) {
     CSvgConverter conv;
-    conv.AddFontFamily("Arial");
-    conv.AddFontFamily("Arial\n}\n.b{fill:red");
+    conv.Tables().AddFontFamily("Arial");
+    conv.Tables().AddFontFamily("Arial\n}\n.b{fill:red");
     const std::string dxf = Document(conv);
     EXPECT_EQ(vxtest::TableCount(dxf, "STYLE"), 3);
     const auto styles = vxtest::TableEntries(dxf, "STYLE");
@@ -182,13 +182,13 @@ TEST(DocumentFrame, OpeningResetsTheDocumentStateButNotTheTables) {
     conv.Walker().m_strFontFamily = "Arial";
     conv.Walker().m_strLayerName = "walls";
     conv.Walker().m_strLineType = "Dash1";
-    conv.Tables().m_markers.push_back(CMarkdata{"m", "0", "0", "M0 0", ""});
-    conv.Tables().m_symbols.push_back(CSymble{"s", "M0 0"});
+    conv.Definitions().m_markers.push_back(CMarkdata{"m", "0", "0", "M0 0", ""});
+    conv.Definitions().m_symbols.push_back(CSymble{"s", "M0 0"});
     conv.PushTransform();
     conv.PushTransform();
     conv.Tables().m_arrLayerNames = {"walls"};
-    conv.AddDashPattern("5 3");
-    conv.AddFontFamily("Arial");
+    conv.Tables().AddDashPattern("5 3");
+    conv.Tables().AddFontFamily("Arial");
     ASSERT_EQ(conv.BeginDocumentOn(std::make_unique<CStringSink>()), 0);
     EXPECT_EQ(conv.Walker().m_dHeight, 0);
     EXPECT_EQ(conv.Walker().m_dWidth, 0);
@@ -200,7 +200,7 @@ TEST(DocumentFrame, OpeningResetsTheDocumentStateButNotTheTables) {
     EXPECT_TRUE(conv.PathReaderState().previousCommand.empty());
     EXPECT_TRUE(conv.Walker().m_strFontSize.empty() && conv.Walker().m_strFontFamily.empty());
     EXPECT_EQ(conv.Walker().m_strLayerName, "0");
-    EXPECT_TRUE(conv.Tables().m_markers.empty() && conv.Tables().m_symbols.empty());
+    EXPECT_TRUE(conv.Definitions().m_markers.empty() && conv.Definitions().m_symbols.empty());
     EXPECT_EQ(conv.GroupTransforms().GroupDepth(), 0);
     EXPECT_EQ(conv.Walker().m_strLineType, "Dash1");
     EXPECT_EQ(conv.Tables().m_arrLayerNames.size(), 1u);
@@ -217,9 +217,9 @@ TEST(DocumentFrame, FrameWithEveryTableIsReadByARealReader) {
     // Written below the output folder, where the audit of all test output reads it.
     CSvgConverter conv;
     conv.Tables().m_arrLayerNames = {"walls", "doors"};
-    conv.AddDashPattern("5 3");
-    conv.AddFontFamily("Arial");
-    conv.AddFontFamily("'Times New Roman'");
+    conv.Tables().AddDashPattern("5 3");
+    conv.Tables().AddFontFamily("Arial");
+    conv.Tables().AddFontFamily("'Times New Roman'");
     ASSERT_EQ(conv.BeginDocument(vxtest::TestOutputFolder() + "frame.dxf"), 0);
     EXPECT_TRUE(conv.EndDocument());
     ASSERT_EQ(conv.BeginDocument(vxtest::TestOutputFolder() + "empty.dxf"), 0);

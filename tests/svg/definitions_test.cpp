@@ -1,7 +1,7 @@
 // Marker and symbol definitions: what is recorded and how references find it.
 #include <gtest/gtest.h>
 
-#include "convert/svg_converter.h"
+#include "svg/definitions.h"
 
 namespace {
 
@@ -16,26 +16,26 @@ CXML* Element(CXML& parent, const char* tag,
 
 }  // namespace
 
-TEST(CollectDefinition, MarkerRecordTextsAndLastPathChild) {
-    CSvgConverter conv;
+TEST(Definitions, MarkerRecordTextsAndLastPathChild) {
+    CDefinitions definitions;
     CXML root;
     CXML* marker = Element(root, "marker", {{"id", "arrow"}, {"refX", "5"}, {"refY", "3"}, {"orient", "auto"}});
     Element(*marker, "path", {{"d", "M0 0 L5 3"}, {"transform", "scale(2)"}});
     Element(*marker, "path", {{"d", "M1 1 L2 2"}});  // keeps the first one's transform
     Element(*marker, "path");                          // a path without d changes nothing
-    conv.CollectDefinition(marker);
-    ASSERT_EQ(conv.Tables().m_markers.size(), 1u);
-    const CMarkdata& m = conv.Tables().m_markers[0];
+    definitions.Collect(*marker);
+    ASSERT_EQ(definitions.m_markers.size(), 1u);
+    const CMarkdata& m = definitions.m_markers[0];
     EXPECT_EQ(m.id, "arrow");
     EXPECT_EQ(m.refX, "5");
     EXPECT_EQ(m.refY, "3");
     EXPECT_EQ(m.path, "M1 1 L2 2");
     EXPECT_EQ(m.transform, "scale(2)");
-    EXPECT_TRUE(conv.Tables().m_symbols.empty());
+    EXPECT_TRUE(definitions.m_symbols.empty());
 }
 
-TEST(CollectDefinition, DefinitionsWithoutDirectPathOrIdLeaveNoRecord) {
-    CSvgConverter conv;
+TEST(Definitions, DefinitionsWithoutDirectPathOrIdLeaveNoRecord) {
+    CDefinitions definitions;
     CXML root;
     Element(*Element(root, "marker", {{"id", "poly"}}), "polygon", {{"points", "0,0 1,1 0,1"}});
     Element(*Element(*Element(root, "marker", {{"id", "deep"}}), "g"), "path", {{"d", "M0 0"}});
@@ -43,38 +43,38 @@ TEST(CollectDefinition, DefinitionsWithoutDirectPathOrIdLeaveNoRecord) {
     Element(*Element(root, "marker", {{"id", "blank"}}), "path", {{"d", ""}});
     Element(*Element(root, "Marker", {{"id", "case"}}), "path", {{"d", "M0 0"}});
     Element(*Element(root, "symbol"), "path", {{"d", "M0 0"}});
-    for (CXML* definition : root.Children()) conv.CollectDefinition(definition);
-    EXPECT_TRUE(conv.Tables().m_markers.empty());
-    EXPECT_TRUE(conv.Tables().m_symbols.empty());
+    for (CXML* definition : root.Children()) definitions.Collect(*definition);
+    EXPECT_TRUE(definitions.m_markers.empty());
+    EXPECT_TRUE(definitions.m_symbols.empty());
 }
 
-TEST(CollectDefinition, SymbolKeepsIdAndPathData) {
-    CSvgConverter conv;
+TEST(Definitions, SymbolKeepsIdAndPathData) {
+    CDefinitions definitions;
     CXML root;
     CXML* symbol = Element(root, "symbol", {{"id", "sym"}, {"refX", "9"}});
     Element(*symbol, "path", {{"d", "M0 0 L1 0"}, {"transform", "scale(2)"}});
-    conv.CollectDefinition(symbol);
-    ASSERT_EQ(conv.Tables().m_symbols.size(), 1u);
-    EXPECT_EQ(conv.Tables().m_symbols[0].id, "sym");
-    EXPECT_EQ(conv.Tables().m_symbols[0].path, "M0 0 L1 0");
-    EXPECT_TRUE(conv.Tables().m_markers.empty());
+    definitions.Collect(*symbol);
+    ASSERT_EQ(definitions.m_symbols.size(), 1u);
+    EXPECT_EQ(definitions.m_symbols[0].id, "sym");
+    EXPECT_EQ(definitions.m_symbols[0].path, "M0 0 L1 0");
+    EXPECT_TRUE(definitions.m_markers.empty());
 }
 
 TEST(FindDefinitions, MarkerByContainedIdSymbolByExactName) {
-    CSvgConverter conv;
-    EXPECT_EQ(conv.FindMarker("url(#arrow)"), nullptr);
-    EXPECT_EQ(conv.FindSymbol("sym"), nullptr);
-    conv.Tables().m_markers.push_back(CMarkdata{"a", "", "", "M0 0", ""});
-    conv.Tables().m_markers.push_back(CMarkdata{"arrow", "", "", "M1 1", ""});
-    conv.Tables().m_markers.push_back(CMarkdata{"tip", "", "", "M2 2", ""});
+    CDefinitions definitions;
+    EXPECT_EQ(definitions.FindMarker("url(#arrow)"), nullptr);
+    EXPECT_EQ(definitions.FindSymbol("sym"), nullptr);
+    definitions.m_markers.push_back(CMarkdata{"a", "", "", "M0 0", ""});
+    definitions.m_markers.push_back(CMarkdata{"arrow", "", "", "M1 1", ""});
+    definitions.m_markers.push_back(CMarkdata{"tip", "", "", "M2 2", ""});
     // An earlier id that is part of the reference wins.
-    EXPECT_EQ(conv.FindMarker("url(#arrow)"), &conv.Tables().m_markers[0]);
-    EXPECT_EQ(conv.FindMarker("url(#tip)"), &conv.Tables().m_markers[2]);
-    EXPECT_EQ(conv.FindMarker("url(#TIP)"), nullptr);
-    EXPECT_EQ(conv.FindMarker(""), nullptr);
+    EXPECT_EQ(definitions.FindMarker("url(#arrow)"), &definitions.m_markers[0]);
+    EXPECT_EQ(definitions.FindMarker("url(#tip)"), &definitions.m_markers[2]);
+    EXPECT_EQ(definitions.FindMarker("url(#TIP)"), nullptr);
+    EXPECT_EQ(definitions.FindMarker(""), nullptr);
 
-    conv.Tables().m_symbols.push_back(CSymble{"sym", "M0 0"});
-    conv.Tables().m_symbols.push_back(CSymble{"sym", "M9 9"});
-    EXPECT_EQ(conv.FindSymbol("sym"), &conv.Tables().m_symbols[0]);
-    for (std::string_view miss : {"#sym", "Sym", "sy", "sym "}) EXPECT_EQ(conv.FindSymbol(miss), nullptr) << miss;
+    definitions.m_symbols.push_back(CSymble{"sym", "M0 0"});
+    definitions.m_symbols.push_back(CSymble{"sym", "M9 9"});
+    EXPECT_EQ(definitions.FindSymbol("sym"), &definitions.m_symbols[0]);
+    for (std::string_view miss : {"#sym", "Sym", "sy", "sym "}) EXPECT_EQ(definitions.FindSymbol(miss), nullptr) << miss;
 }

@@ -24,7 +24,7 @@ TEST(EntityAttributes, RecordCarriesLayerColourWidthAndLineType) {
 
 TEST(EntityAttributes, DashLineTypeTrimsAndFallsBackToByLayer) {
     CSvgConverter conv;
-    conv.AddDashPattern("5,3");
+    conv.Tables().AddDashPattern("5,3");
     EXPECT_EQ(conv.DashLineType(" 5,3 "), "Dash1");
     EXPECT_EQ(conv.DashLineType("5 2"), "BYLAYER");
     EXPECT_EQ(conv.DashLineType("none"), "BYLAYER");

@@ -41,7 +41,7 @@ TEST(PathOutline, StrokeWidthsScaledByElementAndGroupMatrices) {
 
 TEST(PathMarkers, TurnedShiftedAndDrawnAtBothEndsOfEverySubpath) {
     ShapeDocument doc;
-    doc.conv.Tables().m_markers.push_back({"arrow", "2", "3", "M0 0 L1 0 z", ""});
+    doc.conv.Definitions().m_markers.push_back({"arrow", "2", "3", "M0 0 L1 0 z", ""});
     doc.conv.ConvertPath("", "M0 0 L10 0 M0 0 L0 10", "", "url(#arrow)", " url(#arrow) ");
     const std::vector<Entity> lines = doc.Entities("LWPOLYLINE");
     ASSERT_EQ(lines.size(), 6u);
@@ -55,13 +55,13 @@ TEST(PathMarkers, TurnedShiftedAndDrawnAtBothEndsOfEverySubpath) {
 TEST(PathMarkers, CoincidentAndZeroDirectionsAndLookups) {
     ShapeDocument doc;
     doc.conv.ConvertPath("", "M0 0 L5 0", "", "url(#later)", "");  // defined afterwards
-    doc.conv.Tables().m_markers.push_back({"later", "0", "0", "M0 0 L1 0", ""});
+    doc.conv.Definitions().m_markers.push_back({"later", "0", "0", "M0 0 L1 0", ""});
     // Coincident first points: the third gives the direction.
     doc.conv.ConvertPath("", "M0 0 L0 0 L0 10", "", "url(#later)", "none");
     // No direction at all: the marker is not turned.
     doc.conv.ConvertPath("", "M5 5 L5 5", "", "", "later");
     // A marker of two subpaths draws two open polylines.
-    doc.conv.Tables().m_markers.push_back({"two", "0", "0", "M0 0 L1 0 M0 1 L1 1", ""});
+    doc.conv.Definitions().m_markers.push_back({"two", "0", "0", "M0 0 L1 0 M0 1 L1 1", ""});
     doc.conv.ConvertPath("", "M0 0 L5 0", "", "", "url(#two)");
     const std::vector<Entity> lines = doc.Entities("LWPOLYLINE");
     ASSERT_EQ(lines.size(), 1u + 2u + 2u + 3u);

@@ -21,8 +21,8 @@ PointList EdgeStarts(const Entity& hatch) {
 
 TEST(SymbolUse, PlacementLookupAndSubpaths) {
     ShapeDocument doc;
-    doc.conv.Tables().m_symbols.push_back({"a", "M10 0 L20 0"});
-    doc.conv.Tables().m_symbols.push_back({"b", "M0 0 L10 0 L10 10 z M20 0 L30 0 L30 10 z M5 5 M0 0 L0 1"});
+    doc.conv.Definitions().m_symbols.push_back({"a", "M10 0 L20 0"});
+    doc.conv.Definitions().m_symbols.push_back({"b", "M0 0 L10 0 L10 10 z M20 0 L30 0 L30 10 z M5 5 M0 0 L0 1"});
     doc.conv.ConvertUse("", "5", "", " #a ");
     doc.conv.ConvertUse("translate(3,4)", "", "", "a");
     doc.conv.ConvertUse("", "", "", "#missing");
@@ -60,7 +60,7 @@ TEST(SymbolFill, SamePlacementAsTheOutlineAndLastSubpathFilled) {
     ShapeDocument doc;
     doc.conv.PushTransform();
     doc.conv.ParseGroupTransform("translate(100 0)");
-    doc.conv.Tables().m_symbols.push_back({"s", "M0 0 L10 0 L10 10"});
+    doc.conv.Definitions().m_symbols.push_back({"s", "M0 0 L10 0 L10 10"});
     doc.conv.FillUse("translate(3,4)", "5", "7", "#s");
     doc.conv.ConvertUse("translate(3,4)", "5", "7", "#s");
     doc.conv.FillUse("", "", "", "#nothing");

@@ -1,12 +1,10 @@
 #pragma once
-// Positions of the records of the dash pattern, font and symbol tables by their
-// key, so that a drawing with thousands of patterns, families or symbols is not
-// scanned record by record for every addition and every lookup.
+// Positions of a table's records by their key, so that a drawing with
+// thousands of dash patterns, font families or symbols is not scanned record
+// by record for every addition and every lookup.
 #include <string>
 #include <string_view>
 #include <unordered_map>
-
-#include "base/records.h"
 
 class CTableIndex {
 public:
@@ -36,13 +34,3 @@ private:
     std::unordered_map<std::string, size_t> m_positions;
     size_t m_nIndexed = 0;
 };
-
-struct CTableIndexes {
-    CTableIndex dashes;
-    CTableIndex fonts;
-    CTableIndex symbols;
-};
-
-inline const std::string& DashKey(const CDashData& record) { return record.pattern; }
-inline const std::string& FontKey(const CFontData& record) { return record.family; }
-inline const std::string& SymbolKey(const CSymble& record) { return record.id; }
