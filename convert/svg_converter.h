@@ -183,7 +183,7 @@ public:
     void ConvertUse(const std::string& transform, const std::string& x, const std::string& y,
                     const std::string& reference);
 
-    // ---- DXF document frame (dxf/document_frame.cpp) --------------------
+    // ---- The DXF document (convert/converter_document.cpp, dxf/dxf_output.h)
     // 0 on success, -1 when the output cannot be created.
     int BeginDocument(const std::string& outputPath);
     bool WritesOnSecondThread() const;
@@ -201,17 +201,7 @@ public:
     long long NonFiniteRealsWritten() const {
         return m_output.m_pWriter ? m_output.m_pWriter->NonFiniteReals() : m_output.m_nNonFiniteReals;
     }
-    int CountLayerEntries() const;
-    // An LWPOLYLINE vertex with start and end widths (groups 10 20 30 40 41 [42]).
-    void WriteVertex(double x, double y, double z, double bulge, double startWidth,
-                     double endWidth);
 
-    // ---- Parts of the document frame (dxf/frame_tables.cpp) -------------
-    void WriteHeaderSection();
-    void WriteLinetypeTable();
-    void WriteLayerTable();
-    void WriteStyleTable();
-    void WriteBlocksSection();
 
     // ---- Entity attributes (dxf/shapes/attributes.cpp) ------------------
     void SetEntityLayer(DL_Attributes& attributes) const;

@@ -17,6 +17,8 @@ public:
     std::vector<CImageDefData> m_imageDefs;
 
     void Reset();
+    // Entries of the LAYER table: the names, and "0" first unless they hold it.
+    int CountLayerEntries() const;
 
     // The raw-text pre-scan (dxf/raw_scan.cpp): every dash array and font
     // family of the file's text, so that line types and text styles are in the

@@ -136,7 +136,7 @@ bool CSvgConverter::WriteDxfPolyline(const std::vector<CPointData>& points, bool
         return false;
     }
     BeginPathPolyline(int(points.size()), closed, attributes);
-    for (const CPointData& p : points) WriteVertex(p.x, p.y, 0, 0, width, width);
+    for (const CPointData& p : points) m_output.WriteVertex(p.x, p.y, 0, 0, width, width);
     EndPathPolyline();
     return true;
 }

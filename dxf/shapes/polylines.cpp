@@ -21,6 +21,6 @@ void CSvgConverter::WritePolylineEntity(const CPointData* points, size_t count, 
     m_output.m_dxf.writePolyline(*m_output.m_pWriter, DL_PolylineData(int(count), 0, 0, closed ? 1 : 0),
                         attributes);
     for (size_t i = 0; i < count; ++i)
-        WriteVertex(points[i].x, m_walker.m_dHeight - points[i].y, 0, 0, 0, 0);
+        m_output.WriteVertex(points[i].x, m_walker.m_dHeight - points[i].y, 0, 0, 0, 0);
     m_output.m_dxf.writePolylineEnd(*m_output.m_pWriter);
 }

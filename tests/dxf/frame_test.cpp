@@ -82,7 +82,7 @@ TEST(DocumentFrame, EmptyDrawingHasTheStandardTablesAndExactHeader) {
 
 TEST(DocumentFrame, LayerZeroComesFirstUnlessTheDrawingNamesIt) {
     CSvgConverter conv;
-    EXPECT_EQ(conv.CountLayerEntries(), 1);
+    EXPECT_EQ(conv.Tables().CountLayerEntries(), 1);
     conv.Tables().m_arrLayerNames = {"walls", "0"};
     std::string dxf = Document(conv);
     EXPECT_EQ(vxtest::TableCount(dxf, "LAYER"), 2);
@@ -153,9 +153,9 @@ TEST(DocumentFrame, VertexWidthsAndBulgeOnlyWhenItCounts) {
     const std::string dxf = Document(conv, [&] {
         conv.Output().m_dxf.writePolyline(*conv.Output().m_pWriter, DL_PolylineData(3, 0, 0, 0),
                                  conv.EntityAttributes(7, 0, ""));
-        conv.WriteVertex(1, 2, 0, 0, 0.5, 0.25);
-        conv.WriteVertex(3, 4, 0, 1e-11, 0, 0);
-        conv.WriteVertex(5, 6, 0, -0.5, 0, 0);
+        conv.Output().WriteVertex(1, 2, 0, 0, 0.5, 0.25);
+        conv.Output().WriteVertex(3, 4, 0, 1e-11, 0, 0);
+        conv.Output().WriteVertex(5, 6, 0, -0.5, 0, 0);
         conv.Output().m_dxf.writePolylineEnd(*conv.Output().m_pWriter);
     });
     const auto polylines = vxtest::EntitiesOf(dxf, "LWPOLYLINE");
@@ -167,7 +167,7 @@ TEST(DocumentFrame, VertexWidthsAndBulgeOnlyWhenItCounts) {
                                              40, 41, 42}));
     EXPECT_EQ(polylines[0].Reals(40), (std::vector<double>{0.5, 0, 0}));
     EXPECT_EQ(polylines[0].Real(42), -0.5);
-    conv.WriteVertex(1, 1, 0, 0, 0, 0);  // no document open: nothing happens
+    conv.Output().WriteVertex(1, 1, 0, 0, 0, 0);  // no document open: nothing happens
 }
 
 TEST(DocumentFrame, OpeningResetsTheDocumentStateButNotTheTables) {

@@ -18,7 +18,7 @@ namespace {
 void WriteManyVertices(CSvgConverter& conv) {
     conv.Output().m_dxf.writePolyline(*conv.Output().m_pWriter, DL_PolylineData(100000, 0, 0, 0),
                              conv.EntityAttributes(7, 0, ""));
-    for (int i = 0; i < 100000; ++i) conv.WriteVertex(i, i * 0.5, 0, 0, 0, 0);
+    for (int i = 0; i < 100000; ++i) conv.Output().WriteVertex(i, i * 0.5, 0, 0, 0, 0);
     conv.Output().m_dxf.writePolylineEnd(*conv.Output().m_pWriter);
 }
 
