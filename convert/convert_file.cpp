@@ -13,6 +13,7 @@
 #include "convert/svg_element.h"
 #include "platform/message_sink.h"
 #include "platform/progress_sink.h"
+#include "svg/layer_names.h"
 #include "xml/xml_parser.h"
 
 namespace {
@@ -125,7 +126,7 @@ bool CSvgConverter::ConvertInput(std::string inputPath, std::string* given, std:
         if (m_options.svgRules == SvgRules::Browser)
             PrepareBrowserReading();
         else
-            CollectLayerNames(&m_xmlRoot);
+            vx::CollectLayerNames(m_xmlRoot, m_tables.m_arrLayerNames);
         ReportProgress(15);
 
         m_job.m_nInputBytes = static_cast<long long>(inputBytes);

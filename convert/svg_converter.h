@@ -9,7 +9,6 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_set>
 #include <vector>
 
 #include <dl_attributes.h>
@@ -94,16 +93,8 @@ public:
     void StartFile(const std::string& inputPath, std::string& outName);
     void WarnAboutLeftOutEntities();
 
-    // ---- Element walker (svg/walker*.cpp, svg/layer_names.cpp) ----------
+    // ---- Element walker (svg/walker*.cpp) --------------------------------
     void WalkElement(CXML* element, std::string parentName, int topCount);
-    void CollectLayerNames(CXML* element);
-    // The DXF layer name for a group id: trimmed, the characters that DXF
-    // table names forbid turned into '_'. Empty when the id is blank.
-    static std::string LayerNameFromId(std::string_view id);
-    void StrokeUpdate(std::string_view color);
-    void FillUpdate(std::string_view color);
-    // The stroke colour of a stroke update without setting the stroke flag.
-    void ApplyStrokeColor(std::string_view color);
     void ApplyAttributes(CXML* element, const CElementKind& kind, CElementTexts& texts);
     void ApplyStyleDeclarations(std::string_view style, const CElementKind& kind,
                                 CElementTexts& texts);
@@ -112,7 +103,6 @@ public:
     void EmitPath(const CElementTexts& texts);
     void WalkChildren(CXML* element, const CElementKind& kind, const CElementTexts& texts,
                       int topCount);
-    void CollectLayerNamesInto(CXML* element, std::unordered_set<std::string>& seenLower);
 
     // ---- The browser reading (resolve/) ---------------------------------
     // Walks the tree as a browser does; false (with the failure reason set) when
@@ -131,24 +121,15 @@ public:
     void DrawResolvedText(double x, double y, double fontSize, double angle, int alignment,
                           std::string_view content, std::string_view family, int color);
 
-    // ---- Colours and styles (svg/colors.cpp, svg/dxf_palette.cpp, svg/text_style.cpp)
-    // Packed RGB, red in the low byte. Texts of no known form leave *known false.
-    static uint32_t ParseColor(std::string_view text, bool* known = nullptr);
-    static int NearestDxfColor(uint32_t rgb);
-    void ParseTextStyle(std::string_view style, std::string& fontSize, std::string& fontFamily);
-
-    // ---- Transforms and viewBox (svg/transforms.cpp, svg/viewbox.cpp) ---
+    // ---- The group transforms (convert/converter_transforms.cpp) --------
     void ResetTransforms();
     void PushTransform();
     void PopTransform();
     void ParseGroupTransform(std::string_view text);
-    static bool ParseTransform(std::string_view text, CMatrix& matrix);
-    static void ApplyMatrix(const CMatrix& m, double& x, double& y);
     void ApplyGroupTransforms(double& x, double& y) const;
     const CGroupTransforms& GroupTransforms() const { return m_groupTransforms; }
     // Element matrix (when hasTransform), then the group matrices; no y flip.
     void MapPoint(bool hasTransform, const CMatrix& m, double& x, double& y) const;
-    void ParseViewBox(std::string_view text);
 
     // ---- Path data reading (geometry/path_parser.h) ----------------------
     // The document's reader state, for every path, marker and symbol it reads.

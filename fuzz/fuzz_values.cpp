@@ -10,25 +10,28 @@
 #include "base/records.h"
 #include "convert/svg_converter.h"
 #include "dxf/shapes/picture_size.h"
+#include "svg/colors.h"
+#include "svg/dxf_palette.h"
+#include "svg/transform_text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);
 
     bool known = false;
-    CSvgConverter::NearestDxfColor(CSvgConverter::ParseColor(text, &known));
+    vx::NearestDxfColor(vx::ParseColor(text, &known));
     CMatrix matrix;
-    CSvgConverter::ParseTransform(text, matrix);
+    vx::ParseTransform(text, matrix);
     ReadPictureSize(text);
 
     CSvgConverter conv;
     if (conv.BeginDocumentOn(std::make_unique<CStringSink>()) != 0) return 0;
-    conv.StrokeUpdate(text);
-    conv.FillUpdate(text);
-    conv.ParseViewBox(text);
+    conv.Walker().StrokeUpdate(text);
+    conv.Walker().FillUpdate(text);
+    conv.Walker().ParseViewBox(text);
     conv.PushTransform();
     conv.ParseGroupTransform(text);
     std::string fontSize, fontFamily;
-    conv.ParseTextStyle(text, fontSize, fontFamily);
+    conv.Walker().ParseTextStyle(text, fontSize, fontFamily);
     if (conv.Tables().AddDashPattern(text)) {
         double sum = 0;
         CDocumentTables::ParseDashPattern(conv.Tables().m_dashes.back(), sum);

@@ -8,6 +8,7 @@
 #include "platform/message_sink.h"
 #include "resolve/browser_walk.h"
 #include "resolve/root_frame.h"
+#include "svg/layer_names.h"
 
 namespace {
 
@@ -31,7 +32,7 @@ void CSvgConverter::PrepareBrowserReading() {
         pending.pop_back();
         const bool group = vx::LocalName(element->m_strTag) == "g";
         const std::string* title = group ? vx::LayerTitle(*element) : nullptr;
-        std::string name = title ? LayerNameFromId(*title) : std::string();
+        std::string name = title ? vx::LayerNameFromId(*title) : std::string();
         if (!name.empty() && seenLower.insert(vx::ToLower(name)).second)
             m_tables.m_arrLayerNames.push_back(std::move(name));
         pending.insert(pending.end(), element->Children().rbegin(), element->Children().rend());

@@ -14,6 +14,7 @@
 #include "resolve/lengths.h"
 #include "resolve/shape_paths.h"
 #include "resolve/viewport.h"
+#include "svg/layer_names.h"
 #include "svg/number_list.h"
 #include "xml/xml_node.h"
 
@@ -49,7 +50,7 @@ CMatrix ViewportOf(const CXML& element, double width, double height) {
 
 std::string LayerOf(const CXML& group, const std::string& parentLayer) {
     const std::string* title = LayerTitle(group);
-    std::string name = title ? CSvgConverter::LayerNameFromId(*title) : std::string();
+    std::string name = title ? vx::LayerNameFromId(*title) : std::string();
     return name.empty() ? parentLayer : name;
 }
 
@@ -203,7 +204,7 @@ void CBrowserWalk::DrawShape(const CXML& element, std::string_view name,
     points.back().subpathEnd = 1;
     if (state.closePending) points.back().closed = 1;
     state.closePending = 0;
-    for (CPointData& p : points) ApplyMatrix(frame.toDrawing, p.x, p.y);
+    for (CPointData& p : points) vx::ApplyMatrix(frame.toDrawing, p.x, p.y);
     std::vector<CPolylinedata> subpaths;
     SplitSubpaths(points, subpaths);
     // A closed polyline needs no repeated first point.
@@ -240,7 +241,7 @@ void CBrowserWalk::DrawText(const CXML& element, const CResolveFrame& frame) {
         LengthUnit unit{};
         if (ParseLength(text.style.Get(CssProperty::FontSize), size, unit))
             size = ToUserUnits(size, unit, 16, 16);
-        ApplyMatrix(text.toDrawing, x, y);
+        vx::ApplyMatrix(text.toDrawing, x, y);
         const CMatrix& m = text.toDrawing;
         m_conv.DrawResolvedText(x, y, size * LengthScale(m), std::atan2(m.b, m.a),
                                 Alignment(text.style.Get(CssProperty::TextAnchor)),
@@ -260,7 +261,7 @@ void CBrowserWalk::DrawImage(const CXML& element, const CResolveFrame& frame) {
     if (frame.style.Get(CssProperty::Visibility) != "visible") return;
     const CMatrix& m = frame.toDrawing;
     const CSvgConverter::CPointMap toDrawing = [&m](double x, double y) {
-        ApplyMatrix(m, x, y);
+        vx::ApplyMatrix(m, x, y);
         return CPointData(x, y);
     };
     m_conv.PlaceImage(toDrawing, NumberAttribute(element, "x"), NumberAttribute(element, "y"),

@@ -5,6 +5,7 @@
 #include "base/text.h"
 #include "convert/svg_converter.h"
 #include "resolve/lengths.h"
+#include "svg/colors.h"
 #include "svg/perceptual_palette.h"
 #include "xml/xml_node.h"
 
@@ -23,7 +24,7 @@ bool StopColor(const CXML& stop, uint32_t& rgb) {
     if (const std::string* style = stop.FindAttribute("style"))
         if (DeclarationValue(*style, "stop-color", styled)) text = styled;
     bool known = false;
-    rgb = CSvgConverter::ParseColor(TrimView(text), &known);
+    rgb = vx::ParseColor(TrimView(text), &known);
     return known;
 }
 
@@ -61,7 +62,7 @@ bool PaintColor(std::string_view paint, const CElementIds& ids, uint32_t& rgb) {
         return PaintColor(paint.substr(close + 1), ids, rgb);
     }
     bool known = false;
-    rgb = CSvgConverter::ParseColor(paint, &known);
+    rgb = vx::ParseColor(paint, &known);
     return known;
 }
 

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "base/text.h"
-#include "convert/svg_converter.h"
+#include "svg/colors.h"
 #include "svg/color_keywords.h"
 
 namespace {
@@ -62,7 +62,7 @@ bool ParseFunctionalColor(std::string_view text, uint32_t& rgb) {
 
 }  // namespace
 
-uint32_t CSvgConverter::ParseColor(std::string_view text, bool* known) {
+uint32_t vx::ParseColor(std::string_view text, bool* known) {
     if (known) *known = true;
     const size_t hash = text.find('#');
     if (hash != std::string_view::npos) return ParseHexColor(text.substr(hash + 1));

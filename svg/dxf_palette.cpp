@@ -3,7 +3,6 @@
 #include <cstdlib>
 #include <iterator>
 
-#include "convert/svg_converter.h"
 #include "svg/dxf_palette.h"
 
 namespace {
@@ -73,7 +72,7 @@ struct NearestColorCache {
 
 uint32_t vx::DxfPaletteRgb(int index) { return kPalette[index]; }
 
-int CSvgConverter::NearestDxfColor(uint32_t rgb) {
+int vx::NearestDxfColor(uint32_t rgb) {
     rgb &= 0xFFFFFF;
     thread_local NearestColorCache cache;
     const uint32_t slot = ((rgb * 2654435761u) >> 26) & (NearestColorCache::kSlots - 1);

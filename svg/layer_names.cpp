@@ -1,7 +1,10 @@
 // Layer names: the id of every group, collected before the DXF tables are
 // written, and the one rule that turns an id into a valid DXF layer name.
+#include "svg/layer_names.h"
+
+#include <unordered_set>
+
 #include "base/text.h"
-#include "convert/svg_converter.h"
 
 namespace {
 
@@ -10,7 +13,7 @@ constexpr size_t kMaxLayerNameLength = 255;
 
 }  // namespace
 
-std::string CSvgConverter::LayerNameFromId(std::string_view id) {
+std::string vx::LayerNameFromId(std::string_view id) {
     std::string name;
     bool afterWide = false;  // the last character taken was beyond ASCII
     for (const char c : vx::TrimView(id)) {
@@ -39,22 +42,27 @@ std::string CSvgConverter::LayerNameFromId(std::string_view id) {
     return vx::Trim(name);
 }
 
-void CSvgConverter::CollectLayerNames(CXML* element) {
-    std::unordered_set<std::string> seen;
-    for (const std::string& name : m_tables.m_arrLayerNames) seen.insert(vx::ToLower(name));
-    CollectLayerNamesInto(element, seen);
-}
+namespace {
 
 // Groups in any letter case, ids in any letter case: exactly the ids that the
 // walker makes layers of. DXF layer names ignore case, so each name once.
-void CSvgConverter::CollectLayerNamesInto(CXML* element, std::unordered_set<std::string>& seenLower) {
-    if (vx::EqualsNoCase(element->m_strTag, "g")) {
-        for (const CAttribute& attribute : element->Attributes()) {
+void CollectInto(const CXML& element, std::vector<std::string>& names,
+                 std::unordered_set<std::string>& seenLower) {
+    if (vx::EqualsNoCase(element.m_strTag, "g")) {
+        for (const CAttribute& attribute : element.Attributes()) {
             if (!vx::EqualsNoCase(attribute.m_strName, "id")) continue;
-            std::string name = LayerNameFromId(attribute.m_strValue);
+            std::string name = vx::LayerNameFromId(attribute.m_strValue);
             if (!name.empty() && seenLower.insert(vx::ToLower(name)).second)
-                m_tables.m_arrLayerNames.push_back(std::move(name));
+                names.push_back(std::move(name));
         }
     }
-    for (CXML* child : element->Children()) CollectLayerNamesInto(child, seenLower);
+    for (const CXML* child : element.Children()) CollectInto(*child, names, seenLower);
+}
+
+}  // namespace
+
+void vx::CollectLayerNames(const CXML& root, std::vector<std::string>& names) {
+    std::unordered_set<std::string> seen;
+    for (const std::string& name : names) seen.insert(vx::ToLower(name));
+    CollectInto(root, names, seen);
 }

@@ -1,9 +1,10 @@
 // The style of a text element: its fill colour becomes the current colour,
 // and the font family and size go to the text emitter.
 #include "base/text.h"
-#include "convert/svg_converter.h"
+#include "svg/colors.h"
+#include "svg/walker_state.h"
 
-void CSvgConverter::ParseTextStyle(std::string_view style, std::string& fontSize,
+void CWalkerState::ParseTextStyle(std::string_view style, std::string& fontSize,
                                    std::string& fontFamily) {
     fontSize.clear();
     fontFamily.clear();
@@ -12,8 +13,8 @@ void CSvgConverter::ParseTextStyle(std::string_view style, std::string& fontSize
         // A text is drawn in its fill colour, so the fill sets the stroke colour too.
         ApplyStrokeColor(value);
         bool known = true;
-        const uint32_t rgb = ParseColor(value, &known);
-        if (known) m_walker.m_crFill = rgb;
+        const uint32_t rgb = vx::ParseColor(value, &known);
+        if (known) m_crFill = rgb;
     }
     if (vx::DeclarationValue(style, "font-family", value)) fontFamily.assign(value);
     if (vx::DeclarationValue(style, "font-size", value)) fontSize.assign(value);

@@ -1,7 +1,7 @@
 // Reading transform texts. Only matrix(...), translate(...) and scale(...) are
 // understood; the numbers found replace the matrix components rather than
 // multiply with them, and a matrix(...) makes the other functions ignored.
-#include "convert/svg_converter.h"
+#include "svg/transform_text.h"
 #include "svg/number_list.h"
 
 namespace {
@@ -21,7 +21,9 @@ int ReadFunctionNumbers(std::string_view text, std::string_view keyword, double*
     return count;
 }
 
-void ReadTransformText(std::string_view text, CMatrix& m) {
+}  // namespace
+
+void vx::ReadTransformText(std::string_view text, CMatrix& m) {
     double n[6];
     std::string_view rest;
     if (text.find("matrix") != kNotFound) {
@@ -47,20 +49,9 @@ void ReadTransformText(std::string_view text, CMatrix& m) {
     }
 }
 
-}  // namespace
-
-bool CSvgConverter::ParseTransform(std::string_view text, CMatrix& matrix) {
+bool vx::ParseTransform(std::string_view text, CMatrix& matrix) {
     matrix = CMatrix();
     if (text.empty()) return false;
     ReadTransformText(text, matrix);
     return true;
-}
-
-void CSvgConverter::ParseGroupTransform(std::string_view text) {
-    // Only the innermost open group's own entry takes the text: a group beyond
-    // the stack's depth, or a transform outside any group, has no entry.
-    CMatrix* entry = m_groupTransforms.OwnEntry();
-    if (!entry) return;
-    ReadTransformText(text, *entry);
-    if (!text.empty()) m_groupTransforms.Activate();
 }

@@ -3,8 +3,10 @@
 // undo an earlier one (style is seen after fill and stroke, viewBox after height).
 #include "base/text.h"
 #include "convert/svg_converter.h"
+#include "svg/colors.h"
 #include "svg/element_kind.h"
 #include "svg/element_texts.h"
+#include "svg/layer_names.h"
 
 using vx::EqualsNoCase;
 using vx::LeadingNumber;
@@ -12,7 +14,7 @@ using vx::LeadingNumber;
 namespace {
 
 void ApplySvgAttribute(CSvgConverter& c, const std::string& n, const std::string& v) {
-    if (EqualsNoCase(n, "viewBox")) c.ParseViewBox(v);
+    if (EqualsNoCase(n, "viewBox")) c.Walker().ParseViewBox(v);
     else if (EqualsNoCase(n, "height")) c.Walker().m_dHeight = vx::Bounded(LeadingNumber(v));
     else if (EqualsNoCase(n, "width")) c.Walker().m_dWidth = vx::Bounded(LeadingNumber(v));
 }
@@ -20,7 +22,7 @@ void ApplySvgAttribute(CSvgConverter& c, const std::string& n, const std::string
 // A group's fill is a fill update that also marks the group as filled.
 void ApplyGroupFill(CSvgConverter& c, std::string_view v) {
     if (v == "none") return;
-    c.FillUpdate(v);
+    c.Walker().FillUpdate(v);
     c.Walker().m_bGroupFill = 1;
 }
 
@@ -31,7 +33,7 @@ void ApplyGroupAttribute(CSvgConverter& c, const CElementKind& kind, const std::
     } else if (EqualsNoCase(n, "fill")) {
         ApplyGroupFill(c, v);
     } else if (EqualsNoCase(n, "stroke")) {
-        c.StrokeUpdate(v);
+        c.Walker().StrokeUpdate(v);
     } else if (EqualsNoCase(n, "transform")) {
         // Only a group that pushed a stack entry takes a transform.
         if (kind.isGroupExact) c.ParseGroupTransform(v);
@@ -45,7 +47,7 @@ void ApplyGroupAttribute(CSvgConverter& c, const CElementKind& kind, const std::
     } else if (EqualsNoCase(n, "font-family")) {
         c.Walker().m_strFontFamily = v;
     } else if (EqualsNoCase(n, "id")) {
-        const std::string layer = CSvgConverter::LayerNameFromId(v);
+        const std::string layer = vx::LayerNameFromId(v);
         if (!layer.empty()) c.Walker().m_strLayerName = layer;
     }
 }
@@ -60,7 +62,7 @@ void ApplyTextAttribute(CSvgConverter& c, bool isTspan, const std::string& n,
     else if (EqualsNoCase(n, "font-size")) texts.fontSize = v;
     else if (EqualsNoCase(n, "font-family")) texts.fontFamily = v;
     else if (isTspan ? n == "style" : EqualsNoCase(n, "style"))
-        c.ParseTextStyle(v, texts.fontSize, texts.fontFamily);
+        c.Walker().ParseTextStyle(v, texts.fontSize, texts.fontFamily);
 }
 
 void ApplyShapeAttribute(CSvgConverter& c, const CElementKind& kind, const std::string& n,
@@ -74,7 +76,7 @@ void ApplyShapeAttribute(CSvgConverter& c, const CElementKind& kind, const std::
         if (n == "points") t.points = &v;
         else if (isTransform) t.transform = &v;
     } else if (kind.isLine) {
-        if (n == "stroke") c.StrokeUpdate(v);
+        if (n == "stroke") c.Walker().StrokeUpdate(v);
         else if (isTransform) t.transform = &v;
         else if (n == "x1") t.x1 = &v;
         else if (n == "y1") t.y1 = &v;
@@ -87,8 +89,8 @@ void ApplyShapeAttribute(CSvgConverter& c, const CElementKind& kind, const std::
         else if (n == "r" && kind.isCircle) t.r = &v;
         else if (n == "rx" && kind.isEllipse) t.rx = &v;
         else if (n == "ry" && kind.isEllipse) t.ry = &v;
-        else if (n == "fill") c.FillUpdate(v);
-        else if (n == "stroke") c.StrokeUpdate(v);
+        else if (n == "fill") c.Walker().FillUpdate(v);
+        else if (n == "stroke") c.Walker().StrokeUpdate(v);
     } else if (kind.isUse) {
         if (n == "x") t.x = &v;
         else if (n == "y") t.y = &v;
@@ -108,7 +110,7 @@ void ApplyShapeAttribute(CSvgConverter& c, const CElementKind& kind, const std::
 void ApplyRectFill(CSvgConverter& c, std::string_view v, CElementTexts& t) {
     if (v == "none" || vx::Contains(v, "url(#")) return;
     bool known = true;
-    const uint32_t rgb = CSvgConverter::ParseColor(v, &known);
+    const uint32_t rgb = vx::ParseColor(v, &known);
     if (known) c.Walker().m_crFill = rgb;
     t.rectFilled = 1;
 }
@@ -124,15 +126,15 @@ void ApplyRectAttribute(CSvgConverter& c, const std::string& n, const std::strin
     else if (n == "rx") t.rx = &v;
     else if (n == "ry") t.ry = &v;
     else if (n == "fill") ApplyRectFill(c, v, t);
-    else if (n == "stroke" && v != "none") c.ApplyStrokeColor(v);
+    else if (n == "stroke" && v != "none") c.Walker().ApplyStrokeColor(v);
 }
 
 void ApplyPathAttribute(CSvgConverter& c, const CElementKind& kind, const std::string& n,
                         const std::string& v, CElementTexts& t) {
     if (n == "d") t.d = &v;
     else if (n == "transform") t.transform = &v;
-    else if (n == "fill") c.FillUpdate(v);
-    else if (n == "stroke") c.StrokeUpdate(v);
+    else if (n == "fill") c.Walker().FillUpdate(v);
+    else if (n == "stroke") c.Walker().StrokeUpdate(v);
     else if (n == "style") {
         c.Walker().m_bFill = 0;
         c.ApplyStyleDeclarations(v, kind, t);
@@ -172,9 +174,9 @@ void CSvgConverter::ApplyStyleDeclarations(std::string_view style, const CElemen
         const std::string_view value = vx::TrimView(piece.substr(colon + 1));
         if (name == "fill") {
             if (kind.isGroup) ApplyGroupFill(*this, value);
-            else FillUpdate(value);
+            else m_walker.FillUpdate(value);
         } else if (name == "stroke") {
-            StrokeUpdate(value);
+            m_walker.StrokeUpdate(value);
         } else if (name == "stroke-width") {
             m_walker.m_dStrokeWidth = LeadingNumber(value);
         } else if (kind.isPath) {
@@ -189,5 +191,5 @@ void CSvgConverter::ApplyStyleDeclarations(std::string_view style, const CElemen
 void CSvgConverter::ApplyRectStyle(std::string_view style, CElementTexts& texts) {
     std::string_view value;
     if (vx::DeclarationValue(style, "fill", value)) ApplyRectFill(*this, value, texts);
-    if (vx::DeclarationValue(style, "stroke", value) && value != "none") ApplyStrokeColor(value);
+    if (vx::DeclarationValue(style, "stroke", value) && value != "none") m_walker.ApplyStrokeColor(value);
 }

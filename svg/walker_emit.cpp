@@ -1,12 +1,13 @@
 // The walker's emission step: the emitter for the element's kind, with the
 // collected texts.
 #include "convert/svg_converter.h"
+#include "svg/dxf_palette.h"
 #include "svg/element_kind.h"
 #include "svg/element_texts.h"
 
 void CSvgConverter::EmitElement(CXML* element, const CElementKind& kind, CElementTexts& t) {
     if (kind.isText) {
-        if (t.fontSize.empty()) ParseTextStyle(m_walker.m_strGroupStyle, t.fontSize, t.fontFamily);
+        if (t.fontSize.empty()) m_walker.ParseTextStyle(m_walker.m_strGroupStyle, t.fontSize, t.fontFamily);
         ConvertText(*t.transform, t.fontFamily, t.fontSize, element->m_strText, *t.x, *t.y);
     } else if (kind.isTspan) {
         if (t.fontFamily.empty()) t.fontFamily = m_walker.m_strTextFontFamily;
@@ -50,7 +51,7 @@ void CSvgConverter::EmitPath(const CElementTexts& t) {
             if (m_walker.m_bStroke) ConvertPath(*t.transform, *t.d, none, t.markerStart, t.markerEnd);
         } else if (m_walker.m_bFill) {
             const int strokeColor = m_walker.m_nColor;
-            m_walker.m_nColor = NearestDxfColor(m_walker.m_crFill);
+            m_walker.m_nColor = vx::NearestDxfColor(m_walker.m_crFill);
             ConvertPath(*t.transform, *t.d, none, t.markerStart, t.markerEnd);
             m_walker.m_nColor = strokeColor;
         } else {

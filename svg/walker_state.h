@@ -4,6 +4,7 @@
 // stroke widths, line type and layer, and the drawing size.
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 struct CWalkerState {
     // Where the walker is and what the enclosing group and text element gave.
@@ -39,4 +40,17 @@ struct CWalkerState {
     void ResetForFile();
     // When a document opens: colours, stroke widths, group fonts, layer "0".
     void ResetForDocument();
+
+    // Colour updates that many attribute rows share (svg/colour_updates.cpp). A
+    // colour text of no known form (currentColor, inherit, ...) leaves the
+    // colour as it was; the fill and stroke flags are set all the same.
+    void StrokeUpdate(std::string_view color);
+    void FillUpdate(std::string_view color);
+    // The stroke colour of a stroke update without setting the stroke flag.
+    void ApplyStrokeColor(std::string_view color);
+    // A text element's style (svg/text_style.cpp): its fill becomes the current
+    // colour; its font family and size are returned, empty when not given.
+    void ParseTextStyle(std::string_view style, std::string& fontSize, std::string& fontFamily);
+    // The viewBox (svg/viewbox.cpp) sets the drawing size; its height is what flips y.
+    void ParseViewBox(std::string_view text);
 };

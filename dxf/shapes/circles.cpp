@@ -4,6 +4,8 @@
 #include "base/text.h"
 #include "convert/svg_converter.h"
 #include "dxf/shapes/shape_constants.h"
+#include "svg/dxf_palette.h"
+#include "svg/transform_text.h"
 
 void CSvgConverter::ConvertCircle(int fill, const std::string& transform, const std::string& cx,
                                   const std::string& cy, const std::string& r,
@@ -13,7 +15,7 @@ void CSvgConverter::ConvertCircle(int fill, const std::string& transform, const 
     if (!fill && !stroke) stroke = 1;
     const std::string lineType = DashLineType(dashArray);
     CMatrix matrix;
-    const bool hasTransform = ParseTransform(transform, matrix);
+    const bool hasTransform = vx::ParseTransform(transform, matrix);
     CPointData centre(vx::LeadingNumber(cx), vx::LeadingNumber(cy));
     CPointData radiusEnd(vx::LeadingNumber(r), 0);
     CPointData origin(0, 0);
@@ -35,6 +37,6 @@ void CSvgConverter::ConvertCircle(int fill, const std::string& transform, const 
 
 void CSvgConverter::WriteCurveFill(const DL_HatchEdgeData& edge) {
     // Circle and ellipse fills do not consult the fill option.
-    WriteSingleLoopHatch(EntityAttributes(NearestDxfColor(m_walker.m_crFill), -1, "BYLAYER"), 1.0, 1,
+    WriteSingleLoopHatch(EntityAttributes(vx::NearestDxfColor(m_walker.m_crFill), -1, "BYLAYER"), 1.0, 1,
                          [&] { m_output.m_dxf.writeHatchEdge(*m_output.m_pWriter, edge); });
 }

@@ -4,6 +4,7 @@
 #include "base/text.h"
 #include "convert/svg_converter.h"
 #include "dxf/shapes/shape_constants.h"
+#include "svg/transform_text.h"
 
 namespace {
 
@@ -38,7 +39,7 @@ void CSvgConverter::ConvertEllipse(int fill, const std::string& transform, const
         return;
     }
     CMatrix matrix;
-    const bool hasTransform = ParseTransform(transform, matrix);
+    const bool hasTransform = vx::ParseTransform(transform, matrix);
     const bool alongY = radiusY > radiusX;
     CPointData centre(x, y);
     CPointData axisEnd = alongY ? CPointData(x, y + radiusY) : CPointData(x + radiusX, y);

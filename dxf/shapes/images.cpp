@@ -12,6 +12,7 @@
 #include "dxf/shapes/image_source.h"
 #include "dxf/shapes/picture_size.h"
 #include "platform/message_sink.h"
+#include "svg/dxf_palette.h"
 #include "xml/xml_parser.h"
 
 namespace {
@@ -116,7 +117,7 @@ void CSvgConverter::PlaceImage(const CPointMap& toDrawing, double left, double t
     const CPictureSize pixels = ReadPictureFileSize(stored.path);
     const DL_ImageData image = ImageOver(FileReference(stored.path), place, pixels, w, h);
     const unsigned long handle = m_output.m_dxf.writeImage(
-        *m_output.m_pWriter, image, EntityAttributes(NearestDxfColor(m_walker.m_crFill), -1, "BYLAYER"));
+        *m_output.m_pWriter, image, EntityAttributes(vx::NearestDxfColor(m_walker.m_crFill), -1, "BYLAYER"));
 
     CImageDefData definition;
     definition.handle = static_cast<int>(handle);

@@ -1,6 +1,7 @@
 #include "base/finite.h"
 #include "base/text.h"
 #include "convert/svg_converter.h"
+#include "svg/transform_text.h"
 
 void CSvgConverter::ConvertLine(const std::string& transform, const std::string& x1,
                                 const std::string& y1, const std::string& x2,
@@ -8,7 +9,7 @@ void CSvgConverter::ConvertLine(const std::string& transform, const std::string&
     double ax = vx::LeadingNumber(x1), ay = vx::LeadingNumber(y1);
     double bx = vx::LeadingNumber(x2), by = vx::LeadingNumber(y2);
     CMatrix matrix;
-    const bool hasTransform = ParseTransform(transform, matrix);
+    const bool hasTransform = vx::ParseTransform(transform, matrix);
     MapPoint(hasTransform, matrix, ax, ay);
     MapPoint(hasTransform, matrix, bx, by);
     // A line of zero length is still written.

@@ -1,8 +1,10 @@
+#include "base/matrix.h"
 #include "base/text.h"
 #include "convert/svg_converter.h"
 #include "geometry/marker_placement.h"
 #include "geometry/path_parser.h"
 #include "geometry/subpaths.h"
+#include "svg/transform_text.h"
 
 void CSvgConverter::DrawPathMarker(const std::string& reference, bool start,
                                    const CPointData& first, const CPointData& second) {
@@ -19,7 +21,7 @@ void CSvgConverter::WriteMarkerOutline(const CMarkdata& marker, const CPointData
     vx::CPathReaderState& state = PathReaderState();
     vx::CollectPathPoints(state, marker.path, points, drawn);
     CMatrix m;
-    const bool hasTransform = ParseTransform(marker.transform, m);
+    const bool hasTransform = vx::ParseTransform(marker.transform, m);
     const double width = ScaledStrokeWidth(m, OutlineStrokeWidth());
     // Each subpath of the marker is its own open polyline.
     std::vector<CPointData> placed;
@@ -29,7 +31,7 @@ void CSvgConverter::WriteMarkerOutline(const CMarkdata& marker, const CPointData
         placed.clear();
         for (size_t i = begin; i < end; ++i) {
             double x = points[i].x, y = points[i].y;
-            if (hasTransform) ApplyMatrix(m, x, y);
+            if (hasTransform) vx::ApplyMatrix(m, x, y);
             placement.Place(x, y);
             placed.emplace_back(x, m_walker.m_dHeight - y);
         }

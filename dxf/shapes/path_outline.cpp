@@ -5,6 +5,8 @@
 #include "convert/svg_converter.h"
 #include "geometry/path_parser.h"
 #include "geometry/subpaths.h"
+#include "svg/dxf_palette.h"
+#include "svg/transform_text.h"
 
 namespace {
 
@@ -54,7 +56,7 @@ void CSvgConverter::WritePathOutline(std::vector<CPointData>& points,
         return;
     }
     CMatrix m;
-    const bool hasTransform = ParseTransform(transform, m);
+    const bool hasTransform = vx::ParseTransform(transform, m);
     const bool closed = m_pathReader.closePending || points.back().closed;
     const double width = ScaledStrokeWidth(m, OutlineStrokeWidth());
     // The mapped first three and last three points, before the flip, orient the markers.
@@ -90,7 +92,7 @@ void CSvgConverter::CollectFillSubpath(std::vector<CPointData>& points,
         return;
     }
     CMatrix m;
-    const bool hasTransform = ParseTransform(transform, m);
+    const bool hasTransform = vx::ParseTransform(transform, m);
     CPolylinedata record;
     for (CPointData& p : points) {
         MapPoint(hasTransform, m, p.x, p.y);
@@ -101,7 +103,7 @@ void CSvgConverter::CollectFillSubpath(std::vector<CPointData>& points,
     record.rgb = int(m_walker.m_crStroke);
     record.closed = m_pathReader.closePending;
     record.lineType = m_walker.m_strLineType;
-    record.color = NearestDxfColor(m_walker.m_crStroke);
+    record.color = vx::NearestDxfColor(m_walker.m_crStroke);
     fills.push_back(std::move(record));
     points.clear();
     m_pathReader.closePending = 0;

@@ -1,6 +1,7 @@
 #include "base/finite.h"
 #include "convert/svg_converter.h"
 #include "dxf/shapes/points_list.h"
+#include "svg/transform_text.h"
 
 void CSvgConverter::ConvertPolyline(const std::string& transform, const std::string& points,
                                     const std::string& dashArray, bool closed) {
@@ -9,7 +10,7 @@ void CSvgConverter::ConvertPolyline(const std::string& transform, const std::str
     // A single vertex draws nothing.
     if (m_polylinePoints.size() < 2) return;
     CMatrix matrix;
-    const bool hasTransform = ParseTransform(transform, matrix);
+    const bool hasTransform = vx::ParseTransform(transform, matrix);
     for (CPointData& p : m_polylinePoints) MapPoint(hasTransform, matrix, p.x, p.y);
     WritePolylineEntity(m_polylinePoints.data(), m_polylinePoints.size(), closed,
                         EntityAttributes(m_walker.m_nColor, 0, DashLineType(dashArray)));

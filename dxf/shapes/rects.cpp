@@ -4,6 +4,8 @@
 #include "base/finite.h"
 #include "base/text.h"
 #include "convert/svg_converter.h"
+#include "svg/dxf_palette.h"
+#include "svg/transform_text.h"
 
 namespace {
 
@@ -38,14 +40,14 @@ void CSvgConverter::ConvertRect(const std::string& transform, const std::string&
         return;
     }
     CMatrix matrix;
-    const bool hasTransform = ParseTransform(transform, matrix);
+    const bool hasTransform = vx::ParseTransform(transform, matrix);
     // Every corner is mapped, so a turned rectangle stays a turned rectangle.
     CPointData corners[4] = {CPointData(left, top), CPointData(left + w, top),
                              CPointData(left + w, top + h), CPointData(left, top + h)};
     for (CPointData& p : corners) MapPoint(hasTransform, matrix, p.x, p.y);
     if (!vx::AllFiniteFlipped(corners, 4, m_walker.m_dHeight)) return LeaveOutNonFinite();
     // Outline and fill alike take the fill colour's number.
-    const DL_Attributes attributes = EntityAttributes(NearestDxfColor(m_walker.m_crFill), 0, m_walker.m_strLineType);
+    const DL_Attributes attributes = EntityAttributes(vx::NearestDxfColor(m_walker.m_crFill), 0, m_walker.m_strLineType);
     if (!filled) {
         WritePolylineEntity(corners, 4, true, attributes);
         return;

@@ -6,6 +6,8 @@
 #include "base/text.h"
 #include "convert/svg_converter.h"
 #include "dxf/shapes/shape_constants.h"
+#include "svg/dxf_palette.h"
+#include "svg/transform_text.h"
 
 namespace {
 
@@ -93,7 +95,7 @@ void CSvgConverter::ConvertRoundRect(const std::string& transform, const std::st
     const CRoundRect rect{vx::LeadingNumber(x), vx::LeadingNumber(y), vx::LeadingNumber(width),
                           vx::LeadingNumber(height), rx, ry};
     CMatrix m;
-    const bool t = ParseTransform(transform, m);
+    const bool t = vx::ParseTransform(transform, m);
     if (!filled) {
         // Sides and arcs take the stroke colour, unlike a plain rectangle's outline.
         for (const CCornerPiece& p : rect.OutlinePieces())
@@ -102,7 +104,7 @@ void CSvgConverter::ConvertRoundRect(const std::string& transform, const std::st
         return;
     }
     if (!BoundaryIsFinite(*this, t, m, rect.BoundaryPieces())) return LeaveOutNonFinite();
-    const DL_Attributes attributes = EntityAttributes(NearestDxfColor(m_walker.m_crFill), 0, m_walker.m_strLineType);
+    const DL_Attributes attributes = EntityAttributes(vx::NearestDxfColor(m_walker.m_crFill), 0, m_walker.m_strLineType);
     WriteSingleLoopHatch(attributes, 100.0, 8, [&] {
         for (const CCornerPiece& p : rect.BoundaryPieces())
             WriteRoundCornerEdges(t, m, p.sideStart, p.sideEnd, p.centre, p.axisEnd, p.ratio,

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/finite.h"
+#include "svg/dxf_palette.h"
 
 namespace vx {
 
@@ -19,7 +20,7 @@ void WriteSolidFill(CSvgConverter& conv, const std::vector<CPolylinedata>& subpa
     for (const CPolylinedata& subpath : subpaths)
         if (!AllFinite(subpath.points.data(), subpath.points.size())) return conv.LeaveOutNonFinite();
     const DL_Attributes attributes =
-        conv.EntityAttributes(CSvgConverter::NearestDxfColor(conv.Walker().m_crFill), -1, "BYLAYER");
+        conv.EntityAttributes(vx::NearestDxfColor(conv.Walker().m_crFill), -1, "BYLAYER");
     const DL_HatchData data(loops, true, 1.0, 0.0, "SOLID", 0, 0);
     conv.BeginHatch(data, attributes);
     for (const CPolylinedata& subpath : subpaths)

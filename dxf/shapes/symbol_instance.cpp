@@ -1,6 +1,7 @@
 #include "dxf/shapes/symbol_instance.h"
 
 #include "base/text.h"
+#include "svg/transform_text.h"
 
 namespace vx {
 
@@ -14,7 +15,7 @@ const CSymble* FindLinkedSymbol(const CSvgConverter& conv, std::string_view link
 CSymbolPlacement PlaceSymbolInstance(const CSvgConverter& conv, std::string_view transform,
                                      std::string_view x, std::string_view y) {
     CMatrix useMatrix;
-    CSvgConverter::ParseTransform(transform, useMatrix);
+    vx::ParseTransform(transform, useMatrix);
     const CGroupTransforms& stack = conv.GroupTransforms();
     const CGroupMatrices groups{stack.Entries(), stack.Active() ? stack.Depth() : 0};
     return CSymbolPlacement(useMatrix, x, y, groups, conv.Walker().m_dHeight);

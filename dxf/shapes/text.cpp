@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "base/finite.h"
+#include "base/matrix.h"
 #include "base/text.h"
 #include "convert/svg_converter.h"
 #include "svg/number_list.h"
@@ -71,7 +72,7 @@ void CSvgConverter::ConvertText(const std::string& transform, const std::string&
 
     const CTextPlacement placement = ReadTextTransform(transform);
     const double height = vx::LeadingNumber(size) * kHeightPerFontSize * placement.scale;
-    ApplyMatrix(placement.matrix, px, py);
+    vx::ApplyMatrix(placement.matrix, px, py);
     ApplyGroupTransforms(px, py);
     py = m_walker.m_dHeight - py;
     if (!vx::AllFinite({px, py, height, placement.angle})) return LeaveOutNonFinite();

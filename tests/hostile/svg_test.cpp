@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "svg/layer_names.h"
 #include "tests/support/convert_fixture.h"
 #include "tests/support/dxf_groups.h"
 
@@ -10,11 +11,11 @@
 namespace {
 
 TEST(HostileLayerNames, CharactersBeyondAsciiBecomeOneUnderscoreEach) {
-    EXPECT_EQ(CSvgConverter::LayerNameFromId("caf\xc3\xa9"), "caf_");
-    EXPECT_EQ(CSvgConverter::LayerNameFromId("\xe2\x82\xac-plan"), "_-plan");
+    EXPECT_EQ(vx::LayerNameFromId("caf\xc3\xa9"), "caf_");
+    EXPECT_EQ(vx::LayerNameFromId("\xe2\x82\xac-plan"), "_-plan");
     // Bytes that form no character each stand alone.
-    EXPECT_EQ(CSvgConverter::LayerNameFromId("\xff\xfe\x80 a"), "__ a");
-    EXPECT_EQ(CSvgConverter::LayerNameFromId(" walls:1 "), "walls_1");
+    EXPECT_EQ(vx::LayerNameFromId("\xff\xfe\x80 a"), "__ a");
+    EXPECT_EQ(vx::LayerNameFromId(" walls:1 "), "walls_1");
 }
 
 TEST(HostileLayerNames, ReadersAcceptLayersOfIdsBeyondAscii) {

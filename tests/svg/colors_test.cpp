@@ -2,13 +2,15 @@
 #include <gtest/gtest.h>
 
 #include "convert/svg_converter.h"
+#include "svg/colors.h"
+#include "svg/dxf_palette.h"
 
 namespace {
 
 uint32_t Rgb(uint32_t r, uint32_t g, uint32_t b) { return r | (g << 8) | (b << 16); }
 
 uint32_t Parse(std::string_view text, bool* known = nullptr) {
-    return CSvgConverter::ParseColor(text, known);
+    return vx::ParseColor(text, known);
 }
 
 bool IsKnown(std::string_view text) {
@@ -78,33 +80,33 @@ TEST(ParseColor, TextsOfNoKnownFormLeaveKnownFalse) {
 }
 
 TEST(NearestDxfColor, PaletteMatchesAndNearestEntries) {
-    EXPECT_EQ(CSvgConverter::NearestDxfColor(Rgb(255, 255, 255)), 7);
-    EXPECT_EQ(CSvgConverter::NearestDxfColor(0), 0);
-    EXPECT_EQ(CSvgConverter::NearestDxfColor(Parse("#fff")), 7);
-    EXPECT_EQ(CSvgConverter::NearestDxfColor(Parse("green")), 3);
+    EXPECT_EQ(vx::NearestDxfColor(Rgb(255, 255, 255)), 7);
+    EXPECT_EQ(vx::NearestDxfColor(0), 0);
+    EXPECT_EQ(vx::NearestDxfColor(Parse("#fff")), 7);
+    EXPECT_EQ(vx::NearestDxfColor(Parse("green")), 3);
     // Exact duplicates (red is 1 and 10) and equal distances (19 from 0 and from 18)
     // go to the lower index.
-    EXPECT_EQ(CSvgConverter::NearestDxfColor(Rgb(255, 0, 0)), 1);
-    EXPECT_EQ(CSvgConverter::NearestDxfColor(Rgb(19, 0, 0)), 0);
+    EXPECT_EQ(vx::NearestDxfColor(Rgb(255, 0, 0)), 1);
+    EXPECT_EQ(vx::NearestDxfColor(Rgb(19, 0, 0)), 0);
     // Greys, pale tints and colours between entries.
-    EXPECT_EQ(CSvgConverter::NearestDxfColor(Rgb(128, 128, 128)), 251);
-    EXPECT_EQ(CSvgConverter::NearestDxfColor(Rgb(100, 100, 100)), 250);
-    EXPECT_EQ(CSvgConverter::NearestDxfColor(Rgb(200, 200, 200)), 9);
-    EXPECT_EQ(CSvgConverter::NearestDxfColor(Rgb(240, 240, 240)), 7);
-    EXPECT_EQ(CSvgConverter::NearestDxfColor(Rgb(255, 128, 128)), 11);
-    EXPECT_EQ(CSvgConverter::NearestDxfColor(Rgb(200, 0, 0)), 12);
-    EXPECT_EQ(CSvgConverter::NearestDxfColor(Rgb(0, 128, 0)), 94);
-    EXPECT_EQ(CSvgConverter::NearestDxfColor(Rgb(255, 165, 0)), 40);
+    EXPECT_EQ(vx::NearestDxfColor(Rgb(128, 128, 128)), 251);
+    EXPECT_EQ(vx::NearestDxfColor(Rgb(100, 100, 100)), 250);
+    EXPECT_EQ(vx::NearestDxfColor(Rgb(200, 200, 200)), 9);
+    EXPECT_EQ(vx::NearestDxfColor(Rgb(240, 240, 240)), 7);
+    EXPECT_EQ(vx::NearestDxfColor(Rgb(255, 128, 128)), 11);
+    EXPECT_EQ(vx::NearestDxfColor(Rgb(200, 0, 0)), 12);
+    EXPECT_EQ(vx::NearestDxfColor(Rgb(0, 128, 0)), 94);
+    EXPECT_EQ(vx::NearestDxfColor(Rgb(255, 165, 0)), 40);
     // A stray top byte does not change the answer.
-    EXPECT_EQ(CSvgConverter::NearestDxfColor(0xFF000000u | Rgb(255, 255, 255)), 7);
+    EXPECT_EQ(vx::NearestDxfColor(0xFF000000u | Rgb(255, 255, 255)), 7);
 }
 
 TEST(NearestDxfColor, RepeatedAndInterleavedColoursGiveTheSameAnswers) {
     // Many colours share the remembered answers' slots; each must keep its own.
     std::vector<int> first;
-    for (uint32_t v = 0; v < 4096; ++v) first.push_back(CSvgConverter::NearestDxfColor(v * 4099u & 0xFFFFFF));
+    for (uint32_t v = 0; v < 4096; ++v) first.push_back(vx::NearestDxfColor(v * 4099u & 0xFFFFFF));
     for (uint32_t v = 4096; v-- > 0;)
-        ASSERT_EQ(CSvgConverter::NearestDxfColor(v * 4099u & 0xFFFFFF), first[v]) << v;
+        ASSERT_EQ(vx::NearestDxfColor(v * 4099u & 0xFFFFFF), first[v]) << v;
 }
 
 TEST(ParseTextStyle, FontsAndFillColour) {
@@ -112,7 +114,7 @@ TEST(ParseTextStyle, FontsAndFillColour) {
     conv.Walker().m_crStroke = conv.Walker().m_crFill = Rgb(255, 0, 0);
     conv.Walker().m_nColor = 1;
     std::string size = "x", family = "y";
-    conv.ParseTextStyle("fill : none ;font-size:10", size, family);
+    conv.Walker().ParseTextStyle("fill : none ;font-size:10", size, family);
     EXPECT_EQ(size, "10");
     EXPECT_EQ(family, "");
     EXPECT_EQ(conv.Walker().m_crStroke, Rgb(255, 0, 0));
@@ -120,7 +122,7 @@ TEST(ParseTextStyle, FontsAndFillColour) {
     EXPECT_EQ(conv.Walker().m_nColor, 1);
 
     // The fill becomes the stroke colour too; blanks around names and values go.
-    conv.ParseTextStyle("font-family : Arial ;fill:\t#0000ff ;font-size: 12px", size, family);
+    conv.Walker().ParseTextStyle("font-family : Arial ;fill:\t#0000ff ;font-size: 12px", size, family);
     EXPECT_EQ(size, "12px");
     EXPECT_EQ(family, "Arial");
     EXPECT_EQ(conv.Walker().m_crStroke, Rgb(0, 0, 255));
@@ -130,13 +132,13 @@ TEST(ParseTextStyle, FontsAndFillColour) {
     // The colour number is recomputed only when the stroke colour changes.
     conv.Walker().m_nColor = 42;
     conv.Walker().m_crFill = 0;
-    conv.ParseTextStyle("fill:blue", size, family);
+    conv.Walker().ParseTextStyle("fill:blue", size, family);
     EXPECT_EQ(conv.Walker().m_nColor, 42);
     EXPECT_EQ(conv.Walker().m_crFill, Rgb(0, 0, 255));
     EXPECT_EQ(size, "");
 
     // A colour of no known form leaves both colours as they were.
-    conv.ParseTextStyle("fill:currentColor", size, family);
+    conv.Walker().ParseTextStyle("fill:currentColor", size, family);
     EXPECT_EQ(conv.Walker().m_crStroke, Rgb(0, 0, 255));
     EXPECT_EQ(conv.Walker().m_crFill, Rgb(0, 0, 255));
 }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "convert/svg_converter.h"
+#include "svg/transform_text.h"
 #include "tests/support/convert_fixture.h"
 #include "tests/support/dxf_groups.h"
 
@@ -25,7 +26,7 @@ void ExpectMatrix(const CMatrix& m, M want, const char* text) {
 void ExpectParsed(const char* text, M want) {
     CMatrix m;
     m.a = 7;  // the matrix always starts again from the identity
-    EXPECT_TRUE(CSvgConverter::ParseTransform(text, m)) << text;
+    EXPECT_TRUE(vx::ParseTransform(text, m)) << text;
     ExpectMatrix(m, want, text);
 }
 
@@ -36,7 +37,7 @@ constexpr M kIdentity{1, 0, 0, 1, 0, 0};
 TEST(ParseTransform, EmptyTextIsNoTransform) {
     CMatrix m;
     m.e = 3;
-    EXPECT_FALSE(CSvgConverter::ParseTransform("", m));
+    EXPECT_FALSE(vx::ParseTransform("", m));
     ExpectMatrix(m, kIdentity, "");
     ExpectParsed(" ", kIdentity);  // not empty: true, nothing recognised
 }
@@ -83,7 +84,7 @@ TEST(GroupTransforms, InnermostGroupFirstThenElementMatrixBeforeGroups) {
 
     conv.PopTransform();
     CMatrix own;
-    ASSERT_TRUE(CSvgConverter::ParseTransform("matrix(1 0 0 1 5 5)", own));
+    ASSERT_TRUE(vx::ParseTransform("matrix(1 0 0 1 5 5)", own));
     x = 0, y = 0;
     conv.MapPoint(true, own, x, y);
     EXPECT_DOUBLE_EQ(x, 15);
@@ -166,7 +167,7 @@ TEST(ViewBox, SeparatorsAndShortForms) {
     };
     for (const auto& c : cases) {
         conv.Walker().m_dWidth = conv.Walker().m_dHeight = -1;
-        conv.ParseViewBox(c.text);
+        conv.Walker().ParseViewBox(c.text);
         EXPECT_DOUBLE_EQ(conv.Walker().m_dWidth, c.width) << c.text;
         EXPECT_DOUBLE_EQ(conv.Walker().m_dHeight, c.height) << c.text;
     }

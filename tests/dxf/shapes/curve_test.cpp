@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "svg/dxf_palette.h"
 #include "tests/support/shape_document.h"
 
 using vxtest::Entity;
@@ -22,7 +23,7 @@ TEST(Circle, OutlineAndFillTakeTheirOwnColoursFillFirst) {
     // x, y, radius, colour, line weight
     EXPECT_EQ(ValuesOf(all[0], {10, 20, 40, 62, 370}), (Values{50, 70, 10, 5, 0}));
     EXPECT_EQ(all[0].Str(6), "BYLAYER");
-    EXPECT_EQ(all[1].Int(62), CSvgConverter::NearestDxfColor(0x0000FF));
+    EXPECT_EQ(all[1].Int(62), vx::NearestDxfColor(0x0000FF));
     EXPECT_EQ(ValuesOf(all[1], {370, 70, 91}), (Values{-1, 1, 1}));
     EXPECT_EQ(all[1].Str(2), "SOLID");
     EXPECT_EQ(all[2].Int(62), 5);
@@ -88,7 +89,7 @@ TEST(Ellipse, FillIsAFullEllipticHatchEdgeThenTheOutline) {
     const auto all = doc.Entities();
     ASSERT_EQ(all.size(), 3u);
     ASSERT_EQ(all[0].type + all[1].type + all[2].type, "HATCHELLIPSEHATCH");
-    EXPECT_EQ(all[0].Int(62), CSvgConverter::NearestDxfColor(0x00FF00));
+    EXPECT_EQ(all[0].Int(62), vx::NearestDxfColor(0x00FF00));
     EXPECT_EQ(all[0].Int(370), -1);
     EXPECT_EQ(all[1].Int(62), 7);
     const auto edges = vxtest::HatchEdges(all[0]);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "svg/dxf_palette.h"
 #include "tests/support/shape_document.h"
 
 using vxtest::Entity;
@@ -36,7 +37,7 @@ TEST(Rect, OutlineIsClosedInTheFillColoursNumberAndAFillReplacesIt) {
     doc.conv.ConvertRect("", "10", "10", "30", "20", 1, "", "");
     const auto all = doc.Entities();
     ASSERT_EQ(TypesOf(all), "LWPOLYLINE HATCH LWPOLYLINE ");
-    const int fill = CSvgConverter::NearestDxfColor(0x0000FF);
+    const int fill = vx::NearestDxfColor(0x0000FF);
     EXPECT_EQ(ValuesOf(all[0], {70, 90, 62, 370}), (Values{1, 4, double(fill), 0}));
     EXPECT_EQ(all[0].Str(6), "Dash1");
     const PointList corners{{10, 90}, {40, 90}, {40, 70}, {10, 70}};
