@@ -24,6 +24,7 @@
 #include "svg/group_transforms.h"
 #include "svg/walker_state.h"
 #include "platform/output_sink.h"
+#include "resolve/resolved_drawing.h"
 #include "xml/xml_node.h"
 
 class IProgressSink;
@@ -47,12 +48,12 @@ constexpr long long kPathPointsPerInputByte = 16;
 constexpr long long kPathTextPerDocument = 1LL << 28;
 constexpr long long kPathTextPerInputByte = 8;
 
-class CSvgConverter {
+class CSvgConverter : public vx::IResolvedDrawing {
 public:
     // Reads the fill option from the profile (section "Vextora", entry
     // "FillOption", default 1) when one is given; writes it back on destruction.
     explicit CSvgConverter(IProfile* profile = nullptr);
-    ~CSvgConverter();
+    ~CSvgConverter() override;
     CSvgConverter(const CSvgConverter&) = delete;
     CSvgConverter& operator=(const CSvgConverter&) = delete;
 
@@ -68,7 +69,7 @@ public:
     static std::string DeriveOutputName(std::string_view inputPath);
     void SetProgressSink(IProgressSink* sink) { m_pProgress = sink; }
     void SetMessageSink(IMessageSink* sink) { m_pMessages = sink; }
-    void ReportProgress(int percent);
+    void ReportProgress(int percent) override;
     void AbandonDocument();
     // Why the last ConvertFile returned false, for a line after the file's
     // name: "cannot read: No such file or directory", "not an SVG drawing",
@@ -79,7 +80,7 @@ public:
     // and an earlier DXF of its name kept.
     void SetCancelFlag(const std::atomic<bool>* flag) { m_pCancel = flag; }
     bool Cancelled() const { return m_pCancel && m_pCancel->load(std::memory_order_relaxed); }
-    void ThrowIfCancelled() const;
+    void ThrowIfCancelled() const override;
     static constexpr long long kTwoThreadInputBytes = 256 * 1024;
     bool Fail(std::string reason);  // sets the reason; always false
     bool FailToWrite();              // "cannot write <path>: <errno text>"
@@ -104,7 +105,7 @@ public:
     void WalkChildren(CXML* element, const CElementKind& kind, const CElementTexts& texts,
                       int topCount);
 
-    // ---- The browser reading (resolve/) ---------------------------------
+    // ---- The browser reading (convert/converter_browser.cpp, resolve/) ---
     // Walks the tree as a browser does; false (with the failure reason set) when
     // use references expand beyond the work limit.
     bool ReadAsBrowser();
@@ -112,14 +113,19 @@ public:
     // their labels) and the units the header declares.
     void PrepareBrowserReading();
 
-    // ---- Resolved drawables (dxf/shapes/resolved_shapes.cpp) -----------
+    // ---- Resolved drawables (dxf/shapes/resolved_shapes.cpp), vx::IResolvedDrawing
     // Geometry in drawing coordinates (y up, output units), paint resolved.
-    void DrawResolvedPath(std::vector<CPolylinedata>& subpaths, const vx::CResolvedPaint& paint);
-    void DrawResolvedEllipse(const vx::CEllipseImage& ellipse, const vx::CResolvedPaint& paint);
+    void DrawResolvedPath(std::vector<CPolylinedata>& subpaths,
+                          const vx::CResolvedPaint& paint) override;
+    void DrawResolvedEllipse(const vx::CEllipseImage& ellipse,
+                             const vx::CResolvedPaint& paint) override;
     // A TEXT at its insertion point, fontSize and angle (radians) in drawing
     // terms; alignment 0 left, 1 centre, 2 right.
     void DrawResolvedText(double x, double y, double fontSize, double angle, int alignment,
-                          std::string_view content, std::string_view family, int color);
+                          std::string_view content, std::string_view family,
+                          int color) override;
+    bool FillsAsHatches() const override { return m_options.fillOption != 0; }
+    void SetLayer(const std::string& name) override { m_walker.m_strLayerName = name; }
 
     // ---- The group transforms (convert/converter_transforms.cpp) --------
     void ResetTransforms();
@@ -133,7 +139,7 @@ public:
 
     // ---- Path data reading (geometry/path_parser.h) ----------------------
     // The document's reader state, for every path, marker and symbol it reads.
-    vx::CPathReaderState& PathReaderState() { return m_pathReader; }
+    vx::CPathReaderState& PathReaderState() override { return m_pathReader; }
 
     // ---- Path outline emission (dxf/shapes/path_outline.cpp, dxf/shapes/markers.cpp)
     int ConvertPath(const std::string& transform, const std::string& data,
@@ -250,9 +256,8 @@ public:
     void ConvertImage(const std::string& x, const std::string& y, const std::string& width,
                       const std::string& height, const std::string& href);
     // An IMAGE over the w x h area that toDrawing maps into the drawing.
-    using CPointMap = std::function<CPointData(double x, double y)>;
-    void PlaceImage(const CPointMap& toDrawing, double left, double top, double w, double h,
-                    const std::string& href);
+    void PlaceImage(const vx::CPointMap& toDrawing, double left, double top, double w, double h,
+                    const std::string& href) override;
 
     // ---- The parts' state, for the command line, the dialog and tests ---
     const CConvertOptions& Options() const { return m_options; }

@@ -5,7 +5,6 @@
 
 #include "base/matrix.h"
 #include "base/text.h"
-#include "convert/svg_converter.h"
 #include "geometry/ellipse_image.h"
 #include "geometry/path_parser.h"
 #include "geometry/subpaths.h"
@@ -76,8 +75,8 @@ const std::string* LayerTitle(const CXML& group) {
     return group.FindAttribute("id");
 }
 
-CBrowserWalk::CBrowserWalk(CSvgConverter& converter, const CXML& svg, long long visitLimit)
-    : m_conv(converter), m_svg(svg), m_visitsLeft(visitLimit) {
+CBrowserWalk::CBrowserWalk(IResolvedDrawing& drawing, const CXML& svg, long long visitLimit)
+    : m_drawing(drawing), m_svg(svg), m_visitsLeft(visitLimit) {
     m_sheet.AddStyleElements(svg);
     IndexIds(svg, m_ids);
 }
@@ -92,7 +91,7 @@ void CBrowserWalk::Run(const CRootFrame& root) {
     const auto& children = m_svg.Children();
     for (size_t i = 0; i < children.size(); ++i) {
         Walk(*children[i], frame);
-        m_conv.ReportProgress(int(15 + (i + 1) * 80.0 / children.size()));
+        m_drawing.ReportProgress(int(15 + (i + 1) * 80.0 / children.size()));
     }
     m_ancestors.pop_back();
 }
@@ -117,7 +116,7 @@ void CBrowserWalk::WalkChildren(const CXML& element, const CResolveFrame& frame)
 // The frame an element draws in and hands down; false when nothing of it shows.
 bool CBrowserWalk::Enter(const CXML& element, const CResolveFrame& parent, CResolveFrame& frame) {
     if (--m_visitsLeft < 0) return false;
-    m_conv.ThrowIfCancelled();
+    m_drawing.ThrowIfCancelled();
     frame.style = ComputeStyle(element, m_ancestors, parent.style, m_sheet);
     if (frame.style.Get(CssProperty::Display) == "none") return false;
     // A group at zero opacity hides all it holds.
@@ -172,7 +171,7 @@ void CBrowserWalk::ExpandUse(const CXML& use, const CResolveFrame& frame) {
 }
 
 void CBrowserWalk::Draw(const CXML& element, std::string_view name, const CResolveFrame& frame) {
-    m_conv.Walker().m_strLayerName = frame.layer;
+    m_drawing.SetLayer(frame.layer);
     if (name == "circle" || name == "ellipse")
         DrawEllipse(element, name, frame);
     else if (name == "text")
@@ -188,9 +187,9 @@ void CBrowserWalk::DrawShape(const CXML& element, std::string_view name,
     CResolvedPaint paint = ResolvePaint(frame.style, frame.toDrawing, m_ids);
     std::string data;
     if ((!paint.fill && !paint.stroke) || !ShapePathData(element, name, data)) return;
-    paint.fillAsOutline = !m_conv.Options().fillOption;
+    paint.fillAsOutline = !m_drawing.FillsAsHatches();
     // Each shape is read on its own: nothing carries over from the one before.
-    CPathReaderState& state = m_conv.PathReaderState();
+    CPathReaderState& state = m_drawing.PathReaderState();
     state.previousCommand.clear();
     state.closePending = 0;
     std::vector<CPointData> points;
@@ -210,14 +209,14 @@ void CBrowserWalk::DrawShape(const CXML& element, std::string_view name,
     // A closed polyline needs no repeated first point.
     for (CPolylinedata& subpath : subpaths)
         if (subpath.closed) subpath.points.pop_back();
-    m_conv.DrawResolvedPath(subpaths, paint);
+    m_drawing.DrawResolvedPath(subpaths, paint);
 }
 
 void CBrowserWalk::DrawEllipse(const CXML& element, std::string_view name,
                                const CResolveFrame& frame) {
     CResolvedPaint paint = ResolvePaint(frame.style, frame.toDrawing, m_ids);
     if (!paint.fill && !paint.stroke) return;
-    paint.fillAsOutline = !m_conv.Options().fillOption;
+    paint.fillAsOutline = !m_drawing.FillsAsHatches();
     double rx = NumberAttribute(element, name == "circle" ? "r" : "rx");
     double ry = name == "circle" ? rx : NumberAttribute(element, "ry");
     // An ellipse with one radius given uses it for both.
@@ -228,7 +227,7 @@ void CBrowserWalk::DrawEllipse(const CXML& element, std::string_view name,
         !MapEllipse(frame.toDrawing, NumberAttribute(element, "cx"), NumberAttribute(element, "cy"),
                     rx, ry, image))
         return;
-    m_conv.DrawResolvedEllipse(image, paint);
+    m_drawing.DrawResolvedEllipse(image, paint);
 }
 
 void CBrowserWalk::DrawText(const CXML& element, const CResolveFrame& frame) {
@@ -243,7 +242,7 @@ void CBrowserWalk::DrawText(const CXML& element, const CResolveFrame& frame) {
             size = ToUserUnits(size, unit, 16, 16);
         vx::ApplyMatrix(text.toDrawing, x, y);
         const CMatrix& m = text.toDrawing;
-        m_conv.DrawResolvedText(x, y, size * LengthScale(m), std::atan2(m.b, m.a),
+        m_drawing.DrawResolvedText(x, y, size * LengthScale(m), std::atan2(m.b, m.a),
                                 Alignment(text.style.Get(CssProperty::TextAnchor)),
                                 TrimView(element.m_strText), text.style.Get(CssProperty::FontFamily),
                                 paint.fill ? paint.fillColor : paint.strokeColor);
@@ -260,11 +259,11 @@ void CBrowserWalk::DrawText(const CXML& element, const CResolveFrame& frame) {
 void CBrowserWalk::DrawImage(const CXML& element, const CResolveFrame& frame) {
     if (frame.style.Get(CssProperty::Visibility) != "visible") return;
     const CMatrix& m = frame.toDrawing;
-    const CSvgConverter::CPointMap toDrawing = [&m](double x, double y) {
+    const CPointMap toDrawing = [&m](double x, double y) {
         vx::ApplyMatrix(m, x, y);
         return CPointData(x, y);
     };
-    m_conv.PlaceImage(toDrawing, NumberAttribute(element, "x"), NumberAttribute(element, "y"),
+    m_drawing.PlaceImage(toDrawing, NumberAttribute(element, "x"), NumberAttribute(element, "y"),
                       NumberAttribute(element, "width"), NumberAttribute(element, "height"),
                       ReferenceOf(element));
 }

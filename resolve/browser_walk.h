@@ -2,17 +2,16 @@
 // The browser reading's walk: down the element tree with each element's
 // computed style and its transform into drawing coordinates handed to its
 // children, use references expanded, and every drawable handed to the DXF
-// emitters with its paint resolved.
+// drawing with its paint resolved.
 #include <string>
 #include <vector>
 
 #include "base/records.h"
 #include "resolve/computed_style.h"
 #include "resolve/paint.h"
+#include "resolve/resolved_drawing.h"
 #include "resolve/root_frame.h"
 #include "resolve/style_sheet.h"
-
-class CSvgConverter;
 
 namespace vx {
 
@@ -26,7 +25,7 @@ struct CResolveFrame {
 
 class CBrowserWalk {
 public:
-    CBrowserWalk(CSvgConverter& converter, const CXML& svg, long long visitLimit);
+    CBrowserWalk(IResolvedDrawing& drawing, const CXML& svg, long long visitLimit);
     // Draws the root svg element and all it holds, starting from the root frame.
     void Run(const CRootFrame& root);
     // The walk stopped at its visit limit: the drawing is incomplete.
@@ -45,7 +44,7 @@ private:
     void DrawText(const CXML& element, const CResolveFrame& frame);
     void DrawImage(const CXML& element, const CResolveFrame& frame);
 
-    CSvgConverter& m_conv;
+    IResolvedDrawing& m_drawing;
     const CXML& m_svg;
     CStyleSheet m_sheet;
     CElementIds m_ids;

@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "base/text.h"
-#include "convert/svg_converter.h"
 #include "resolve/lengths.h"
 #include "svg/colors.h"
 #include "svg/perceptual_palette.h"

@@ -39,7 +39,7 @@ struct CImagePlace {
     CPointData corner, u, v;
 };
 
-CImagePlace PlaceOf(const CSvgConverter::CPointMap& toDrawing, double left, double top, double w,
+CImagePlace PlaceOf(const vx::CPointMap& toDrawing, double left, double top, double w,
                     double h) {
     CImagePlace place;
     place.corner = toDrawing(left, top + h);
@@ -78,7 +78,7 @@ void WarnLeftOut(IMessageSink* messages, std::string_view href, const std::strin
 void CSvgConverter::ConvertImage(const std::string& x, const std::string& y,
                                  const std::string& width, const std::string& height,
                                  const std::string& href) {
-    const CPointMap toDrawing = [this](double px, double py) {
+    const vx::CPointMap toDrawing = [this](double px, double py) {
         ApplyGroupTransforms(px, py);
         return CPointData(px, m_walker.m_dHeight - py);
     };
@@ -86,7 +86,7 @@ void CSvgConverter::ConvertImage(const std::string& x, const std::string& y,
                vx::LeadingNumber(height), href);
 }
 
-void CSvgConverter::PlaceImage(const CPointMap& toDrawing, double left, double top, double w,
+void CSvgConverter::PlaceImage(const vx::CPointMap& toDrawing, double left, double top, double w,
                                double h, const std::string& href) {
     if (!m_output.m_pWriter) return;
     const CImagePlace place = PlaceOf(toDrawing, left, top, w, h);

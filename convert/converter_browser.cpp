@@ -1,0 +1,39 @@
+// The converter's entry to the browser reading: the layer table and units
+// before the document opens, then the walk from the outermost svg element,
+// which hands its drawables back to the converter.
+#include "convert/svg_converter.h"
+#include "convert/svg_element.h"
+#include "platform/message_sink.h"
+#include "resolve/browser_reading.h"
+#include "resolve/browser_walk.h"
+#include "resolve/root_frame.h"
+
+namespace {
+
+// Elements visited, with use references expanded: enough for any real
+// drawing, plus a share per byte of input; a file of nested uses that would
+// expand to billions of elements fails instead.
+constexpr long long kVisitsPerDocument = 1LL << 22;
+constexpr long long kVisitsPerInputByte = 4;
+
+}  // namespace
+
+void CSvgConverter::PrepareBrowserReading() {
+    const CXML* svg = vx::FindSvgElement(m_xmlRoot);
+    if (!svg) return;
+    m_job.m_nInsUnits = vx::RootFrame(*svg).insUnits;
+    vx::CollectLayerTitles(*svg, m_tables.m_arrLayerNames);
+}
+
+bool CSvgConverter::ReadAsBrowser() {
+    const CXML* svg = vx::FindSvgElement(m_xmlRoot);
+    if (!svg) return true;
+    vx::CBrowserWalk walk(*this, *svg, kVisitsPerDocument + m_job.m_nInputBytes * kVisitsPerInputByte);
+    walk.Run(vx::RootFrame(*svg));
+    if (walk.StylesCutShort() && m_pMessages)
+        m_pMessages->Warn("style sheet rules applied only in part: matching beyond the work limit");
+    if (walk.Exhausted())
+        return Fail("use references beyond the work limit (more elements than any real drawing "
+                    "of this size)");
+    return true;
+}
