@@ -1,8 +1,9 @@
 #pragma once
 // CSvgConverter: the conversion engine. One object converts every file of a
-// batch; it holds the element tree, the tables, the DXF writer and the drawing
-// state that the walker and the emitters share. Its members are defined in the
-// folder of the subsystem that owns them (convert/, xml/, svg/, geometry/, dxf/).
+// batch; it owns the parts that the walker and the emitters share (the element
+// tree, the walker state, the definitions, the DXF tables and output), each
+// with its own state and reset. The classic walker's members are defined in
+// svg/, the emitters' in dxf/shapes/, the job's and the document's in convert/.
 #include <atomic>
 #include <cstdint>
 #include <functional>

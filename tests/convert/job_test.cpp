@@ -110,16 +110,21 @@ TEST(Job, IncompleteTagWarningReachesTheMessageSink) {
 }
 
 TEST(Job, EveryFileStartsFromTheSameState) {
-    // A dashed path leaves its line type current, a group leaves its fill flag,
-    // a text leaves remembered settings: none of it may reach the next file.
+    // A dashed path leaves its line type current, an open group leaves its fill
+    // flag (which fills without the fill option), a text leaves remembered
+    // settings: none of it may reach the next file.
     const std::string first = Svg(
         "<path style=\"stroke:#f00;stroke-dasharray:5 3\" d=\"M0 0 L10 10\"/>"
         "<g id=\"walls\" fill=\"#00f\"><line x1=\"0\" y1=\"0\" x2=\"1\" y2=\"1\"/>");
-    const std::string second = Svg("<line x1=\"0\" y1=\"0\" x2=\"5\" y2=\"5\"/>");
+    const std::string second = Svg("<line x1=\"0\" y1=\"0\" x2=\"5\" y2=\"5\"/>"
+                                   "<path fill=\"#0f0\" d=\"M0 0 L5 0 L5 5 z\"/>");
     CSvgConverter converter;
+    CConvertOptions noFills = converter.Options();
+    noFills.fillOption = 0;
+    converter.SetOptions(noFills);
     ConvertSvg(converter, first, "first");
     const std::string inBatch = ConvertSvg(converter, second, "second");
-    const std::string alone = ConvertSvg(second, true, "second");
+    const std::string alone = ConvertSvg(second, false, "second");
     ASSERT_NE(inBatch, "");
     EXPECT_EQ(inBatch, alone);
     const auto lines = EntitiesOf(inBatch, "LINE");
@@ -145,7 +150,7 @@ TEST(Job, GroupIdsBecomeValidLayersOnce) {
     const std::string dxf = ConvertSvg(Svg(
         "<g id=\" walls \"><line x1=\"0\" y1=\"0\" x2=\"1\" y2=\"1\"/></g>"
         "<g id=\"walls\"/><g id=\"a/b:c\"><line x1=\"0\" y1=\"0\" x2=\"1\" y2=\"1\"/></g>"
-        "<G ID=\"Upper\"><line x1=\"0\" y1=\"0\" x2=\"1\" y2=\"1\"/></G>"));
+        "<G ID=\"Upper\"><line x1=\"0\" y1=\"0\" x2=\"1\" y2=\"1\"/></G><g id=\"WALLS\"/>"));
     ASSERT_NE(dxf, "");
     std::vector<std::string> names;
     for (const Entity& layer : TableEntries(dxf, "LAYER")) names.push_back(layer.Str(2));

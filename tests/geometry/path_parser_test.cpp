@@ -285,6 +285,7 @@ TEST(Flatten, CubicQuadraticAndArcCounts) {
     EXPECT_EQ(points[0].x, 0);
     EXPECT_NEAR(points[5].x, 10, 1e-5);
     EXPECT_NEAR(points[2].y, float(2 * 0.4f * 0.6f * 10.0f), 1e-6);
+    EXPECT_NEAR(points[2].x, 4, 1e-5);  // 2 t u 5 + t^2 10 at t = 0.4
     points.clear();
     vx::AppendArc(0, 0, 5, 5, 30, false, true, 10, 0, points, drawn);
     EXPECT_EQ(points.size(), 21u);

@@ -4,6 +4,7 @@
 // drawing goes on with the next one.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -46,6 +47,9 @@ TEST(HostileNumbers, NoNumbersAndTinyOnesReadAsZeroHugeOnesAsInfinite) {
     for (const char* text : {"inf", "-inf", "Infinity", "nan", "NaN", "-nan(0x1)", "0x1p3", "e5"})
         EXPECT_EQ(vx::LeadingNumber(text), 0) << text;
     EXPECT_EQ(vx::LeadingNumber("1e308"), 1e308);
+    // Whole numbers beyond an int stop at its ends, whatever their length.
+    EXPECT_EQ(vx::LeadingInt("-99999999999999999999"), INT_MIN);
+    EXPECT_EQ(vx::LeadingInt("+99999999999999999999"), INT_MAX);
 
     // In a drawing: the line is drawn from the origin, not skipped.
     const std::string dxf =
@@ -86,10 +90,14 @@ TEST(HostileNumbers, EveryEntityThatCannotBePlacedIsLeftOutWholeAndTheDrawingGoe
         "transform=\"scale(1e300)\"/>",
         "<circle cx=\"1e400\" cy=\"5\" r=\"2\" fill=\"none\" stroke=\"#000\"/>",
         "<circle cx=\"5\" cy=\"5\" r=\"1e400\" fill=\"#f00\" stroke=\"#000\"/>",
+        "<circle cx=\"5\" cy=\"-1e400\" r=\"2\" fill=\"none\" stroke=\"#000\"/>",
         "<circle cx=\"5\" cy=\"5\" r=\"1e10\" fill=\"#f00\" stroke=\"#000\" transform=\"scale(1e300)\"/>",
         "<ellipse cx=\"5\" cy=\"5\" rx=\"1e400\" ry=\"2\" fill=\"none\" stroke=\"#000\"/>",
         "<ellipse cx=\"5\" cy=\"-1e400\" rx=\"1\" ry=\"2\" fill=\"#f00\" stroke=\"#000\"/>",
         "<ellipse cx=\"5\" cy=\"5\" rx=\"1\" ry=\"1e400\" fill=\"#f00\" stroke=\"#000\"/>",
+        // A transform that squeezes the major axis to its centre leaves no ellipse.
+        "<ellipse cx=\"5\" cy=\"5\" rx=\"3\" ry=\"2\" fill=\"none\" stroke=\"#000\" "
+        "transform=\"matrix(0 0 0 1 0 0)\"/>",
         "<path d=\"M0 0 L1e400 5 L10 10\" style=\"fill:none;stroke:#000\"/>",
         "<path d=\"M0 0 C1e400 0 5 5 10 10\" style=\"fill:none;stroke:#000\"/>",
         "<path d=\"M0 0 L1e10 5\" transform=\"scale(1e300)\" style=\"fill:none;stroke:#000\"/>",
