@@ -13,6 +13,7 @@
 #include "convert/svg_element.h"
 #include "platform/message_sink.h"
 #include "platform/progress_sink.h"
+#include "svg/classic_walker.h"
 #include "svg/layer_names.h"
 #include "xml/xml_parser.h"
 
@@ -142,7 +143,7 @@ bool CSvgConverter::ConvertInput(std::string inputPath, std::string* given, std:
                 return false;
             }
         } else {
-            WalkElement(&m_xmlRoot, std::string(), int(m_xmlRoot.GetChildCount()));
+            CClassicWalker(m_walker, m_definitions, *this, m_options.fillOption).Walk(m_xmlRoot);
         }
         m_xmlRoot.Clear();
         if (PathBudgetSpent()) {

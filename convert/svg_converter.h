@@ -21,6 +21,7 @@
 #include "dxf/document_tables.h"
 #include "dxf/dxf_output.h"
 #include "geometry/path_parser.h"
+#include "svg/classic_emitter.h"
 #include "svg/definitions.h"
 #include "svg/group_transforms.h"
 #include "svg/walker_state.h"
@@ -49,7 +50,7 @@ constexpr long long kPathPointsPerInputByte = 16;
 constexpr long long kPathTextPerDocument = 1LL << 28;
 constexpr long long kPathTextPerInputByte = 8;
 
-class CSvgConverter : public vx::IResolvedDrawing {
+class CSvgConverter : public vx::IResolvedDrawing, public vx::IClassicEmitter {
 public:
     // Reads the fill option from the profile (section "Vextora", entry
     // "FillOption", default 1) when one is given; writes it back on destruction.
@@ -95,17 +96,6 @@ public:
     void StartFile(const std::string& inputPath, std::string& outName);
     void WarnAboutLeftOutEntities();
 
-    // ---- Element walker (svg/walker*.cpp) --------------------------------
-    void WalkElement(CXML* element, std::string parentName, int topCount);
-    void ApplyAttributes(CXML* element, const CElementKind& kind, CElementTexts& texts);
-    void ApplyStyleDeclarations(std::string_view style, const CElementKind& kind,
-                                CElementTexts& texts);
-    void ApplyRectStyle(std::string_view style, CElementTexts& texts);
-    void EmitElement(CXML* element, const CElementKind& kind, CElementTexts& texts);
-    void EmitPath(const CElementTexts& texts);
-    void WalkChildren(CXML* element, const CElementKind& kind, const CElementTexts& texts,
-                      int topCount);
-
     // ---- The browser reading (convert/converter_browser.cpp, resolve/) ---
     // Walks the tree as a browser does; false (with the failure reason set) when
     // use references expand beyond the work limit.
@@ -130,9 +120,9 @@ public:
 
     // ---- The group transforms (convert/converter_transforms.cpp) --------
     void ResetTransforms();
-    void PushTransform();
-    void PopTransform();
-    void ParseGroupTransform(std::string_view text);
+    void PushTransform() override;
+    void PopTransform() override;
+    void ParseGroupTransform(std::string_view text) override;
     void ApplyGroupTransforms(double& x, double& y) const;
     const CGroupTransforms& GroupTransforms() const { return m_groupTransforms; }
     // Element matrix (when hasTransform), then the group matrices; no y flip.
@@ -145,7 +135,7 @@ public:
     // ---- Path outline emission (dxf/shapes/path_outline.cpp, dxf/shapes/markers.cpp)
     int ConvertPath(const std::string& transform, const std::string& data,
                     const std::string& dashArray, const std::string& markerStart,
-                    const std::string& markerEnd);
+                    const std::string& markerEnd) override;
     void WritePathOutline(std::vector<CPointData>& points, const std::string& transform);
     void CollectFillSubpath(std::vector<CPointData>& points, const std::string& transform,
                             std::vector<CPolylinedata>& fills);
@@ -169,7 +159,7 @@ public:
 
     // ---- Symbol instances (dxf/shapes/symbol_use.cpp) --------------------
     void ConvertUse(const std::string& transform, const std::string& x, const std::string& y,
-                    const std::string& reference);
+                    const std::string& reference) override;
 
     // ---- The DXF document (convert/converter_document.cpp, dxf/dxf_output.h)
     // 0 on success, -1 when the output cannot be created.
@@ -200,9 +190,9 @@ public:
 
     // ---- Lines, polylines, polygons (dxf/shapes/lines.cpp, dxf/shapes/polylines.cpp)
     void ConvertPolyline(const std::string& transform, const std::string& points,
-                         const std::string& dashArray, bool closed = false);
+                         const std::string& dashArray, bool closed = false) override;
     void ConvertLine(const std::string& transform, const std::string& x1,
-                     const std::string& y1, const std::string& x2, const std::string& y2);
+                     const std::string& y1, const std::string& x2, const std::string& y2) override;
     void WriteLineEntity(double x1, double y1, double x2, double y2);
     // One LWPOLYLINE through points given in SVG orientation (y is flipped here).
     void WritePolylineEntity(const CPointData* points, size_t count, bool closed,
@@ -211,10 +201,10 @@ public:
     // ---- Circles and ellipses (dxf/shapes/circles.cpp, dxf/shapes/ellipses.cpp)
     void ConvertCircle(int fill, const std::string& transform, const std::string& cx,
                        const std::string& cy, const std::string& r,
-                       const std::string& dashArray, int stroke);
+                       const std::string& dashArray, int stroke) override;
     void ConvertEllipse(int fill, const std::string& transform, const std::string& cx,
                         const std::string& cy, const std::string& rx, const std::string& ry,
-                        const std::string& dashArray, int stroke);
+                        const std::string& dashArray, int stroke) override;
     void WriteEllipseEntity(double cx, double cy, double ex, double ey, double ratio,
                             double startAngle, double endAngle);
     // The solid hatch of a filled circle or ellipse: one loop of one full-turn edge.
@@ -223,7 +213,7 @@ public:
     // ---- Rectangles (dxf/shapes/rects.cpp, dxf/shapes/round_rects.cpp) --
     void ConvertRect(const std::string& transform, const std::string& x, const std::string& y,
                      const std::string& width, const std::string& height, int filled,
-                     const std::string& rx, const std::string& ry);
+                     const std::string& rx, const std::string& ry) override;
     void ConvertRoundRect(const std::string& transform, const std::string& x,
                           const std::string& y, const std::string& width,
                           const std::string& height, int filled, double rx, double ry);
@@ -242,20 +232,20 @@ public:
     // A solid hatch of one loop whose edgeCount edges writeEdges writes.
     void WriteSingleLoopHatch(const DL_Attributes& attributes, double patternScale,
                               int edgeCount, const std::function<void()>& writeEdges);
-    void FillPath(const std::string& transform, const std::string& data);
+    void FillPath(const std::string& transform, const std::string& data) override;
     void FillUse(const std::string& transform, const std::string& x, const std::string& y,
-                 const std::string& href);
+                 const std::string& href) override;
 
     // ---- Text (dxf/shapes/text.cpp) -------------------------------------
     void ConvertText(const std::string& transform, const std::string& fontFamily,
                      const std::string& fontSize, const std::string& content,
-                     const std::string& x, const std::string& y);
+                     const std::string& x, const std::string& y) override;
     // The STYLE entry of a font family; "Standard" for none.
     std::string TextStyleName(std::string_view family) const;
 
     // ---- Images (dxf/shapes/images.cpp) ---------------------------------
     void ConvertImage(const std::string& x, const std::string& y, const std::string& width,
-                      const std::string& height, const std::string& href);
+                      const std::string& height, const std::string& href) override;
     // An IMAGE over the w x h area that toDrawing maps into the drawing.
     void PlaceImage(const vx::CPointMap& toDrawing, double left, double top, double w, double h,
                     const std::string& href) override;

@@ -2,7 +2,7 @@
 // element's kind that matches it. Because the list is sorted, a later row can
 // undo an earlier one (style is seen after fill and stroke, viewBox after height).
 #include "base/text.h"
-#include "convert/svg_converter.h"
+#include "svg/classic_walker.h"
 #include "svg/colors.h"
 #include "svg/element_kind.h"
 #include "svg/element_texts.h"
@@ -13,48 +13,52 @@ using vx::LeadingNumber;
 
 namespace {
 
-void ApplySvgAttribute(CSvgConverter& c, const std::string& n, const std::string& v) {
-    if (EqualsNoCase(n, "viewBox")) c.Walker().ParseViewBox(v);
-    else if (EqualsNoCase(n, "height")) c.Walker().m_dHeight = vx::Bounded(LeadingNumber(v));
-    else if (EqualsNoCase(n, "width")) c.Walker().m_dWidth = vx::Bounded(LeadingNumber(v));
+void ApplyStyleDeclarations(CWalkerState& state, std::string_view style, const CElementKind& kind,
+                            CElementTexts& texts);
+void ApplyRectStyle(CWalkerState& state, std::string_view style, CElementTexts& texts);
+
+void ApplySvgAttribute(CWalkerState& state, const std::string& n, const std::string& v) {
+    if (EqualsNoCase(n, "viewBox")) state.ParseViewBox(v);
+    else if (EqualsNoCase(n, "height")) state.m_dHeight = vx::Bounded(LeadingNumber(v));
+    else if (EqualsNoCase(n, "width")) state.m_dWidth = vx::Bounded(LeadingNumber(v));
 }
 
 // A group's fill is a fill update that also marks the group as filled.
-void ApplyGroupFill(CSvgConverter& c, std::string_view v) {
+void ApplyGroupFill(CWalkerState& state, std::string_view v) {
     if (v == "none") return;
-    c.Walker().FillUpdate(v);
-    c.Walker().m_bGroupFill = 1;
+    state.FillUpdate(v);
+    state.m_bGroupFill = 1;
 }
 
-void ApplyGroupAttribute(CSvgConverter& c, const CElementKind& kind, const std::string& n,
-                         const std::string& v, CElementTexts& texts) {
+void ApplyGroupAttribute(CWalkerState& state, vx::IClassicEmitter& emitter, const CElementKind& kind,
+                         const std::string& n, const std::string& v, CElementTexts& texts) {
     if (EqualsNoCase(n, "stroke-width")) {
-        c.Walker().m_dGroupStrokeWidth = LeadingNumber(v);
+        state.m_dGroupStrokeWidth = LeadingNumber(v);
     } else if (EqualsNoCase(n, "fill")) {
-        ApplyGroupFill(c, v);
+        ApplyGroupFill(state, v);
     } else if (EqualsNoCase(n, "stroke")) {
-        c.Walker().StrokeUpdate(v);
+        state.StrokeUpdate(v);
     } else if (EqualsNoCase(n, "transform")) {
         // Only a group that pushed a stack entry takes a transform.
-        if (kind.isGroupExact) c.ParseGroupTransform(v);
+        if (kind.isGroupExact) emitter.ParseGroupTransform(v);
     } else if (EqualsNoCase(n, "style")) {
-        c.Walker().m_bFill = 0;
+        state.m_bFill = 0;
         if (vx::DeclarationStart(v, "font-size") != std::string_view::npos)
-            c.Walker().m_strGroupStyle = v;
-        c.ApplyStyleDeclarations(v, kind, texts);
+            state.m_strGroupStyle = v;
+        ApplyStyleDeclarations(state, v, kind, texts);
     } else if (EqualsNoCase(n, "font-size")) {
-        c.Walker().m_strFontSize = v;
+        state.m_strFontSize = v;
     } else if (EqualsNoCase(n, "font-family")) {
-        c.Walker().m_strFontFamily = v;
+        state.m_strFontFamily = v;
     } else if (EqualsNoCase(n, "id")) {
         const std::string layer = vx::LayerNameFromId(v);
-        if (!layer.empty()) c.Walker().m_strLayerName = layer;
+        if (!layer.empty()) state.m_strLayerName = layer;
     }
 }
 
 // text and tspan differ in two rows: only text reads a transform, and tspan
 // takes only an exactly named style.
-void ApplyTextAttribute(CSvgConverter& c, bool isTspan, const std::string& n,
+void ApplyTextAttribute(CWalkerState& state, bool isTspan, const std::string& n,
                         const std::string& v, CElementTexts& texts) {
     if (!isTspan && EqualsNoCase(n, "transform")) texts.transform = &v;
     else if (n == "x") texts.x = &v;
@@ -62,10 +66,10 @@ void ApplyTextAttribute(CSvgConverter& c, bool isTspan, const std::string& n,
     else if (EqualsNoCase(n, "font-size")) texts.fontSize = v;
     else if (EqualsNoCase(n, "font-family")) texts.fontFamily = v;
     else if (isTspan ? n == "style" : EqualsNoCase(n, "style"))
-        c.Walker().ParseTextStyle(v, texts.fontSize, texts.fontFamily);
+        state.ParseTextStyle(v, texts.fontSize, texts.fontFamily);
 }
 
-void ApplyShapeAttribute(CSvgConverter& c, const CElementKind& kind, const std::string& n,
+void ApplyShapeAttribute(CWalkerState& state, const CElementKind& kind, const std::string& n,
                          const std::string& v, CElementTexts& t) {
     const bool isTransform = EqualsNoCase(n, "transform");
     if (kind.isPolyline) {
@@ -76,7 +80,7 @@ void ApplyShapeAttribute(CSvgConverter& c, const CElementKind& kind, const std::
         if (n == "points") t.points = &v;
         else if (isTransform) t.transform = &v;
     } else if (kind.isLine) {
-        if (n == "stroke") c.Walker().StrokeUpdate(v);
+        if (n == "stroke") state.StrokeUpdate(v);
         else if (isTransform) t.transform = &v;
         else if (n == "x1") t.x1 = &v;
         else if (n == "y1") t.y1 = &v;
@@ -89,8 +93,8 @@ void ApplyShapeAttribute(CSvgConverter& c, const CElementKind& kind, const std::
         else if (n == "r" && kind.isCircle) t.r = &v;
         else if (n == "rx" && kind.isEllipse) t.rx = &v;
         else if (n == "ry" && kind.isEllipse) t.ry = &v;
-        else if (n == "fill") c.Walker().FillUpdate(v);
-        else if (n == "stroke") c.Walker().StrokeUpdate(v);
+        else if (n == "fill") state.FillUpdate(v);
+        else if (n == "stroke") state.StrokeUpdate(v);
     } else if (kind.isUse) {
         if (n == "x") t.x = &v;
         else if (n == "y") t.y = &v;
@@ -107,17 +111,17 @@ void ApplyShapeAttribute(CSvgConverter& c, const CElementKind& kind, const std::
 
 // A rect's fill: unless "none" or a paint-server reference, the fill colour,
 // and the rect counts as filled.
-void ApplyRectFill(CSvgConverter& c, std::string_view v, CElementTexts& t) {
+void ApplyRectFill(CWalkerState& state, std::string_view v, CElementTexts& t) {
     if (v == "none" || vx::Contains(v, "url(#")) return;
     bool known = true;
     const uint32_t rgb = vx::ParseColor(v, &known);
-    if (known) c.Walker().m_crFill = rgb;
+    if (known) state.m_crFill = rgb;
     t.rectFilled = 1;
 }
 
-void ApplyRectAttribute(CSvgConverter& c, const std::string& n, const std::string& v,
+void ApplyRectAttribute(CWalkerState& state, const std::string& n, const std::string& v,
                         CElementTexts& t) {
-    if (n == "style") c.ApplyRectStyle(v, t);
+    if (n == "style") ApplyRectStyle(state, v, t);
     else if (n == "x") t.x = &v;
     else if (n == "y") t.y = &v;
     else if (n == "width") t.width = &v;
@@ -125,43 +129,26 @@ void ApplyRectAttribute(CSvgConverter& c, const std::string& n, const std::strin
     else if (n == "transform") t.transform = &v;
     else if (n == "rx") t.rx = &v;
     else if (n == "ry") t.ry = &v;
-    else if (n == "fill") ApplyRectFill(c, v, t);
-    else if (n == "stroke" && v != "none") c.Walker().ApplyStrokeColor(v);
+    else if (n == "fill") ApplyRectFill(state, v, t);
+    else if (n == "stroke" && v != "none") state.ApplyStrokeColor(v);
 }
 
-void ApplyPathAttribute(CSvgConverter& c, const CElementKind& kind, const std::string& n,
+void ApplyPathAttribute(CWalkerState& state, const CElementKind& kind, const std::string& n,
                         const std::string& v, CElementTexts& t) {
     if (n == "d") t.d = &v;
     else if (n == "transform") t.transform = &v;
-    else if (n == "fill") c.Walker().FillUpdate(v);
-    else if (n == "stroke") c.Walker().StrokeUpdate(v);
+    else if (n == "fill") state.FillUpdate(v);
+    else if (n == "stroke") state.StrokeUpdate(v);
     else if (n == "style") {
-        c.Walker().m_bFill = 0;
-        c.ApplyStyleDeclarations(v, kind, t);
-    }
-}
-
-}  // namespace
-
-void CSvgConverter::ApplyAttributes(CXML* element, const CElementKind& kind, CElementTexts& texts) {
-    if (kind.isPath) m_walker.m_bFill = m_walker.m_bStroke = 0;
-    for (const CAttribute& attribute : element->Attributes()) {
-        const std::string& n = attribute.m_strName;
-        const std::string& v = attribute.m_strValue;
-        if (kind.isSvg) ApplySvgAttribute(*this, n, v);
-        else if (kind.isGroup) ApplyGroupAttribute(*this, kind, n, v, texts);
-        else if (kind.isText) ApplyTextAttribute(*this, false, n, v, texts);
-        else if (kind.isTspan) ApplyTextAttribute(*this, true, n, v, texts);
-        else if (kind.isRect) ApplyRectAttribute(*this, n, v, texts);
-        else if (kind.isPath) ApplyPathAttribute(*this, kind, n, v, texts);
-        else ApplyShapeAttribute(*this, kind, n, v, texts);
+        state.m_bFill = 0;
+        ApplyStyleDeclarations(state, v, kind, t);
     }
 }
 
 // A style text cut at every ';' into declarations split at their first ':'.
 // White space around a name or value is no part of it: "fill: lime" is lime.
-void CSvgConverter::ApplyStyleDeclarations(std::string_view style, const CElementKind& kind,
-                                           CElementTexts& texts) {
+void ApplyStyleDeclarations(CWalkerState& state, std::string_view style, const CElementKind& kind,
+                            CElementTexts& texts) {
     size_t start = 0;
     while (start <= style.size()) {
         size_t end = style.find(';', start);
@@ -173,12 +160,12 @@ void CSvgConverter::ApplyStyleDeclarations(std::string_view style, const CElemen
         const std::string_view name = vx::TrimView(piece.substr(0, colon));
         const std::string_view value = vx::TrimView(piece.substr(colon + 1));
         if (name == "fill") {
-            if (kind.isGroup) ApplyGroupFill(*this, value);
-            else m_walker.FillUpdate(value);
+            if (kind.isGroup) ApplyGroupFill(state, value);
+            else state.FillUpdate(value);
         } else if (name == "stroke") {
-            m_walker.StrokeUpdate(value);
+            state.StrokeUpdate(value);
         } else if (name == "stroke-width") {
-            m_walker.m_dStrokeWidth = LeadingNumber(value);
+            state.m_dStrokeWidth = LeadingNumber(value);
         } else if (kind.isPath) {
             if (name == "stroke-dasharray") texts.pathDash = value;
             else if (name == "marker-start") texts.markerStart = value;
@@ -188,8 +175,27 @@ void CSvgConverter::ApplyStyleDeclarations(std::string_view style, const CElemen
 }
 
 // A rect's style is searched for its fill and stroke declarations rather than split.
-void CSvgConverter::ApplyRectStyle(std::string_view style, CElementTexts& texts) {
+void ApplyRectStyle(CWalkerState& state, std::string_view style, CElementTexts& texts) {
     std::string_view value;
-    if (vx::DeclarationValue(style, "fill", value)) ApplyRectFill(*this, value, texts);
-    if (vx::DeclarationValue(style, "stroke", value) && value != "none") m_walker.ApplyStrokeColor(value);
+    if (vx::DeclarationValue(style, "fill", value)) ApplyRectFill(state, value, texts);
+    if (vx::DeclarationValue(style, "stroke", value) && value != "none") state.ApplyStrokeColor(value);
 }
+
+}  // namespace
+
+void vx::ApplyAttributes(CWalkerState& state, IClassicEmitter& emitter, const CXML& element,
+                         const CElementKind& kind, CElementTexts& texts) {
+    if (kind.isPath) state.m_bFill = state.m_bStroke = 0;
+    for (const CAttribute& attribute : element.Attributes()) {
+        const std::string& n = attribute.m_strName;
+        const std::string& v = attribute.m_strValue;
+        if (kind.isSvg) ApplySvgAttribute(state, n, v);
+        else if (kind.isGroup) ApplyGroupAttribute(state, emitter, kind, n, v, texts);
+        else if (kind.isText) ApplyTextAttribute(state, false, n, v, texts);
+        else if (kind.isTspan) ApplyTextAttribute(state, true, n, v, texts);
+        else if (kind.isRect) ApplyRectAttribute(state, n, v, texts);
+        else if (kind.isPath) ApplyPathAttribute(state, kind, n, v, texts);
+        else ApplyShapeAttribute(state, kind, n, v, texts);
+    }
+}
+
