@@ -197,10 +197,14 @@ TEST(Cli, WarningsNameTheirFile) {
                               "<circle cx=\"1e308\" cy=\"0\" r=\"1e308\" transform=\"scale(10)\"/>"
                               "<line x1=\"0\" x2=\"1\"/></svg>");
     WriteFile(in + "cut.svg", "<svg><g><line x1=\"3\"");
-    const std::string arguments = "-o " + TestOutputFolder() + " far.svg cut.svg gone.svg";
+    WriteFile(in + "web.svg",
+              "<svg><image xlink:href=\"http://127.0.0.1:9/a.png\" width=\"1\" height=\"1\"/></svg>");
+    const std::string arguments =
+        "--no-download -o " + TestOutputFolder() + " far.svg cut.svg web.svg gone.svg";
     const RunResult loud = RunCli(arguments, "cd " + in + " && ");
     EXPECT_EQ(loud.err, "far.svg: 2 entities left out: coordinates not finite\n"
                         "cut.svg: Warning Tag Block is Incomplete\n"
+                        "web.svg: picture http://127.0.0.1:9/a.png left out: downloads are off\n"
                         "vextora-convert: gone.svg: cannot read: No such file or directory\n");
     const RunResult quiet = RunCli("-q " + arguments, "cd " + in + " && ");
     EXPECT_EQ(quiet.err, "vextora-convert: gone.svg: cannot read: No such file or directory\n");

@@ -60,8 +60,8 @@ TEST(PathMarkers, CoincidentAndZeroDirectionsAndLookups) {
     doc.conv.ConvertPath("", "M0 0 L0 0 L0 10", "", "url(#later)", "none");
     // No direction at all: the marker is not turned.
     doc.conv.ConvertPath("", "M5 5 L5 5", "", "", "later");
-    // A marker of two subpaths draws two open polylines.
-    doc.conv.Definitions().m_markers.push_back({"two", "0", "0", "M0 0 L1 0 M0 1 L1 1", ""});
+    // A marker of two subpaths draws two open polylines; a lone point draws none.
+    doc.conv.Definitions().m_markers.push_back({"two", "0", "0", "M0 0 L1 0 M3 3 M0 1 L1 1", ""});
     doc.conv.ConvertPath("", "M0 0 L5 0", "", "", "url(#two)");
     const std::vector<Entity> lines = doc.Entities("LWPOLYLINE");
     ASSERT_EQ(lines.size(), 1u + 2u + 2u + 3u);
