@@ -110,14 +110,15 @@ TEST(Job, IncompleteTagWarningReachesTheMessageSink) {
 }
 
 TEST(Job, EveryFileStartsFromTheSameState) {
-    // A dashed path leaves its line type current, an open group leaves its fill
-    // flag (which fills without the fill option), a text leaves remembered
-    // settings: none of it may reach the next file.
+    // A dashed path leaves its line type current, a group leaves its fill flag
+    // (a G, which never ends a group, for good; it fills uses without the fill
+    // option), a text leaves remembered settings: none of it may reach the next file.
     const std::string first = Svg(
         "<path style=\"stroke:#f00;stroke-dasharray:5 3\" d=\"M0 0 L10 10\"/>"
-        "<g id=\"walls\" fill=\"#00f\"><line x1=\"0\" y1=\"0\" x2=\"1\" y2=\"1\"/>");
-    const std::string second = Svg("<line x1=\"0\" y1=\"0\" x2=\"5\" y2=\"5\"/>"
-                                   "<path fill=\"#0f0\" d=\"M0 0 L5 0 L5 5 z\"/>");
+        "<g id=\"walls\" fill=\"#00f\"><line x1=\"0\" y1=\"0\" x2=\"1\" y2=\"1\"/></g><G fill=\"#00f\"/>");
+    const std::string second = Svg(
+        "<line x1=\"0\" y1=\"0\" x2=\"5\" y2=\"5\"/><defs><symbol id=\"s\"><path d=\"M0 0 L5 0 L5 5 z\"/>"
+        "</symbol></defs><path fill=\"#0f0\" d=\"M0 0 L5 0 L5 5 z\"/><use xlink:href=\"#s\"/>");
     CSvgConverter converter;
     CConvertOptions noFills = converter.Options();
     noFills.fillOption = 0;
