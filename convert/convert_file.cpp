@@ -84,14 +84,15 @@ void CSvgConverter::StartFile(const std::string& inputPath, std::string& outName
     ResetForFile();
     outName = DeriveOutputName(inputPath);
     m_job.m_strOutputPath = m_options.outputFolder + outName;
-    m_job.m_strImageFolder = m_options.outputFolder;
     m_job.m_strInputPath = inputPath;
+    m_shapes.Settings().outputPath = m_job.m_strOutputPath;
+    m_shapes.Settings().inputPath = inputPath;
 }
 
 void CSvgConverter::WarnAboutLeftOutEntities() {
-    if (m_job.m_nNonFiniteLeftOut == 0 || !m_pMessages) return;
-    m_pMessages->Warn(std::to_string(m_job.m_nNonFiniteLeftOut) +
-                      (m_job.m_nNonFiniteLeftOut == 1 ? " entity" : " entities") +
+    const long leftOut = m_shapes.NonFiniteLeftOut();
+    if (leftOut == 0 || !m_pMessages) return;
+    m_pMessages->Warn(std::to_string(leftOut) + (leftOut == 1 ? " entity" : " entities") +
                       " left out: coordinates not finite");
 }
 

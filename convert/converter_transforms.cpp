@@ -1,6 +1,4 @@
-// The group transform stack as the walker and the emitters use it, and the
-// mapping of points through an element's own matrix and the groups' matrices.
-#include "base/matrix.h"
+// The group transform stack as the walker drives it.
 #include "convert/svg_converter.h"
 #include "svg/transform_text.h"
 
@@ -21,13 +19,4 @@ void CSvgConverter::ParseGroupTransform(std::string_view text) {
     if (!entry) return;
     vx::ReadTransformText(text, *entry);
     if (!text.empty()) m_groupTransforms.Activate();
-}
-
-void CSvgConverter::ApplyGroupTransforms(double& x, double& y) const {
-    m_groupTransforms.Apply(x, y);
-}
-
-void CSvgConverter::MapPoint(bool hasTransform, const CMatrix& m, double& x, double& y) const {
-    if (hasTransform) vx::ApplyMatrix(m, x, y);
-    ApplyGroupTransforms(x, y);
 }

@@ -6,12 +6,10 @@
 #include "dxf/dxf_writer.h"
 
 struct CJobState {
-    std::string m_strInputPath;  // the SVG being converted (local image references)
+    std::string m_strInputPath;  // the SVG being converted
     std::string m_strOutputPath;
-    std::string m_strImageFolder;
     std::string m_strFailureReason;
     int m_nOutputError = 0;  // errno of the output file's failure
-    long m_nNonFiniteLeftOut = 0;
     long long m_nInputBytes = 0;
     int m_nInsUnits = 0;  // 4 (millimetres) when the drawing has an absolute size, else 0
     CEntityCounts m_entityCounts;

@@ -2,12 +2,12 @@
 
 #include "base/finite.h"
 #include "base/text.h"
-#include "convert/svg_converter.h"
 #include "dxf/shapes/shape_constants.h"
+#include "dxf/shapes/shape_writer.h"
 #include "svg/dxf_palette.h"
 #include "svg/transform_text.h"
 
-void CSvgConverter::ConvertCircle(int fill, const std::string& transform, const std::string& cx,
+void CShapeWriter::ConvertCircle(int fill, const std::string& transform, const std::string& cx,
                                   const std::string& cy, const std::string& r,
                                   const std::string& dashArray, int stroke) {
     if (!m_output.m_pWriter || cx.empty() || cy.empty() || r.empty()) return;
@@ -35,7 +35,7 @@ void CSvgConverter::ConvertCircle(int fill, const std::string& transform, const 
     }
 }
 
-void CSvgConverter::WriteCurveFill(const DL_HatchEdgeData& edge) {
+void CShapeWriter::WriteCurveFill(const DL_HatchEdgeData& edge) {
     // Circle and ellipse fills do not consult the fill option.
     WriteSingleLoopHatch(EntityAttributes(vx::NearestDxfColor(m_walker.m_crFill), -1, "BYLAYER"), 1.0, 1,
                          [&] { m_output.m_dxf.writeHatchEdge(*m_output.m_pWriter, edge); });

@@ -2,8 +2,8 @@
 
 #include "base/finite.h"
 #include "base/text.h"
-#include "convert/svg_converter.h"
 #include "dxf/shapes/shape_constants.h"
+#include "dxf/shapes/shape_writer.h"
 #include "svg/transform_text.h"
 
 namespace {
@@ -15,7 +15,7 @@ bool EllipseIsFinite(double height, double cx, double cy, double ex, double ey, 
 
 }  // namespace
 
-void CSvgConverter::ConvertEllipse(int fill, const std::string& transform, const std::string& cx,
+void CShapeWriter::ConvertEllipse(int fill, const std::string& transform, const std::string& cx,
                                    const std::string& cy, const std::string& rx,
                                    const std::string& ry, const std::string& dashArray,
                                    int stroke) {
@@ -59,7 +59,7 @@ void CSvgConverter::ConvertEllipse(int fill, const std::string& transform, const
     if (stroke) WriteEllipseEntity(centre.x, centre.y, axisEnd.x, axisEnd.y, ratio, 0, vx::kTwoPi);
 }
 
-void CSvgConverter::WriteEllipseEntity(double cx, double cy, double ex, double ey, double ratio,
+void CShapeWriter::WriteEllipseEntity(double cx, double cy, double ex, double ey, double ratio,
                                        double startAngle, double endAngle) {
     // Readers reject an ellipse without a major axis (a corner squeezed to nothing).
     if (!m_output.m_pWriter || (ex == cx && ey == cy)) return;

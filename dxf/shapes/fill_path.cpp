@@ -1,4 +1,4 @@
-#include "convert/svg_converter.h"
+#include "dxf/shapes/shape_writer.h"
 #include "dxf/shapes/solid_fill.h"
 #include "geometry/path_parser.h"
 
@@ -8,7 +8,7 @@ namespace {
 // is drawn as an outline instead.
 class CFillSink : public vx::ISubpathSink {
 public:
-    CFillSink(CSvgConverter& conv, const std::string& transform,
+    CFillSink(CShapeWriter& conv, const std::string& transform,
               std::vector<CPolylinedata>& subpaths)
         : m_conv(conv), m_transform(transform), m_subpaths(subpaths) {}
     void SubpathEnded(std::vector<CPointData>& points) override {
@@ -16,18 +16,18 @@ public:
     }
 
 private:
-    CSvgConverter& m_conv;
+    CShapeWriter& m_conv;
     const std::string& m_transform;
     std::vector<CPolylinedata>& m_subpaths;
 };
 
 }  // namespace
 
-void CSvgConverter::FillPath(const std::string& transform, const std::string& data) {
+void CShapeWriter::FillPath(const std::string& transform, const std::string& data) {
     std::vector<CPointData> points;
     std::vector<CPolylinedata> subpaths;
     int drawn = 0;
-    vx::CPathReaderState& state = PathReaderState();
+    vx::CPathReaderState& state = m_pathReader;
     CFillSink fill(*this, transform, subpaths);
     vx::ReadPathData(state, data, points, drawn, fill);
     CollectFillSubpath(points, transform, subpaths);  // the last subpath

@@ -1,13 +1,13 @@
-#include "convert/svg_converter.h"
+#include "dxf/shapes/shape_writer.h"
 #include "dxf/shapes/solid_fill.h"
 #include "dxf/shapes/symbol_instance.h"
 #include "geometry/subpaths.h"
 
-void CSvgConverter::FillUse(const std::string& transform, const std::string& x,
+void CShapeWriter::FillUse(const std::string& transform, const std::string& x,
                             const std::string& y, const std::string& href) {
     const CSymble* symbol = vx::FindLinkedSymbol(*this, href);
     if (!symbol) return;
-    vx::CPathReaderState& state = PathReaderState();
+    vx::CPathReaderState& state = m_pathReader;
     std::vector<CPointData> points = vx::CollectSymbolPoints(state, symbol->path);
     m_pathReader.closePending = 0;
     // The last subpath is filled too: end it as a moveto would.

@@ -1,20 +1,20 @@
 #include <cmath>
 
-#include "convert/svg_converter.h"
+#include "dxf/shapes/shape_writer.h"
 
 // A hatch without a boundary loop is rejected by DXF readers, so a frame that
 // announces no loop writes nothing at all.
-void CSvgConverter::BeginHatch(const DL_HatchData& data, const DL_Attributes& attributes) {
+void CShapeWriter::BeginHatch(const DL_HatchData& data, const DL_Attributes& attributes) {
     if (!m_output.m_pWriter || data.numLoops < 1) return;
     m_output.m_dxf.writeHatch1(*m_output.m_pWriter, data, attributes);
 }
 
-void CSvgConverter::EndHatch(const DL_HatchData& data, const DL_Attributes& attributes) {
+void CShapeWriter::EndHatch(const DL_HatchData& data, const DL_Attributes& attributes) {
     if (!m_output.m_pWriter || data.numLoops < 1) return;
     m_output.m_dxf.writeHatch2(*m_output.m_pWriter, data, attributes);
 }
 
-void CSvgConverter::WriteFillLoop(const std::vector<CPointData>& points) {
+void CShapeWriter::WriteFillLoop(const std::vector<CPointData>& points) {
     if (!m_output.m_pWriter || points.empty()) return;
     const size_t n = points.size();
     const CPointData& first = points.front();
@@ -31,7 +31,7 @@ void CSvgConverter::WriteFillLoop(const std::vector<CPointData>& points) {
     m_output.m_dxf.writeHatchLoop2(*m_output.m_pWriter, loop);
 }
 
-void CSvgConverter::WriteSingleLoopHatch(const DL_Attributes& attributes, double patternScale,
+void CShapeWriter::WriteSingleLoopHatch(const DL_Attributes& attributes, double patternScale,
                                          int edgeCount,
                                          const std::function<void()>& writeEdges) {
     if (!m_output.m_pWriter) return;

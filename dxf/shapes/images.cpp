@@ -7,10 +7,10 @@
 
 #include "base/finite.h"
 #include "base/text.h"
-#include "convert/svg_converter.h"
 #include "dxf/shapes/image_names.h"
 #include "dxf/shapes/image_source.h"
 #include "dxf/shapes/picture_size.h"
+#include "dxf/shapes/shape_writer.h"
 #include "platform/message_sink.h"
 #include "svg/dxf_palette.h"
 #include "xml/xml_parser.h"
@@ -75,18 +75,18 @@ void WarnLeftOut(IMessageSink* messages, std::string_view href, const std::strin
 
 }  // namespace
 
-void CSvgConverter::ConvertImage(const std::string& x, const std::string& y,
+void CShapeWriter::ConvertImage(const std::string& x, const std::string& y,
                                  const std::string& width, const std::string& height,
                                  const std::string& href) {
     const vx::CPointMap toDrawing = [this](double px, double py) {
-        ApplyGroupTransforms(px, py);
+        m_groupTransforms.Apply(px, py);
         return CPointData(px, m_walker.m_dHeight - py);
     };
     PlaceImage(toDrawing, vx::LeadingNumber(x), vx::LeadingNumber(y), vx::LeadingNumber(width),
                vx::LeadingNumber(height), href);
 }
 
-void CSvgConverter::PlaceImage(const vx::CPointMap& toDrawing, double left, double top, double w,
+void CShapeWriter::PlaceImage(const vx::CPointMap& toDrawing, double left, double top, double w,
                                double h, const std::string& href) {
     if (!m_output.m_pWriter) return;
     const CImagePlace place = PlaceOf(toDrawing, left, top, w, h);
@@ -97,20 +97,20 @@ void CSvgConverter::PlaceImage(const vx::CPointMap& toDrawing, double left, doub
         return LeaveOutNonFinite();
     const std::string reference = DecodeEntities(href);
     // A DXF written to a stream has no folder beside it to hold pictures.
-    if (!m_options.imageFetch.storePictures)
-        return WarnLeftOut(m_pMessages, reference, "no pictures are stored with a DXF on standard output");
+    if (!m_settings.imageFetch.storePictures)
+        return WarnLeftOut(m_settings.messages, reference, "no pictures are stored with a DXF on standard output");
 
-    const std::string drawingName = vx::DrawingName(m_job.m_strOutputPath);
+    const std::string drawingName = vx::DrawingName(m_settings.outputPath);
     CImageStore store;
-    store.folder = m_job.m_strImageFolder;
-    store.inputPath = m_job.m_strInputPath;
+    store.folder = m_settings.imageFolder;
+    store.inputPath = m_settings.inputPath;
     store.drawingName = drawingName;
     store.imageNumber = static_cast<int>(m_tables.m_imageDefs.size()) + 1;
-    store.fetch = m_options.imageFetch;
-    store.caFile = m_options.imageCaFile;
+    store.fetch = m_settings.imageFetch;
+    store.caFile = m_settings.imageCaFile;
     const CImageFile stored = StoreImageFile(reference, store);
     if (stored.path.empty()) {
-        WarnLeftOut(m_pMessages, reference, stored.failure);
+        WarnLeftOut(m_settings.messages, reference, stored.failure);
         return;
     }
 

@@ -1,9 +1,9 @@
 #include "base/finite.h"
 #include "base/text.h"
-#include "convert/svg_converter.h"
+#include "dxf/shapes/shape_writer.h"
 #include "svg/transform_text.h"
 
-void CSvgConverter::ConvertLine(const std::string& transform, const std::string& x1,
+void CShapeWriter::ConvertLine(const std::string& transform, const std::string& x1,
                                 const std::string& y1, const std::string& x2,
                                 const std::string& y2) {
     double ax = vx::LeadingNumber(x1), ay = vx::LeadingNumber(y1);
@@ -16,7 +16,7 @@ void CSvgConverter::ConvertLine(const std::string& transform, const std::string&
     WriteLineEntity(ax, ay, bx, by);
 }
 
-void CSvgConverter::WriteLineEntity(double x1, double y1, double x2, double y2) {
+void CShapeWriter::WriteLineEntity(double x1, double y1, double x2, double y2) {
     if (!m_output.m_pWriter) return;
     const double dxfY1 = m_walker.m_dHeight - y1, dxfY2 = m_walker.m_dHeight - y2;
     if (!vx::AllFinite({x1, dxfY1, x2, dxfY2})) return LeaveOutNonFinite();

@@ -1,24 +1,24 @@
 #include "base/matrix.h"
 #include "base/text.h"
-#include "convert/svg_converter.h"
+#include "dxf/shapes/shape_writer.h"
 #include "geometry/marker_placement.h"
 #include "geometry/path_parser.h"
 #include "geometry/subpaths.h"
 #include "svg/transform_text.h"
 
-void CSvgConverter::DrawPathMarker(const std::string& reference, bool start,
+void CShapeWriter::DrawPathMarker(const std::string& reference, bool start,
                                    const CPointData& first, const CPointData& second) {
     const std::string_view name = vx::TrimView(reference);
     if (name.empty() || name == "none") return;
     if (const CMarkdata* marker = m_definitions.FindMarker(name)) WriteMarkerOutline(*marker, first, second, start);
 }
 
-void CSvgConverter::WriteMarkerOutline(const CMarkdata& marker, const CPointData& first,
+void CShapeWriter::WriteMarkerOutline(const CMarkdata& marker, const CPointData& first,
                                        const CPointData& second, bool start) {
     const vx::CMarkerPlacement placement(first, second, start, marker.refX, marker.refY);
     std::vector<CPointData> points;
     int drawn = 0;
-    vx::CPathReaderState& state = PathReaderState();
+    vx::CPathReaderState& state = m_pathReader;
     vx::CollectPathPoints(state, marker.path, points, drawn);
     CMatrix m;
     const bool hasTransform = vx::ParseTransform(marker.transform, m);

@@ -2,7 +2,7 @@
 #include <cmath>
 
 #include "base/finite.h"
-#include "convert/svg_converter.h"
+#include "dxf/shapes/shape_writer.h"
 #include "geometry/path_parser.h"
 #include "geometry/subpaths.h"
 #include "svg/dxf_palette.h"
@@ -13,14 +13,14 @@ namespace {
 // Each subpath of a stroked path becomes its polyline, with its markers.
 class COutlineSink : public vx::ISubpathSink {
 public:
-    COutlineSink(CSvgConverter& conv, const std::string& transform)
+    COutlineSink(CShapeWriter& conv, const std::string& transform)
         : m_conv(conv), m_transform(transform) {}
     void SubpathEnded(std::vector<CPointData>& points) override {
         m_conv.WritePathOutline(points, m_transform);
     }
 
 private:
-    CSvgConverter& m_conv;
+    CShapeWriter& m_conv;
     const std::string& m_transform;
 };
 
@@ -31,7 +31,7 @@ double LengthScale(const CMatrix& m) {
 
 }  // namespace
 
-int CSvgConverter::ConvertPath(const std::string& transform, const std::string& data,
+int CShapeWriter::ConvertPath(const std::string& transform, const std::string& data,
                                const std::string& dashArray, const std::string& markerStart,
                                const std::string& markerEnd) {
     m_walker.m_strMarkerStart = markerStart;
@@ -39,7 +39,7 @@ int CSvgConverter::ConvertPath(const std::string& transform, const std::string& 
     m_walker.m_strLineType = DashLineType(dashArray);
     std::vector<CPointData> points;
     int drawn = 0;
-    vx::CPathReaderState& state = PathReaderState();
+    vx::CPathReaderState& state = m_pathReader;
     COutlineSink outline(*this, transform);
     vx::ReadPathData(state, data, points, drawn, outline);
     WritePathOutline(points, transform);  // the last subpath
@@ -48,7 +48,7 @@ int CSvgConverter::ConvertPath(const std::string& transform, const std::string& 
     return 0;
 }
 
-void CSvgConverter::WritePathOutline(std::vector<CPointData>& points,
+void CShapeWriter::WritePathOutline(std::vector<CPointData>& points,
                                      const std::string& transform) {
     const int n = int(points.size());
     if (n < 2) {
@@ -81,7 +81,7 @@ void CSvgConverter::WritePathOutline(std::vector<CPointData>& points,
     DrawPathMarker(m_walker.m_strMarkerEnd, false, beforeLast, tail[2]);
 }
 
-void CSvgConverter::CollectFillSubpath(std::vector<CPointData>& points,
+void CShapeWriter::CollectFillSubpath(std::vector<CPointData>& points,
                                        const std::string& transform,
                                        std::vector<CPolylinedata>& fills) {
     if (points.size() < 2) return;
@@ -109,7 +109,7 @@ void CSvgConverter::CollectFillSubpath(std::vector<CPointData>& points,
     m_pathReader.closePending = 0;
 }
 
-double CSvgConverter::ScaledStrokeWidth(const CMatrix& m, double width) const {
+double CShapeWriter::ScaledStrokeWidth(const CMatrix& m, double width) const {
     width *= LengthScale(m);
     // Every group matrix scales the stroke too, whether or not the stack is active.
     const CMatrix* entries = m_groupTransforms.Entries();
@@ -117,20 +117,20 @@ double CSvgConverter::ScaledStrokeWidth(const CMatrix& m, double width) const {
     return width;
 }
 
-double CSvgConverter::OutlineStrokeWidth() const {
+double CShapeWriter::OutlineStrokeWidth() const {
     return m_walker.m_dStrokeWidth != 0 ? m_walker.m_dStrokeWidth : m_walker.m_dGroupStrokeWidth;
 }
 
-void CSvgConverter::BeginPathPolyline(int count, bool closed, const DL_Attributes& attributes) {
+void CShapeWriter::BeginPathPolyline(int count, bool closed, const DL_Attributes& attributes) {
     m_output.m_dxf.writePolyline(*m_output.m_pWriter, DL_PolylineData(count, 0, 0, closed ? 1 : 0), attributes);
 }
 
-bool CSvgConverter::WriteDxfPolyline(const std::vector<CPointData>& points, bool closed,
+bool CShapeWriter::WriteDxfPolyline(const std::vector<CPointData>& points, bool closed,
                                      double width) {
     return WriteDxfPolyline(points, closed, width, EntityAttributes(m_walker.m_nColor, 0, m_walker.m_strLineType));
 }
 
-bool CSvgConverter::WriteDxfPolyline(const std::vector<CPointData>& points, bool closed,
+bool CShapeWriter::WriteDxfPolyline(const std::vector<CPointData>& points, bool closed,
                                      double width, const DL_Attributes& attributes) {
     if (!std::isfinite(width) || !vx::AllFinite(points.data(), points.size())) {
         m_pathReader.closePending = 0;
@@ -143,7 +143,7 @@ bool CSvgConverter::WriteDxfPolyline(const std::vector<CPointData>& points, bool
     return true;
 }
 
-void CSvgConverter::EndPathPolyline() {
+void CShapeWriter::EndPathPolyline() {
     m_output.m_dxf.writePolylineEnd(*m_output.m_pWriter);
     m_pathReader.closePending = 0;
 }

@@ -1,9 +1,9 @@
 #include "base/finite.h"
-#include "convert/svg_converter.h"
 #include "dxf/shapes/points_list.h"
+#include "dxf/shapes/shape_writer.h"
 #include "svg/transform_text.h"
 
-void CSvgConverter::ConvertPolyline(const std::string& transform, const std::string& points,
+void CShapeWriter::ConvertPolyline(const std::string& transform, const std::string& points,
                                     const std::string& dashArray, bool closed) {
     if (!m_output.m_pWriter) return;
     vx::ReadPointsList(points, m_polylinePoints);
@@ -16,7 +16,7 @@ void CSvgConverter::ConvertPolyline(const std::string& transform, const std::str
                         EntityAttributes(m_walker.m_nColor, 0, DashLineType(dashArray)));
 }
 
-void CSvgConverter::WritePolylineEntity(const CPointData* points, size_t count, bool closed,
+void CShapeWriter::WritePolylineEntity(const CPointData* points, size_t count, bool closed,
                                         const DL_Attributes& attributes) {
     if (!vx::AllFiniteFlipped(points, count, m_walker.m_dHeight)) return LeaveOutNonFinite();
     m_output.m_dxf.writePolyline(*m_output.m_pWriter, DL_PolylineData(int(count), 0, 0, closed ? 1 : 0),

@@ -3,7 +3,7 @@
 
 #include "base/finite.h"
 #include "base/text.h"
-#include "convert/svg_converter.h"
+#include "dxf/shapes/shape_writer.h"
 #include "svg/dxf_palette.h"
 #include "svg/transform_text.h"
 
@@ -25,12 +25,12 @@ void CornerRadii(std::string_view rx, std::string_view ry, double w, double h, d
 
 }  // namespace
 
-void CSvgConverter::ConvertRect(const std::string& transform, const std::string& x,
+void CShapeWriter::ConvertRect(const std::string& transform, const std::string& x,
                                 const std::string& y, const std::string& width,
                                 const std::string& height, int filled, const std::string& rx,
                                 const std::string& ry) {
     if (!m_output.m_pWriter) return;
-    if (!m_options.fillOption) filled = 0;
+    if (!m_settings.fillOption) filled = 0;
     const double left = vx::LeadingNumber(x), top = vx::LeadingNumber(y);
     const double w = vx::LeadingNumber(width), h = vx::LeadingNumber(height);
     double radiusX = 0, radiusY = 0;

@@ -3,8 +3,8 @@
 #include <cmath>
 
 #include "base/finite.h"
-#include "convert/svg_converter.h"
 #include "dxf/shapes/shape_constants.h"
+#include "dxf/shapes/shape_writer.h"
 #include "geometry/ellipse_image.h"
 #include "geometry/fill_union.h"
 #include "resolve/resolved_paint.h"
@@ -33,14 +33,14 @@ bool DrawsOutline(const vx::CResolvedPaint& paint) {
     return paint.stroke || (paint.fill && paint.fillAsOutline);
 }
 
-DL_Attributes OutlineAttributes(const CSvgConverter& conv, const vx::CResolvedPaint& paint) {
+DL_Attributes OutlineAttributes(const CShapeWriter& conv, const vx::CResolvedPaint& paint) {
     if (!paint.stroke) return conv.EntityAttributes(paint.fillColor, 0, "BYLAYER");
     return conv.EntityAttributes(paint.strokeColor, 0, conv.DashLineType(paint.dashArray));
 }
 
 }  // namespace
 
-void CSvgConverter::DrawResolvedPath(std::vector<CPolylinedata>& subpaths,
+void CShapeWriter::DrawResolvedPath(std::vector<CPolylinedata>& subpaths,
                                      const vx::CResolvedPaint& paint) {
     if (!m_output.m_pWriter) return;
     if (HatchesFill(paint)) {
@@ -65,7 +65,7 @@ void CSvgConverter::DrawResolvedPath(std::vector<CPolylinedata>& subpaths,
             WriteDxfPolyline(subpath.points, subpath.closed != 0, width, attributes);
 }
 
-void CSvgConverter::DrawResolvedEllipse(const vx::CEllipseImage& e,
+void CShapeWriter::DrawResolvedEllipse(const vx::CEllipseImage& e,
                                         const vx::CResolvedPaint& paint) {
     if (!m_output.m_pWriter) return;
     if (!vx::AllFinite({e.cx, e.cy, e.majorX, e.majorY, e.ratio})) return LeaveOutNonFinite();

@@ -4,8 +4,8 @@
 
 #include "base/finite.h"
 #include "base/text.h"
-#include "convert/svg_converter.h"
 #include "dxf/shapes/shape_constants.h"
+#include "dxf/shapes/shape_writer.h"
 #include "svg/dxf_palette.h"
 #include "svg/transform_text.h"
 
@@ -66,14 +66,14 @@ struct CRoundRect {
     }
 };
 
-void MapCornerPoints(const CSvgConverter& converter, bool hasTransform, const CMatrix& m,
+void MapCornerPoints(const CShapeWriter& converter, bool hasTransform, const CMatrix& m,
                      std::initializer_list<CPointData*> points) {
     for (CPointData* p : points) converter.MapPoint(hasTransform, m, p->x, p->y);
 }
 
 // Whether every edge of the boundary can be written: the hatch is one entity,
 // so a single value that is not finite leaves all of it out.
-bool BoundaryIsFinite(const CSvgConverter& converter, bool hasTransform, const CMatrix& m,
+bool BoundaryIsFinite(const CShapeWriter& converter, bool hasTransform, const CMatrix& m,
                       const std::array<CCornerPiece, 4>& pieces) {
     for (CCornerPiece p : pieces) {
         MapCornerPoints(converter, hasTransform, m, {&p.sideStart, &p.sideEnd, &p.centre, &p.axisEnd});
@@ -87,7 +87,7 @@ bool BoundaryIsFinite(const CSvgConverter& converter, bool hasTransform, const C
 
 }  // namespace
 
-void CSvgConverter::ConvertRoundRect(const std::string& transform, const std::string& x,
+void CShapeWriter::ConvertRoundRect(const std::string& transform, const std::string& x,
                                      const std::string& y, const std::string& width,
                                      const std::string& height, int filled, double rx,
                                      double ry) {
@@ -112,7 +112,7 @@ void CSvgConverter::ConvertRoundRect(const std::string& transform, const std::st
     });
 }
 
-void CSvgConverter::WriteRoundCornerOutline(bool hasTransform, const CMatrix& m,
+void CShapeWriter::WriteRoundCornerOutline(bool hasTransform, const CMatrix& m,
                                             CPointData sideStart, CPointData sideEnd,
                                             CPointData centre, CPointData axisEnd, double ratio,
                                             double startAngle, double endAngle) {
@@ -121,7 +121,7 @@ void CSvgConverter::WriteRoundCornerOutline(bool hasTransform, const CMatrix& m,
     WriteEllipseEntity(centre.x, centre.y, axisEnd.x, axisEnd.y, ratio, startAngle, endAngle);
 }
 
-void CSvgConverter::WriteRoundCornerEdges(bool hasTransform, const CMatrix& m,
+void CShapeWriter::WriteRoundCornerEdges(bool hasTransform, const CMatrix& m,
                                           CPointData sideStart, CPointData sideEnd,
                                           CPointData centre, CPointData axisEnd, double ratio,
                                           double startAngle, double endAngle) {

@@ -13,7 +13,7 @@ bool IsLoop(const CPolylinedata& subpath) { return subpath.points.size() > 2; }
 
 }  // namespace
 
-void WriteSolidFill(CSvgConverter& conv, const std::vector<CPolylinedata>& subpaths) {
+void WriteSolidFill(CShapeWriter& conv, const std::vector<CPolylinedata>& subpaths) {
     const int loops = int(std::count_if(subpaths.begin(), subpaths.end(), IsLoop));
     if (loops == 0) return;
     // One hatch holds every loop: a loop that cannot be written leaves all of it out.

@@ -2,12 +2,12 @@
 // The solid hatch of a filled path or symbol: one loop per subpath record.
 #include <vector>
 
-#include "convert/svg_converter.h"
+#include "dxf/shapes/shape_writer.h"
 
 namespace vx {
 
 // One HATCH in the nearest colour of the fill colour, with a loop for every
 // record of more than two points; nothing when no record qualifies.
-void WriteSolidFill(CSvgConverter& conv, const std::vector<CPolylinedata>& subpaths);
+void WriteSolidFill(CShapeWriter& conv, const std::vector<CPolylinedata>& subpaths);
 
 }  // namespace vx

@@ -5,14 +5,14 @@
 
 namespace vx {
 
-const CSymble* FindLinkedSymbol(const CSvgConverter& conv, std::string_view link) {
+const CSymble* FindLinkedSymbol(const CShapeWriter& conv, std::string_view link) {
     link = TrimView(link);
     if (link.empty()) return nullptr;
     if (link[0] == '#') link.remove_prefix(1);
     return conv.Definitions().FindSymbol(link);
 }
 
-CSymbolPlacement PlaceSymbolInstance(const CSvgConverter& conv, std::string_view transform,
+CSymbolPlacement PlaceSymbolInstance(const CShapeWriter& conv, std::string_view transform,
                                      std::string_view x, std::string_view y) {
     CMatrix useMatrix;
     vx::ParseTransform(transform, useMatrix);

@@ -3,15 +3,15 @@
 // through the element's transform and the enclosing groups.
 #include <string_view>
 
-#include "convert/svg_converter.h"
+#include "dxf/shapes/shape_writer.h"
 #include "geometry/symbol_placement.h"
 
 namespace vx {
 
 // The symbol a use element's link names: trimmed, one leading "#" dropped.
-const CSymble* FindLinkedSymbol(const CSvgConverter& conv, std::string_view link);
+const CSymble* FindLinkedSymbol(const CShapeWriter& conv, std::string_view link);
 
-CSymbolPlacement PlaceSymbolInstance(const CSvgConverter& conv, std::string_view transform,
+CSymbolPlacement PlaceSymbolInstance(const CShapeWriter& conv, std::string_view transform,
                                      std::string_view x, std::string_view y);
 
 }  // namespace vx

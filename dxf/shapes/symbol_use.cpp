@@ -1,12 +1,12 @@
-#include "convert/svg_converter.h"
+#include "dxf/shapes/shape_writer.h"
 #include "dxf/shapes/symbol_instance.h"
 #include "geometry/subpaths.h"
 
-void CSvgConverter::ConvertUse(const std::string& transform, const std::string& x,
+void CShapeWriter::ConvertUse(const std::string& transform, const std::string& x,
                                const std::string& y, const std::string& reference) {
     const CSymble* symbol = vx::FindLinkedSymbol(*this, reference);
     if (!symbol) return;
-    vx::CPathReaderState& state = PathReaderState();
+    vx::CPathReaderState& state = m_pathReader;
     const vx::CSymbolPlacement placement = vx::PlaceSymbolInstance(*this, transform, x, y);
     const std::vector<CPointData> points = vx::CollectSymbolPoints(state, symbol->path);
     std::vector<CPointData> placed;

@@ -5,7 +5,7 @@
 #include "base/finite.h"
 #include "base/matrix.h"
 #include "base/text.h"
-#include "convert/svg_converter.h"
+#include "dxf/shapes/shape_writer.h"
 #include "svg/number_list.h"
 #include "xml/xml_parser.h"
 
@@ -53,12 +53,12 @@ std::string_view CutAtClosingTag(std::string_view content, std::string_view tag)
 
 }  // namespace
 
-std::string CSvgConverter::TextStyleName(std::string_view family) const {
+std::string CShapeWriter::TextStyleName(std::string_view family) const {
     std::string style = family.empty() ? std::string() : m_tables.LookupStyleName(family);
     return style.empty() ? std::string("Standard") : style;
 }
 
-void CSvgConverter::ConvertText(const std::string& transform, const std::string& fontFamily,
+void CShapeWriter::ConvertText(const std::string& transform, const std::string& fontFamily,
                                 const std::string& fontSize, const std::string& content,
                                 const std::string& x, const std::string& y) {
     if (content.empty() || !m_output.m_pWriter) return;
@@ -73,7 +73,7 @@ void CSvgConverter::ConvertText(const std::string& transform, const std::string&
     const CTextPlacement placement = ReadTextTransform(transform);
     const double height = vx::LeadingNumber(size) * kHeightPerFontSize * placement.scale;
     vx::ApplyMatrix(placement.matrix, px, py);
-    ApplyGroupTransforms(px, py);
+    m_groupTransforms.Apply(px, py);
     py = m_walker.m_dHeight - py;
     if (!vx::AllFinite({px, py, height, placement.angle})) return LeaveOutNonFinite();
 
@@ -83,7 +83,7 @@ void CSvgConverter::ConvertText(const std::string& transform, const std::string&
                     EntityAttributes(m_walker.m_nColor, 0, m_walker.m_strLineType));
 }
 
-void CSvgConverter::DrawResolvedText(double x, double y, double fontSize, double angle,
+void CShapeWriter::DrawResolvedText(double x, double y, double fontSize, double angle,
                                      int alignment, std::string_view content,
                                      std::string_view family, int color) {
     if (content.empty() || !m_output.m_pWriter) return;

@@ -180,14 +180,14 @@ private slots:
         dialog.OutputFolderEdit()->setText(OutputFolder("unused"));
         RunBatch(dialog);
         QCOMPARE(m_messages, QStringList({"Select svg file."}));
-        QVERIFY(dialog.Converter().Job().m_strOutputPath.empty());
+        QVERIFY(dialog.Converter().OutputPath().empty());
 
         m_messages.clear();
         dialog.AddFiles({Input("a.svg")});
         dialog.OutputFolderEdit()->setText(" \t ");
         RunBatch(dialog);
         QCOMPARE(m_messages, QStringList({"Select output folder."}));
-        QVERIFY(dialog.Converter().Job().m_strOutputPath.empty());
+        QVERIFY(dialog.Converter().OutputPath().empty());
         QCOMPARE(Column(dialog, 1), QStringList({QString()}));
     }
 

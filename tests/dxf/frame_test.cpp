@@ -152,7 +152,7 @@ TEST(DocumentFrame, VertexWidthsAndBulgeOnlyWhenItCounts) {
     CSvgConverter conv;
     const std::string dxf = Document(conv, [&] {
         conv.Output().m_dxf.writePolyline(*conv.Output().m_pWriter, DL_PolylineData(3, 0, 0, 0),
-                                 conv.EntityAttributes(7, 0, ""));
+                                 conv.Shapes().EntityAttributes(7, 0, ""));
         conv.Output().WriteVertex(1, 2, 0, 0, 0.5, 0.25);
         conv.Output().WriteVertex(3, 4, 0, 1e-11, 0, 0);
         conv.Output().WriteVertex(5, 6, 0, -0.5, 0, 0);

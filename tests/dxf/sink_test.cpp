@@ -17,7 +17,7 @@ namespace {
 // A document large enough that the writer hands blocks to the sink before its end.
 void WriteManyVertices(CSvgConverter& conv) {
     conv.Output().m_dxf.writePolyline(*conv.Output().m_pWriter, DL_PolylineData(100000, 0, 0, 0),
-                             conv.EntityAttributes(7, 0, ""));
+                             conv.Shapes().EntityAttributes(7, 0, ""));
     for (int i = 0; i < 100000; ++i) conv.Output().WriteVertex(i, i * 0.5, 0, 0, 0, 0);
     conv.Output().m_dxf.writePolylineEnd(*conv.Output().m_pWriter);
 }

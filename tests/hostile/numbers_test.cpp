@@ -96,7 +96,7 @@ TEST(HostileNumbers, EveryEntityThatCannotBePlacedIsLeftOutWholeAndTheDrawingGoe
         "<ellipse cx=\"5\" cy=\"-1e400\" rx=\"1\" ry=\"2\" fill=\"#f00\" stroke=\"#000\"/>",
         "<ellipse cx=\"5\" cy=\"5\" rx=\"1\" ry=\"1e400\" fill=\"#f00\" stroke=\"#000\"/>",
         // A transform that squeezes the major axis to its centre leaves no ellipse.
-        "<ellipse cx=\"5\" cy=\"5\" rx=\"3\" ry=\"2\" fill=\"none\" stroke=\"#000\" "
+        "<ellipse cx=\"5\" cy=\"5\" rx=\"3\" ry=\"2\" fill=\"#f00\" stroke=\"#000\" "
         "transform=\"matrix(0 0 0 1 0 0)\"/>",
         "<path d=\"M0 0 L1e400 5 L10 10\" style=\"fill:none;stroke:#000\"/>",
         "<path d=\"M0 0 C1e400 0 5 5 10 10\" style=\"fill:none;stroke:#000\"/>",

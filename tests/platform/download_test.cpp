@@ -127,8 +127,8 @@ TEST_F(Download, ImagesFetchedByTheConverter) {
     ShapeDocument doc;
     vxtest::RecordingMessages warnings;
     doc.conv.SetMessageSink(&warnings);
-    doc.conv.Job().m_strImageFolder = folder;
     CConvertOptions chosen = doc.conv.Options();
+    chosen.outputFolder = folder;  // pictures go beside the DXF
     chosen.imageCaFile = s_root + "ca.pem";
     doc.conv.SetOptions(chosen);
     // The file name drops the query; the scheme may be in capitals.
@@ -169,8 +169,8 @@ TEST_F(Download, NoNetworkWhenDownloadsAreOff) {
     ShapeDocument doc;
     vxtest::RecordingMessages warnings;
     doc.conv.SetMessageSink(&warnings);
-    doc.conv.Job().m_strImageFolder = folder;
     CConvertOptions chosen = doc.conv.Options();
+    chosen.outputFolder = folder;  // pictures go beside the DXF
     chosen.imageFetch.allowNetwork = false;
     doc.conv.SetOptions(chosen);
     doc.conv.ConvertImage("0", "0", "1", "1", s_http.Url("/files/logo.png"));

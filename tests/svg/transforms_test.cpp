@@ -78,7 +78,7 @@ TEST(GroupTransforms, InnermostGroupFirstThenElementMatrixBeforeGroups) {
     conv.PushTransform();
     conv.ParseGroupTransform("scale(2,2)");
     double x = 1, y = 1;
-    conv.MapPoint(false, CMatrix(), x, y);
+    conv.Shapes().MapPoint(false, CMatrix(), x, y);
     EXPECT_DOUBLE_EQ(x, 12);
     EXPECT_DOUBLE_EQ(y, 2);
 
@@ -86,14 +86,14 @@ TEST(GroupTransforms, InnermostGroupFirstThenElementMatrixBeforeGroups) {
     CMatrix own;
     ASSERT_TRUE(vx::ParseTransform("matrix(1 0 0 1 5 5)", own));
     x = 0, y = 0;
-    conv.MapPoint(true, own, x, y);
+    conv.Shapes().MapPoint(true, own, x, y);
     EXPECT_DOUBLE_EQ(x, 15);
     EXPECT_DOUBLE_EQ(y, 5);
 
     conv.PopTransform();
     EXPECT_EQ(conv.GroupTransforms().Depth(), 0);
     x = 1, y = 1;
-    conv.ApplyGroupTransforms(x, y);
+    conv.GroupTransforms().Apply(x, y);
     EXPECT_DOUBLE_EQ(x, 1);
     EXPECT_DOUBLE_EQ(y, 1);
 }
@@ -108,7 +108,7 @@ TEST(GroupTransforms, TransformOutsideAnyGroupGoesNowhere) {
     EXPECT_FALSE(conv.GroupTransforms().Active());
     conv.PushTransform();
     double x = 1, y = 1;
-    conv.MapPoint(false, CMatrix(), x, y);
+    conv.Shapes().MapPoint(false, CMatrix(), x, y);
     EXPECT_DOUBLE_EQ(x, 1);
 }
 
@@ -122,7 +122,7 @@ TEST(GroupTransforms, GroupsBeyondFiftyContributeNothingAndStayBalanced) {
     EXPECT_EQ(conv.GroupTransforms().GroupDepth(), 60);
     EXPECT_EQ(conv.GroupTransforms().Depth(), kTransformStackSize);
     double x = 0, y = 0;
-    conv.ApplyGroupTransforms(x, y);
+    conv.GroupTransforms().Apply(x, y);
     EXPECT_DOUBLE_EQ(x, 50);
 
     for (int i = 0; i < 10; ++i) conv.PopTransform();
@@ -130,7 +130,7 @@ TEST(GroupTransforms, GroupsBeyondFiftyContributeNothingAndStayBalanced) {
     conv.PopTransform();
     EXPECT_EQ(conv.GroupTransforms().Depth(), 49);
     x = 0;
-    conv.ApplyGroupTransforms(x, y);
+    conv.GroupTransforms().Apply(x, y);
     EXPECT_DOUBLE_EQ(x, 49);
 
     for (int i = 0; i < 60; ++i) conv.PopTransform();
@@ -140,7 +140,7 @@ TEST(GroupTransforms, GroupsBeyondFiftyContributeNothingAndStayBalanced) {
     conv.PushTransform();
     conv.PushTransform();
     x = 0;
-    conv.ApplyGroupTransforms(x, y);
+    conv.GroupTransforms().Apply(x, y);
     EXPECT_DOUBLE_EQ(x, 0);
 }
 
@@ -150,7 +150,7 @@ TEST(GroupTransforms, ResultsTooLargeForADoubleAreLeftInfiniteForTheEmitterToSki
     conv.PushTransform();
     conv.ParseGroupTransform("matrix(1e300 0 0 1e300 0 0)");
     double x = 1e300, y = -1e300;
-    conv.ApplyGroupTransforms(x, y);
+    conv.GroupTransforms().Apply(x, y);
     EXPECT_EQ(x, HUGE_VAL);
     EXPECT_EQ(y, -HUGE_VAL);
 }

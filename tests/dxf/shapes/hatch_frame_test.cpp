@@ -7,23 +7,23 @@ using vxtest::ShapeDocument;
 TEST(HatchFrame, AFrameWithoutLoopsWritesNoHatch) {
     ShapeDocument doc;
     const DL_HatchData none(0, true, 1.0, 0.0, "SOLID");
-    const DL_Attributes attributes = doc.conv.EntityAttributes(1, -1, "BYLAYER");
-    doc.conv.BeginHatch(none, attributes);
-    doc.conv.EndHatch(none, attributes);
+    const DL_Attributes attributes = doc.conv.Shapes().EntityAttributes(1, -1, "BYLAYER");
+    doc.conv.Shapes().BeginHatch(none, attributes);
+    doc.conv.Shapes().EndHatch(none, attributes);
     EXPECT_TRUE(doc.Entities().empty());
 }
 
 TEST(HatchFrame, FillLoopClosesOnlyOpenPointLists) {
     ShapeDocument doc;
     const DL_HatchData data(3, true, 1.0, 0.0, "SOLID");
-    const DL_Attributes attributes = doc.conv.EntityAttributes(1, -1, "BYLAYER");
-    doc.conv.BeginHatch(data, attributes);
+    const DL_Attributes attributes = doc.conv.Shapes().EntityAttributes(1, -1, "BYLAYER");
+    doc.conv.Shapes().BeginHatch(data, attributes);
     // Back at the start within 0.0001: no closing edge.
-    doc.conv.WriteFillLoop({{0, 0}, {10, 0}, {10, 10}, {0.00005, 0}});
+    doc.conv.Shapes().WriteFillLoop({{0, 0}, {10, 0}, {10, 10}, {0.00005, 0}});
     // 0.0002 away: a closing edge back to the start.
-    doc.conv.WriteFillLoop({{0, 0}, {10, 0}, {10, 10}, {0.0002, 0}});
-    doc.conv.WriteFillLoop({{0, 0}, {10, 0}, {10, 10}});
-    doc.conv.EndHatch(data, attributes);
+    doc.conv.Shapes().WriteFillLoop({{0, 0}, {10, 0}, {10, 10}, {0.0002, 0}});
+    doc.conv.Shapes().WriteFillLoop({{0, 0}, {10, 0}, {10, 10}});
+    doc.conv.Shapes().EndHatch(data, attributes);
     const auto hatches = doc.Entities("HATCH");
     ASSERT_EQ(hatches.size(), 1u);
     EXPECT_EQ(hatches[0].Int(91), 3);

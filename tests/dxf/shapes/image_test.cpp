@@ -18,9 +18,9 @@ namespace {
 struct ImageDocument : ShapeDocument {
     ImageDocument() {
         folder = vxtest::TestOutputFolder();
-        conv.Job().m_strImageFolder = folder;
-        conv.Job().m_strOutputPath = folder + "plan.dxf";
-        conv.Job().m_strInputPath = vxtest::TestInputFolder() + "plan.svg";
+        conv.Shapes().Settings().imageFolder = folder;
+        conv.Shapes().Settings().outputPath = folder + "plan.dxf";
+        conv.Shapes().Settings().inputPath = vxtest::TestInputFolder() + "plan.svg";
         conv.SetMessageSink(&warnings);
     }
     std::string folder;

@@ -9,7 +9,7 @@ using vxtest::ValuesOf;
 TEST(EntityAttributes, RecordCarriesLayerColourWidthAndLineType) {
     CSvgConverter conv;
     conv.Walker().m_strLayerName = "walls";
-    const DL_Attributes a = conv.EntityAttributes(3, -1, "Dash2");
+    const DL_Attributes a = conv.Shapes().EntityAttributes(3, -1, "Dash2");
     EXPECT_EQ(a.getLayer(), "walls");
     EXPECT_EQ(a.getColor(), 3);
     EXPECT_EQ(a.getColor24(), -1);
@@ -19,16 +19,16 @@ TEST(EntityAttributes, RecordCarriesLayerColourWidthAndLineType) {
     EXPECT_EQ(a.getHandle(), -1);
     EXPECT_FALSE(a.isInPaperSpace());
     conv.Walker().m_strLayerName.clear();
-    EXPECT_EQ(conv.EntityAttributes(0, 0, "").getLayer(), "0");
+    EXPECT_EQ(conv.Shapes().EntityAttributes(0, 0, "").getLayer(), "0");
 }
 
 TEST(EntityAttributes, DashLineTypeTrimsAndFallsBackToByLayer) {
     CSvgConverter conv;
     conv.Tables().AddDashPattern("5,3");
-    EXPECT_EQ(conv.DashLineType(" 5,3 "), "Dash1");
-    EXPECT_EQ(conv.DashLineType("5 2"), "BYLAYER");
-    EXPECT_EQ(conv.DashLineType("none"), "BYLAYER");
-    EXPECT_EQ(conv.DashLineType(""), "BYLAYER");
+    EXPECT_EQ(conv.Shapes().DashLineType(" 5,3 "), "Dash1");
+    EXPECT_EQ(conv.Shapes().DashLineType("5 2"), "BYLAYER");
+    EXPECT_EQ(conv.Shapes().DashLineType("none"), "BYLAYER");
+    EXPECT_EQ(conv.Shapes().DashLineType(""), "BYLAYER");
 }
 
 TEST(Line, EndsAreMappedAndFlippedOnTheCurrentLayer) {
