@@ -84,7 +84,6 @@ void CSvgConverter::StartFile(const std::string& inputPath, std::string& outName
     ResetForFile();
     outName = DeriveOutputName(inputPath);
     m_job.m_strOutputPath = m_options.outputFolder + outName;
-    m_job.m_strInputPath = inputPath;
     m_shapes.Settings().outputPath = m_job.m_strOutputPath;
     m_shapes.Settings().inputPath = inputPath;
 }

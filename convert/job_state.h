@@ -1,12 +1,11 @@
 #pragma once
-// The file in progress: where it comes from and goes to, why it failed, and
+// The file in progress: where it goes to, why it failed, how large it is, and
 // what its document holds.
 #include <string>
 
 #include "dxf/dxf_writer.h"
 
 struct CJobState {
-    std::string m_strInputPath;  // the SVG being converted
     std::string m_strOutputPath;
     std::string m_strFailureReason;
     int m_nOutputError = 0;  // errno of the output file's failure

@@ -5,15 +5,10 @@
 // DXF tables and output), each with its own state and reset, and hands what
 // either walker reads to the shape writer.
 #include <atomic>
-#include <cstdint>
-#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include <dl_attributes.h>
-#include <dl_dxf.h>
 
 #include "base/records.h"
 #include "convert/convert_options.h"
@@ -22,19 +17,17 @@
 #include "dxf/dxf_output.h"
 #include "dxf/shapes/shape_writer.h"
 #include "geometry/path_parser.h"
+#include "platform/output_sink.h"
+#include "resolve/resolved_drawing.h"
 #include "svg/classic_emitter.h"
 #include "svg/definitions.h"
 #include "svg/group_transforms.h"
 #include "svg/walker_state.h"
-#include "platform/output_sink.h"
-#include "resolve/resolved_drawing.h"
 #include "xml/xml_node.h"
 
 class IProgressSink;
 class IMessageSink;
 class IProfile;
-struct CElementKind;   // svg/element_kind.h
-struct CElementTexts;  // svg/element_texts.h
 namespace vx {
 struct CResolvedPaint;  // resolve/resolved_paint.h
 struct CEllipseImage;   // geometry/ellipse_image.h

@@ -13,10 +13,6 @@ using vx::LeadingNumber;
 
 namespace {
 
-void ApplyStyleDeclarations(CWalkerState& state, std::string_view style, const CElementKind& kind,
-                            CElementTexts& texts);
-void ApplyRectStyle(CWalkerState& state, std::string_view style, CElementTexts& texts);
-
 void ApplySvgAttribute(CWalkerState& state, const std::string& n, const std::string& v) {
     if (EqualsNoCase(n, "viewBox")) state.ParseViewBox(v);
     else if (EqualsNoCase(n, "height")) state.m_dHeight = vx::Bounded(LeadingNumber(v));
@@ -28,6 +24,35 @@ void ApplyGroupFill(CWalkerState& state, std::string_view v) {
     if (v == "none") return;
     state.FillUpdate(v);
     state.m_bGroupFill = 1;
+}
+
+// A style text cut at every ';' into declarations split at their first ':'.
+// White space around a name or value is no part of it: "fill: lime" is lime.
+void ApplyStyleDeclarations(CWalkerState& state, std::string_view style, const CElementKind& kind,
+                            CElementTexts& texts) {
+    size_t start = 0;
+    while (start <= style.size()) {
+        size_t end = style.find(';', start);
+        if (end == std::string_view::npos) end = style.size();
+        const std::string_view piece = style.substr(start, end - start);
+        start = end + 1;
+        const size_t colon = piece.find(':');
+        if (colon == std::string_view::npos) continue;
+        const std::string_view name = vx::TrimView(piece.substr(0, colon));
+        const std::string_view value = vx::TrimView(piece.substr(colon + 1));
+        if (name == "fill") {
+            if (kind.isGroup) ApplyGroupFill(state, value);
+            else state.FillUpdate(value);
+        } else if (name == "stroke") {
+            state.StrokeUpdate(value);
+        } else if (name == "stroke-width") {
+            state.m_dStrokeWidth = LeadingNumber(value);
+        } else if (kind.isPath) {
+            if (name == "stroke-dasharray") texts.pathDash = value;
+            else if (name == "marker-start") texts.markerStart = value;
+            else if (name == "marker-end") texts.markerEnd = value;
+        }
+    }
 }
 
 void ApplyGroupAttribute(CWalkerState& state, vx::IClassicEmitter& emitter, const CElementKind& kind,
@@ -119,6 +144,13 @@ void ApplyRectFill(CWalkerState& state, std::string_view v, CElementTexts& t) {
     t.rectFilled = 1;
 }
 
+// A rect's style is searched for its fill and stroke declarations rather than split.
+void ApplyRectStyle(CWalkerState& state, std::string_view style, CElementTexts& texts) {
+    std::string_view value;
+    if (vx::DeclarationValue(style, "fill", value)) ApplyRectFill(state, value, texts);
+    if (vx::DeclarationValue(style, "stroke", value) && value != "none") state.ApplyStrokeColor(value);
+}
+
 void ApplyRectAttribute(CWalkerState& state, const std::string& n, const std::string& v,
                         CElementTexts& t) {
     if (n == "style") ApplyRectStyle(state, v, t);
@@ -143,42 +175,6 @@ void ApplyPathAttribute(CWalkerState& state, const CElementKind& kind, const std
         state.m_bFill = 0;
         ApplyStyleDeclarations(state, v, kind, t);
     }
-}
-
-// A style text cut at every ';' into declarations split at their first ':'.
-// White space around a name or value is no part of it: "fill: lime" is lime.
-void ApplyStyleDeclarations(CWalkerState& state, std::string_view style, const CElementKind& kind,
-                            CElementTexts& texts) {
-    size_t start = 0;
-    while (start <= style.size()) {
-        size_t end = style.find(';', start);
-        if (end == std::string_view::npos) end = style.size();
-        const std::string_view piece = style.substr(start, end - start);
-        start = end + 1;
-        const size_t colon = piece.find(':');
-        if (colon == std::string_view::npos) continue;
-        const std::string_view name = vx::TrimView(piece.substr(0, colon));
-        const std::string_view value = vx::TrimView(piece.substr(colon + 1));
-        if (name == "fill") {
-            if (kind.isGroup) ApplyGroupFill(state, value);
-            else state.FillUpdate(value);
-        } else if (name == "stroke") {
-            state.StrokeUpdate(value);
-        } else if (name == "stroke-width") {
-            state.m_dStrokeWidth = LeadingNumber(value);
-        } else if (kind.isPath) {
-            if (name == "stroke-dasharray") texts.pathDash = value;
-            else if (name == "marker-start") texts.markerStart = value;
-            else if (name == "marker-end") texts.markerEnd = value;
-        }
-    }
-}
-
-// A rect's style is searched for its fill and stroke declarations rather than split.
-void ApplyRectStyle(CWalkerState& state, std::string_view style, CElementTexts& texts) {
-    std::string_view value;
-    if (vx::DeclarationValue(style, "fill", value)) ApplyRectFill(state, value, texts);
-    if (vx::DeclarationValue(style, "stroke", value) && value != "none") state.ApplyStrokeColor(value);
 }
 
 }  // namespace

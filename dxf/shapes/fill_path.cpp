@@ -8,15 +8,15 @@ namespace {
 // is drawn as an outline instead.
 class CFillSink : public vx::ISubpathSink {
 public:
-    CFillSink(CShapeWriter& conv, const std::string& transform,
+    CFillSink(CShapeWriter& shapes, const std::string& transform,
               std::vector<CPolylinedata>& subpaths)
-        : m_conv(conv), m_transform(transform), m_subpaths(subpaths) {}
+        : m_shapes(shapes), m_transform(transform), m_subpaths(subpaths) {}
     void SubpathEnded(std::vector<CPointData>& points) override {
-        m_conv.CollectFillSubpath(points, m_transform, m_subpaths);
+        m_shapes.CollectFillSubpath(points, m_transform, m_subpaths);
     }
 
 private:
-    CShapeWriter& m_conv;
+    CShapeWriter& m_shapes;
     const std::string& m_transform;
     std::vector<CPolylinedata>& m_subpaths;
 };

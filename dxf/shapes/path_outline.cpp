@@ -13,14 +13,14 @@ namespace {
 // Each subpath of a stroked path becomes its polyline, with its markers.
 class COutlineSink : public vx::ISubpathSink {
 public:
-    COutlineSink(CShapeWriter& conv, const std::string& transform)
-        : m_conv(conv), m_transform(transform) {}
+    COutlineSink(CShapeWriter& shapes, const std::string& transform)
+        : m_shapes(shapes), m_transform(transform) {}
     void SubpathEnded(std::vector<CPointData>& points) override {
-        m_conv.WritePathOutline(points, m_transform);
+        m_shapes.WritePathOutline(points, m_transform);
     }
 
 private:
-    CShapeWriter& m_conv;
+    CShapeWriter& m_shapes;
     const std::string& m_transform;
 };
 

@@ -33,9 +33,9 @@ bool DrawsOutline(const vx::CResolvedPaint& paint) {
     return paint.stroke || (paint.fill && paint.fillAsOutline);
 }
 
-DL_Attributes OutlineAttributes(const CShapeWriter& conv, const vx::CResolvedPaint& paint) {
-    if (!paint.stroke) return conv.EntityAttributes(paint.fillColor, 0, "BYLAYER");
-    return conv.EntityAttributes(paint.strokeColor, 0, conv.DashLineType(paint.dashArray));
+DL_Attributes OutlineAttributes(const CShapeWriter& shapes, const vx::CResolvedPaint& paint) {
+    if (!paint.stroke) return shapes.EntityAttributes(paint.fillColor, 0, "BYLAYER");
+    return shapes.EntityAttributes(paint.strokeColor, 0, shapes.DashLineType(paint.dashArray));
 }
 
 }  // namespace

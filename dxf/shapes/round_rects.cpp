@@ -66,19 +66,19 @@ struct CRoundRect {
     }
 };
 
-void MapCornerPoints(const CShapeWriter& converter, bool hasTransform, const CMatrix& m,
+void MapCornerPoints(const CShapeWriter& shapes, bool hasTransform, const CMatrix& m,
                      std::initializer_list<CPointData*> points) {
-    for (CPointData* p : points) converter.MapPoint(hasTransform, m, p->x, p->y);
+    for (CPointData* p : points) shapes.MapPoint(hasTransform, m, p->x, p->y);
 }
 
 // Whether every edge of the boundary can be written: the hatch is one entity,
 // so a single value that is not finite leaves all of it out.
-bool BoundaryIsFinite(const CShapeWriter& converter, bool hasTransform, const CMatrix& m,
+bool BoundaryIsFinite(const CShapeWriter& shapes, bool hasTransform, const CMatrix& m,
                       const std::array<CCornerPiece, 4>& pieces) {
     for (CCornerPiece p : pieces) {
-        MapCornerPoints(converter, hasTransform, m, {&p.sideStart, &p.sideEnd, &p.centre, &p.axisEnd});
+        MapCornerPoints(shapes, hasTransform, m, {&p.sideStart, &p.sideEnd, &p.centre, &p.axisEnd});
         const CPointData points[] = {p.sideStart, p.sideEnd, p.centre, p.axisEnd};
-        if (!vx::AllFiniteFlipped(points, 4, converter.Walker().m_dHeight) || !std::isfinite(p.ratio) ||
+        if (!vx::AllFiniteFlipped(points, 4, shapes.Walker().m_dHeight) || !std::isfinite(p.ratio) ||
             !vx::AllFinite({p.axisEnd.x - p.centre.x, p.centre.y - p.axisEnd.y}))
             return false;
     }

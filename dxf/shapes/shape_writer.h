@@ -51,7 +51,6 @@ public:
     const CWalkerState& Walker() const { return m_walker; }
     const CGroupTransforms& GroupTransforms() const { return m_groupTransforms; }
     const CDefinitions& Definitions() const { return m_definitions; }
-    vx::CPathReaderState& PathReaderState() { return m_pathReader; }
     // Entities left out because their numbers are not finite, since the last reset.
     long NonFiniteLeftOut() const { return m_nNonFiniteLeftOut; }
     void ResetNonFiniteLeftOut() { m_nNonFiniteLeftOut = 0; }

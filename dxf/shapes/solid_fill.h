@@ -8,6 +8,6 @@ namespace vx {
 
 // One HATCH in the nearest colour of the fill colour, with a loop for every
 // record of more than two points; nothing when no record qualifies.
-void WriteSolidFill(CShapeWriter& conv, const std::vector<CPolylinedata>& subpaths);
+void WriteSolidFill(CShapeWriter& shapes, const std::vector<CPolylinedata>& subpaths);
 
 }  // namespace vx

@@ -5,20 +5,20 @@
 
 namespace vx {
 
-const CSymble* FindLinkedSymbol(const CShapeWriter& conv, std::string_view link) {
+const CSymble* FindLinkedSymbol(const CShapeWriter& shapes, std::string_view link) {
     link = TrimView(link);
     if (link.empty()) return nullptr;
     if (link[0] == '#') link.remove_prefix(1);
-    return conv.Definitions().FindSymbol(link);
+    return shapes.Definitions().FindSymbol(link);
 }
 
-CSymbolPlacement PlaceSymbolInstance(const CShapeWriter& conv, std::string_view transform,
+CSymbolPlacement PlaceSymbolInstance(const CShapeWriter& shapes, std::string_view transform,
                                      std::string_view x, std::string_view y) {
     CMatrix useMatrix;
     vx::ParseTransform(transform, useMatrix);
-    const CGroupTransforms& stack = conv.GroupTransforms();
+    const CGroupTransforms& stack = shapes.GroupTransforms();
     const CGroupMatrices groups{stack.Entries(), stack.Active() ? stack.Depth() : 0};
-    return CSymbolPlacement(useMatrix, x, y, groups, conv.Walker().m_dHeight);
+    return CSymbolPlacement(useMatrix, x, y, groups, shapes.Walker().m_dHeight);
 }
 
 }  // namespace vx

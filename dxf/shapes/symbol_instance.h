@@ -9,9 +9,9 @@
 namespace vx {
 
 // The symbol a use element's link names: trimmed, one leading "#" dropped.
-const CSymble* FindLinkedSymbol(const CShapeWriter& conv, std::string_view link);
+const CSymble* FindLinkedSymbol(const CShapeWriter& shapes, std::string_view link);
 
-CSymbolPlacement PlaceSymbolInstance(const CShapeWriter& conv, std::string_view transform,
+CSymbolPlacement PlaceSymbolInstance(const CShapeWriter& shapes, std::string_view transform,
                                      std::string_view x, std::string_view y);
 
 }  // namespace vx
