@@ -12,4 +12,6 @@ inline void ApplyMatrix(const CMatrix& m, double& x, double& y) {
     x = nx;
 }
 
+inline CMatrix Translation(double x, double y) { return CMatrix{1, 0, 0, 1, x, y}; }
+
 }  // namespace vx

@@ -16,6 +16,22 @@ namespace {
 constexpr long long kVisitsPerDocument = 1LL << 22;
 constexpr long long kVisitsPerInputByte = 4;
 
+// What the drawing asked for that the DXF lacks, one line each.
+void WarnOfNotes(const vx::CWalkNotes& notes, IMessageSink& messages) {
+    const auto count = [](int n) {
+        return std::to_string(n) + (n == 1 ? " element" : " elements");
+    };
+    if (notes.clipsCutShort)
+        messages.Warn("clip paths applied only in part: clipping beyond the work limit, the rest drawn whole");
+    if (notes.clipsIgnored > 0)
+        messages.Warn("clip paths not applied to " + count(notes.clipsIgnored) +
+                      " (a shape function, or the box of a group, text or picture): drawn whole");
+    if (notes.masksIgnored > 0)
+        messages.Warn("masks are not read: " + count(notes.masksIgnored) + " drawn unmasked");
+    if (notes.filtersIgnored > 0)
+        messages.Warn("filters are not read: " + count(notes.filtersIgnored) + " drawn unfiltered");
+}
+
 }  // namespace
 
 void CSvgConverter::PrepareBrowserReading() {
@@ -32,6 +48,7 @@ bool CSvgConverter::ReadAsBrowser() {
     walk.Run(vx::RootFrame(*svg));
     if (walk.StylesCutShort() && m_pMessages)
         m_pMessages->Warn("style sheet rules applied only in part: matching beyond the work limit");
+    if (m_pMessages) WarnOfNotes(walk.Notes(), *m_pMessages);
     if (walk.Exhausted())
         return Fail("use references beyond the work limit (more elements than any real drawing "
                     "of this size)");

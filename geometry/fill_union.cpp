@@ -6,80 +6,23 @@
 #include <cmath>
 #include <iterator>
 
+#include "geometry/clipper_paths.h"
 #include "geometry/path_groups.h"
 
 namespace vx {
 
 namespace {
 
-using Loops = std::vector<std::vector<CPointData>>;
+using Loops = CLoops;
 
-// The half extent maps to this many integer units: within Clipper's fast
-// 64-bit range (about 1.07e9), and fine to 5e-10 of the extent.
-constexpr double kUnitsPerHalfExtent = 1e9;
 // Edges times the most edges on one scan line (see UnionWork): about two
 // seconds of Clipper, reached only by hostile drawings.
 constexpr double kWorkBudget = 5e8;
-
-bool IsFinitePoint(const CPointData& p) { return std::isfinite(p.x) && std::isfinite(p.y); }
-
-// Drawing coordinates to Clipper's integers and back, centred on the bounding box.
-struct CIntegerScale {
-    double cx = 0, cy = 0, factor = 0;
-
-    ClipperLib::IntPoint ToInt(const CPointData& p) const {
-        return {ClipperLib::cInt(std::llround((p.x - cx) * factor)),
-                ClipperLib::cInt(std::llround((p.y - cy) * factor))};
-    }
-    CPointData ToPoint(const ClipperLib::IntPoint& p) const {
-        return {double(p.X) / factor + cx, double(p.Y) / factor + cy};
-    }
-};
-
-// Halves before subtracting, so that the extent of points near ±1e308 does not overflow.
-bool FindScale(const Loops& loops, CIntegerScale& scale) {
-    double minX = HUGE_VAL, minY = HUGE_VAL, maxX = -HUGE_VAL, maxY = -HUGE_VAL;
-    for (const auto& loop : loops)
-        for (const CPointData& p : loop)
-            if (IsFinitePoint(p)) {
-                minX = std::min(minX, p.x), maxX = std::max(maxX, p.x);
-                minY = std::min(minY, p.y), maxY = std::max(maxY, p.y);
-            }
-    const double half = std::max(maxX / 2 - minX / 2, maxY / 2 - minY / 2);
-    scale = {minX / 2 + maxX / 2, minY / 2 + maxY / 2, kUnitsPerHalfExtent / half};
-    return half > 0 && std::isfinite(half) && std::isfinite(scale.factor);
-}
 
 std::vector<CPointData> FinitePoints(const std::vector<CPointData>& loop) {
     std::vector<CPointData> points;
     std::copy_if(loop.begin(), loop.end(), std::back_inserter(points), IsFinitePoint);
     return points;
-}
-
-ClipperLib::Paths ToPaths(const Loops& loops, const CIntegerScale& scale) {
-    ClipperLib::Paths paths;
-    paths.reserve(loops.size());
-    for (const auto& loop : loops) {
-        ClipperLib::Path path;
-        for (const CPointData& p : loop)
-            if (IsFinitePoint(p)) path.push_back(scale.ToInt(p));
-        if (path.size() >= 3) paths.push_back(std::move(path));
-    }
-    return paths;
-}
-
-Loops ToLoops(const ClipperLib::Paths& paths, const CIntegerScale& scale) {
-    Loops loops;
-    loops.reserve(paths.size());
-    for (const ClipperLib::Path& path : paths) {
-        std::vector<CPointData> loop;
-        loop.reserve(path.size());
-        for (const ClipperLib::IntPoint& p : path) loop.push_back(scale.ToPoint(p));
-        if (loop.size() < 3) continue;
-        loop.back().closed = 1;
-        loops.push_back(std::move(loop));
-    }
-    return loops;
 }
 
 // The union of one group, added to united; false when Clipper fails.

@@ -23,6 +23,9 @@ namespace {
 
 // use inside use inside use...: deeper than any drawing nests them.
 constexpr size_t kMaxUseDepth = 32;
+// Clipper's work on one document's clip paths (see CClipBudget): some four
+// seconds, reached only by hostile drawings.
+constexpr double kClipWork = 1e9;
 
 bool IsContainer(std::string_view name) {
     return name == "svg" || name == "g" || name == "a" || name == "switch";
@@ -33,8 +36,6 @@ bool IsDrawable(std::string_view name) {
            name == "line" || name == "polyline" || name == "polygon" || name == "text" ||
            name == "image" || name == "use";
 }
-
-CMatrix Translation(double x, double y) { return CMatrix{1, 0, 0, 1, x, y}; }
 
 // A nested svg or a symbol maps its viewBox onto the area it is given.
 CMatrix ViewportOf(const CXML& element, double width, double height) {
@@ -76,7 +77,7 @@ const std::string* LayerTitle(const CXML& group) {
 }
 
 CBrowserWalk::CBrowserWalk(IResolvedDrawing& drawing, const CXML& svg, long long visitLimit)
-    : m_drawing(drawing), m_svg(svg), m_visitsLeft(visitLimit) {
+    : m_drawing(drawing), m_svg(svg), m_visitsLeft(visitLimit), m_clipBudget(kClipWork) {
     m_sheet.AddStyleElements(svg);
     IndexIds(svg, m_ids);
 }
@@ -136,6 +137,9 @@ bool CBrowserWalk::Enter(const CXML& element, const CResolveFrame& parent, CReso
         frame.toDrawing = Multiply(frame.toDrawing, Multiply(at, view));
     }
     if (name == "g") frame.layer = LayerOf(element, parent.layer);
+    frame.clip = parent.clip;
+    NoteEffects(frame.style);
+    ApplyClipPath(element, frame);
     return true;
 }
 
@@ -185,9 +189,18 @@ void CBrowserWalk::Draw(const CXML& element, std::string_view name, const CResol
 void CBrowserWalk::DrawShape(const CXML& element, std::string_view name,
                              const CResolveFrame& frame) {
     CResolvedPaint paint = ResolvePaint(frame.style, frame.toDrawing, m_ids);
-    std::string data;
-    if ((!paint.fill && !paint.stroke) || !ShapePathData(element, name, data)) return;
+    if (!paint.fill && !paint.stroke) return;
     paint.fillAsOutline = !m_drawing.FillsAsHatches();
+    std::vector<CPolylinedata> subpaths;
+    if (!ShapeSubpaths(element, name, frame.toDrawing, subpaths)) return;
+    if (frame.clip && DrawClipped(subpaths, paint, *frame.clip)) return;
+    m_drawing.DrawResolvedPath(subpaths, paint);
+}
+
+bool CBrowserWalk::ShapeSubpaths(const CXML& element, std::string_view name,
+                                 const CMatrix& toDrawing, std::vector<CPolylinedata>& subpaths) {
+    std::string data;
+    if (!ShapePathData(element, name, data)) return false;
     // Each shape is read on its own: nothing carries over from the one before.
     CPathReaderState& state = m_drawing.PathReaderState();
     state.previousCommand.clear();
@@ -195,21 +208,20 @@ void CBrowserWalk::DrawShape(const CXML& element, std::string_view name,
     std::vector<CPointData> points;
     int drawn = 0;
     // Curves as fine in the drawing wherever the transform puts them.
-    const double scale = LengthScale(frame.toDrawing);
+    const double scale = LengthScale(toDrawing);
     state.tolerance = std::isfinite(scale) && scale > 0 ? m_flatness / scale : 0;
     CollectPathPoints(state, data, points, drawn);
     state.tolerance = 0;
-    if (points.empty()) return;
+    if (points.empty()) return false;
     points.back().subpathEnd = 1;
     if (state.closePending) points.back().closed = 1;
     state.closePending = 0;
-    for (CPointData& p : points) vx::ApplyMatrix(frame.toDrawing, p.x, p.y);
-    std::vector<CPolylinedata> subpaths;
+    for (CPointData& p : points) vx::ApplyMatrix(toDrawing, p.x, p.y);
     SplitSubpaths(points, subpaths);
     // A closed polyline needs no repeated first point.
     for (CPolylinedata& subpath : subpaths)
         if (subpath.closed) subpath.points.pop_back();
-    m_drawing.DrawResolvedPath(subpaths, paint);
+    return true;
 }
 
 void CBrowserWalk::DrawEllipse(const CXML& element, std::string_view name,
@@ -217,15 +229,16 @@ void CBrowserWalk::DrawEllipse(const CXML& element, std::string_view name,
     CResolvedPaint paint = ResolvePaint(frame.style, frame.toDrawing, m_ids);
     if (!paint.fill && !paint.stroke) return;
     paint.fillAsOutline = !m_drawing.FillsAsHatches();
-    double rx = NumberAttribute(element, name == "circle" ? "r" : "rx");
-    double ry = name == "circle" ? rx : NumberAttribute(element, "ry");
-    // An ellipse with one radius given uses it for both.
-    if (name == "ellipse" && !element.FindAttribute("rx")) rx = ry;
-    if (name == "ellipse" && !element.FindAttribute("ry")) ry = rx;
+    double rx = 0, ry = 0;
     CEllipseImage image;
-    if (!(rx > 0) || !(ry > 0) ||
+    if (!EllipseRadii(element, name, rx, ry) ||
         !MapEllipse(frame.toDrawing, NumberAttribute(element, "cx"), NumberAttribute(element, "cy"),
                     rx, ry, image))
+        return;
+    // A clip that cuts it leaves pieces of its outline: no ellipse entity draws those.
+    std::vector<CPolylinedata> subpaths;
+    if (frame.clip && ShapeSubpaths(element, name, frame.toDrawing, subpaths) &&
+        DrawClipped(subpaths, paint, *frame.clip))
         return;
     m_drawing.DrawResolvedEllipse(image, paint);
 }

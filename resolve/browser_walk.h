@@ -3,10 +3,12 @@
 // computed style and its transform into drawing coordinates handed to its
 // children, use references expanded, and every drawable handed to the DXF
 // drawing with its paint resolved.
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "base/records.h"
+#include "geometry/clip_region.h"
 #include "resolve/computed_style.h"
 #include "resolve/paint.h"
 #include "resolve/resolved_drawing.h"
@@ -21,6 +23,15 @@ struct CResolveFrame {
     CComputedStyle style = CComputedStyle::Initial();
     std::string layer = "0";
     double textX = 0, textY = 0;  // where a tspan without x and y starts
+    std::shared_ptr<const CLoops> clip;  // the area clip paths leave, in drawing coordinates; null: all
+};
+
+// What the walk drew other than the drawing says, for the user to hear of.
+struct CWalkNotes {
+    int masksIgnored = 0;    // elements drawn without their mask
+    int filtersIgnored = 0;  // elements drawn without their filter
+    int clipsIgnored = 0;    // clip paths the walk cannot apply (shape functions, boxes of groups)
+    bool clipsCutShort = false;  // clipping beyond the work limit: shapes drawn whole
 };
 
 class CBrowserWalk {
@@ -32,6 +43,7 @@ public:
     bool Exhausted() const { return m_visitsLeft < 0; }
     // The style sheets stopped matching part way: later elements lack their rules.
     bool StylesCutShort() const { return m_sheet.Exhausted(); }
+    CWalkNotes Notes() const;
 
 private:
     void Walk(const CXML& element, const CResolveFrame& parent);
@@ -43,6 +55,20 @@ private:
     void DrawEllipse(const CXML& element, std::string_view name, const CResolveFrame& frame);
     void DrawText(const CXML& element, const CResolveFrame& frame);
     void DrawImage(const CXML& element, const CResolveFrame& frame);
+    // The shape's subpaths in drawing coordinates; false when it has none.
+    bool ShapeSubpaths(const CXML& element, std::string_view name, const CMatrix& toDrawing,
+                       std::vector<CPolylinedata>& subpaths);
+
+    // Clip paths (resolve/browser_clip.cpp).
+    void NoteEffects(const CComputedStyle& style);
+    void ApplyClipPath(const CXML& element, CResolveFrame& frame);
+    std::shared_ptr<const CLoops> MakeClipArea(const CXML& clipPath, const CXML& element,
+                                               const CResolveFrame& frame);
+    void AddClipChild(const CXML& child, const CMatrix& space, const CComputedStyle& parentStyle,
+                      CLoops& area);
+    bool BoundingBox(const CXML& element, CMatrix& box);
+    bool DrawClipped(const std::vector<CPolylinedata>& subpaths, const CResolvedPaint& paint,
+                     const CLoops& clip);
 
     IResolvedDrawing& m_drawing;
     const CXML& m_svg;
@@ -52,6 +78,16 @@ private:
     std::vector<const CXML*> m_useTargets;  // being expanded, against cycles
     long long m_visitsLeft;
     double m_flatness = 0;  // drawing units
+    CClipBudget m_clipBudget;
+    CWalkNotes m_notes;
+    // The last clip area made, for the elements that follow with the same
+    // clip path in the same place.
+    struct CLastClip {
+        const CXML* clipPath = nullptr;
+        CMatrix toDrawing;
+        std::shared_ptr<const CLoops> parent;
+        std::shared_ptr<const CLoops> area;
+    } m_lastClip;
 };
 
 // What names a group's layer: an Inkscape layer's label, which its user sees,

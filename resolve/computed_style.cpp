@@ -14,7 +14,10 @@ using CDecoded = std::array<std::string, kCssPropertyCount>;
 
 size_t Index(CssProperty p) { return static_cast<size_t>(p); }
 
-bool Inherits(CssProperty p) { return p != CssProperty::Opacity && p != CssProperty::Display; }
+bool Inherits(CssProperty p) {
+    return p != CssProperty::Opacity && p != CssProperty::Display && p != CssProperty::ClipPath &&
+           p != CssProperty::Mask && p != CssProperty::Filter;
+}
 
 // Attribute values arrive as written: their references are decoded here, as a
 // browser reads them (the ';' of "&quot;" must not end a declaration).
@@ -92,7 +95,8 @@ CComputedStyle CComputedStyle::Initial() {
     CComputedStyle style;
     const std::array<std::string_view, kCssPropertyCount> initial = {
         "black", "1", "nonzero", "none", "1", "1", "none", "butt", "miter", "1", "inline",
-        "visible", "black", "16", "", "normal", "normal", "start", "none", "none", "none"};
+        "visible", "black", "16", "", "normal", "normal", "start", "none", "none", "none",
+        "none", "nonzero", "none", "none"};
     for (size_t i = 0; i < kCssPropertyCount; ++i) style.values[i] = initial[i];
     return style;
 }

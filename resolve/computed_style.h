@@ -26,14 +26,15 @@ struct CComputedStyle {
     // fill black, stroke none, stroke-width 1, opacities 1, fill-rule nonzero,
     // display inline, visibility visible, color black, font-size 16,
     // font-family "" (none), font-weight and font-style normal, text-anchor
-    // start, markers none, linecap butt, linejoin miter, dasharray none.
+    // start, markers none, linecap butt, linejoin miter, dasharray none,
+    // clip-path none, clip-rule nonzero, mask none, filter none.
     static CComputedStyle Initial();
 };
 
 // Lowest to highest: presentation attributes (never important), sheet rules by
 // specificity and order, the style attribute, important sheet declarations,
-// important style-attribute declarations. Every property but opacity and
-// display inherits; "inherit", "initial" and "unset" work as in CSS. A font
+// important style-attribute declarations. Every property but opacity,
+// display, clip-path, mask and filter inherits; "inherit", "initial" and "unset" work as in CSS. A font
 // size in em or % becomes pixels against the parent's, as children inherit
 // the computed size.
 CComputedStyle ComputeStyle(const CXML& element, const std::vector<const CXML*>& ancestors,

@@ -14,7 +14,7 @@ constexpr std::array<std::string_view, kCssPropertyCount> kNames = {
     "fill", "fill-opacity", "fill-rule", "stroke", "stroke-width", "stroke-opacity",
     "stroke-dasharray", "stroke-linecap", "stroke-linejoin", "opacity", "display", "visibility",
     "color", "font-size", "font-family", "font-weight", "font-style", "text-anchor",
-    "marker-start", "marker-mid", "marker-end"};
+    "marker-start", "marker-mid", "marker-end", "clip-path", "clip-rule", "mask", "filter"};
 
 bool IsOneOf(std::string_view value, std::initializer_list<std::string_view> keywords) {
     for (std::string_view keyword : keywords)
@@ -80,7 +80,8 @@ bool CssPropertyNamed(std::string_view name, CssProperty& property) {
 bool IsAcceptedValue(CssProperty property, std::string_view value) {
     if (IsOneOf(value, {"inherit", "initial", "unset"})) return true;
     switch (property) {
-    case CssProperty::FillRule: return IsOneOf(value, {"nonzero", "evenodd"});
+    case CssProperty::FillRule:
+    case CssProperty::ClipRule: return IsOneOf(value, {"nonzero", "evenodd"});
     case CssProperty::StrokeLinecap: return IsOneOf(value, {"butt", "round", "square"});
     case CssProperty::StrokeLinejoin:
         return IsOneOf(value, {"miter", "round", "bevel", "miter-clip", "arcs"});

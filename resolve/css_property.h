@@ -11,7 +11,8 @@ namespace vx {
 enum class CssProperty {
     Fill, FillOpacity, FillRule, Stroke, StrokeWidth, StrokeOpacity, StrokeDasharray,
     StrokeLinecap, StrokeLinejoin, Opacity, Display, Visibility, Color, FontSize, FontFamily,
-    FontWeight, FontStyle, TextAnchor, MarkerStart, MarkerMid, MarkerEnd, Count
+    FontWeight, FontStyle, TextAnchor, MarkerStart, MarkerMid, MarkerEnd, ClipPath, ClipRule, Mask,
+    Filter, Count
 };
 constexpr size_t kCssPropertyCount = static_cast<size_t>(CssProperty::Count);
 

@@ -22,5 +22,8 @@ double NumberAttribute(const CXML& element, std::string_view name);
 const std::string& ReferenceOf(const CXML& element);
 // The element a "#id" reference names; nullptr for any other text or a missing id.
 const CXML* FindReferenced(const CElementIds& ids, std::string_view reference);
+// A value of url(#id), url("#id") or url('#id'): the element it names, and in
+// rest what follows the closing parenthesis; nullptr for any other value.
+const CXML* FindUrlTarget(const CElementIds& ids, std::string_view value, std::string_view* rest = nullptr);
 
 }  // namespace vx

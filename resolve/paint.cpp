@@ -54,11 +54,12 @@ bool PaintColor(std::string_view paint, const CElementIds& ids, uint32_t& rgb) {
     paint = TrimView(paint);
     if (paint.empty() || paint == "none") return false;
     if (paint.substr(0, 4) == "url(") {
-        const size_t close = paint.find(')');
-        if (close == std::string_view::npos) return false;
-        if (GradientColor(ids, FindReferenced(ids, paint.substr(4, close - 4)), rgb)) return true;
+        std::string_view fallback;
+        const CXML* target = FindUrlTarget(ids, paint, &fallback);
+        if (paint.find(')') == std::string_view::npos) return false;
+        if (GradientColor(ids, target, rgb)) return true;
         // A pattern or a missing reference: the fallback colour after it, if any.
-        return PaintColor(paint.substr(close + 1), ids, rgb);
+        return PaintColor(fallback, ids, rgb);
     }
     bool known = false;
     rgb = vx::ParseColor(paint, &known);

@@ -48,13 +48,35 @@ bool RectData(const CXML& rect, std::string& data) {
     return true;
 }
 
+// Two half arcs from the rightmost point, the way a browser starts a circle.
+bool EllipseData(const CXML& element, std::string_view name, std::string& data) {
+    double rx = 0, ry = 0;
+    if (!EllipseRadii(element, name, rx, ry)) return false;
+    const double cx = NumberAttribute(element, "cx"), cy = NumberAttribute(element, "cy");
+    const std::string arc = "A" + Number(rx) + " " + Number(ry) + " 0 1 1 ";
+    data = "M" + Number(cx + rx) + " " + Number(cy) + arc + Number(cx - rx) + " " + Number(cy) +
+           arc + Number(cx + rx) + " " + Number(cy) + "Z";
+    return true;
+}
+
 }  // namespace
+
+bool EllipseRadii(const CXML& element, std::string_view name, double& rx, double& ry) {
+    rx = NumberAttribute(element, name == "circle" ? "r" : "rx");
+    ry = name == "circle" ? rx : NumberAttribute(element, "ry");
+    // An ellipse with one radius given uses it for both.
+    if (name == "ellipse" && !element.FindAttribute("rx")) rx = ry;
+    if (name == "ellipse" && !element.FindAttribute("ry")) ry = rx;
+    return rx > 0 && ry > 0;
+}
 
 bool ShapePathData(const CXML& element, std::string_view name, std::string& data) {
     if (name == "path") {
         data = AttributeText(element, "d");
     } else if (name == "rect") {
         return RectData(element, data);
+    } else if (name == "circle" || name == "ellipse") {
+        return EllipseData(element, name, data);
     } else if (name == "line") {
         data = "M" + Number(NumberAttribute(element, "x1")) + " " +
                Number(NumberAttribute(element, "y1")) + "L" +

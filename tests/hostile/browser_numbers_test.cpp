@@ -34,6 +34,10 @@ TEST(BrowserNumbers, EveryDrawableThatCannotBePlacedIsLeftOutAndTheDrawingGoesOn
         "<defs><path id=\"p\" d=\"M0 0 H5\" stroke=\"#000\"/></defs><use href=\"#p\" x=\"1e400\"/>",
         "<svg width=\"1e300\" height=\"1\" viewBox=\"0 0 1e-300 1\"><path d=\"M1 0 H5\" stroke=\"#000\"/></svg>",
         std::string("<image x=\"1e400\" width=\"4\" height=\"4\" href=\"") + kPngData + "\"/>",
+        "<clipPath id=\"c\"><rect x=\"-1e300\" width=\"1e400\" height=\"1e300\"/></clipPath>"
+        "<path d=\"M0 0 H10 V1e400\" stroke=\"#000\" fill=\"red\" clip-path=\"url(#c)\"/>",
+        "<clipPath id=\"f\"><rect x=\"-1e300\" width=\"1e300\" height=\"1e300\"/></clipPath>"
+        "<path d=\"M-5 0 H10 V1\" stroke=\"#000\" fill=\"red\" clip-path=\"url(#f)\"/>",
     };
     for (const std::string& body : cases) {
         SCOPED_TRACE(body);

@@ -6,6 +6,7 @@
 
 #include "tests/support/convert_fixture.h"
 #include "tests/support/dxf_groups.h"
+#include "tests/support/recorders.h"
 
 namespace {
 
@@ -171,6 +172,78 @@ TEST(BrowserLayersAndColours, InkscapeLabelsNameLayersAndGreysStayGrey) {
     std::string layers;
     for (const Entity& layer : vxtest::TableEntries(dxf, "LAYER")) layers += layer.Str(2) + ";";
     EXPECT_NE(layers.find("Cut lines;"), std::string::npos);
+}
+
+// A clip path cuts fills to its area and strokes to their pieces inside it, in
+// the user space of the element that names it. A hatch lists its elevation
+// point, then where each edge starts.
+TEST(BrowserClipPaths, WhatIsDrawnIsCutToTheClipArea) {
+    const std::string clips =
+        "<clipPath id='left'><rect width='50' height='100'/></clipPath>"
+        "<clipPath id='top'><rect width='100' height='30'/></clipPath>"
+        "<clipPath id='box' clipPathUnits='objectBoundingBox'><rect width='.5' height='1'/></clipPath>"
+        "<clipPath id='ring'><path clip-rule='evenodd' d='M0 0H100V100H0Z M25 25H75V75H25Z'/></clipPath>"
+        "<clipPath id='hidden'><rect width='100' height='100' display='none'/></clipPath>"
+        "<rect id='r' width='50' height='100'/><clipPath id='used'><use href='#r' x='10'/></clipPath>";
+    const std::string across = "d='M10 50H90' stroke='red' ";
+    const struct {
+        const char* what;
+        std::string body;
+        const char* types;
+        const char* vertices;  // of the first entity
+    } cases[] = {
+        {"a stroke ends at the edge", "<path " + across + "clip-path='url(#left)'/>", "LWPOLYLINE",
+         "10,50 50,50"},
+        {"a fill is cut to the area", "<rect x='10' y='10' width='80' height='20' clip-path='url(#left)'/>",
+         "HATCH", "0,0 50,90 10,90 10,70 50,70"},
+        {"a circle inside stays an ellipse",
+         "<circle cx='20' cy='50' r='5' fill='none' stroke='red' clip-path='url(#left)'/>", "ELLIPSE", ""},
+        {"the clip takes the element's transform",
+         "<path transform='translate(20 0)' " + across + "clip-path='url(#left)'/>", "LWPOLYLINE",
+         "30,50 70,50"},
+        {"a group's clip meets its children's",
+         "<g clip-path='url(#left)'><path d='M10 10H90' stroke='red' clip-path='url(#top)'/>"
+         "<path " + across + "clip-path='url(#top)'/></g>",
+         "LWPOLYLINE", "10,90 50,90"},
+        {"clip-rule evenodd leaves a hole", "<path d='M0 50H100' stroke='red' clip-path='url(#ring)'/>",
+         "LWPOLYLINE LWPOLYLINE", ""},
+        {"units of the element's box", "<path d='M20 40H60V60' fill='none' stroke='red' clip-path='url(#box)'/>",
+         "LWPOLYLINE", "20,60 40,60"},
+        {"a use of a shape", "<path " + across + "clip-path='url(#used)'/>", "LWPOLYLINE", "10,50 60,50"},
+        {"a reference to nothing clips nothing", "<path " + across + "clip-path='url(#gone)'/>",
+         "LWPOLYLINE", "10,50 90,50"},
+        {"a clip path without a shown shape hides all", "<path " + across + "clip-path='url(#hidden)'/>",
+         "", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string dxf = Browser("<defs>" + clips + "</defs>" + c.body);
+        EXPECT_EQ(Types(dxf), c.types);
+        if (*c.vertices) {
+            EXPECT_EQ(Vertices(vxtest::EntitiesOf(dxf).at(0)), c.vertices);
+        }
+    }
+}
+
+// Masks, filters and clips the walk cannot apply draw the element whole, and say so.
+TEST(BrowserClipPaths, WhatIsNotAppliedIsReported) {
+    CSvgConverter converter;
+    CConvertOptions chosen = converter.Options();
+    chosen.svgRules = SvgRules::Browser;
+    converter.SetOptions(chosen);
+    vxtest::RecordingMessages messages;
+    converter.SetMessageSink(&messages);
+    const std::string dxf = vxtest::ConvertSvg(
+        converter,
+        "<svg><g mask='url(#m)' filter='url(#f)'><path d='M0 0H9' stroke='red'/></g>"
+        "<path d='M0 5H9' stroke='red' style='clip-path: inset(1px)'/></svg>");
+    EXPECT_EQ(Types(dxf), "LWPOLYLINE LWPOLYLINE");
+    EXPECT_EQ(messages.messages,
+              (std::vector<std::string>{
+                  "clip paths not applied to 1 element (a shape function, or the box of a group, "
+                  "text or picture): drawn whole",
+                  "masks are not read: 1 element drawn unmasked",
+                  "filters are not read: 1 element drawn unfiltered"}));
 }
 
 TEST(BrowserLimits, NestedUsesThatExpandBeyondTheLimitFail) {
