@@ -4,9 +4,11 @@
 // children, use references expanded, and every drawable handed to the DXF
 // drawing with its paint resolved.
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "base/records.h"
+#include "resolve/browser_markers.h"
 #include "resolve/computed_style.h"
 #include "resolve/paint.h"
 #include "resolve/resolved_drawing.h"
@@ -43,6 +45,11 @@ private:
     void DrawEllipse(const CXML& element, std::string_view name, const CResolveFrame& frame);
     void DrawText(const CXML& element, const CResolveFrame& frame);
     void DrawImage(const CXML& element, const CResolveFrame& frame);
+    // resolve/browser_markers.cpp
+    void DrawMarkers(const CXML& element, std::string_view name, const CResolveFrame& frame);
+    CMarkerSource* MarkerNamed(const std::string& reference);
+    void ReadMarker(const CXML& marker, CMarkerSource& source);
+    void PlaceMarker(CMarkerSource& marker, const CMatrix& placement, const std::string& layer);
 
     IResolvedDrawing& m_drawing;
     const CXML& m_svg;
@@ -51,6 +58,8 @@ private:
     std::vector<const CXML*> m_ancestors;   // root first, for selectors
     std::vector<const CXML*> m_useTargets;  // being expanded, against cycles
     long long m_visitsLeft;
+    std::unordered_map<const CXML*, CMarkerSource> m_markers;  // read when first drawn
+    bool m_inMarker = false;  // markers in a marker's content are not drawn
     double m_flatness = 0;  // drawing units
 };
 
