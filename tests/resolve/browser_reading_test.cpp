@@ -232,6 +232,10 @@ TEST(BrowserMarkers, MarkersStandOnVerticesTurnedAsOrientSays) {
          "<path fill='none' d='M0 0H10' marker-end='url(#self)'/>", "10,100 14,100"},
         {"marker is no presentation attribute",
          "<path fill='none' d='M0 0H10' marker='url(#a)'/>", ""},
+        {"a use of the marked shape in its marker draws the shape, not its markers again",
+         "<marker id='u' markerUnits='userSpaceOnUse'><path d='M0 0H4' stroke='red'/><use href='#p'/>"
+         "</marker><path id='p' fill='none' stroke='blue' d='M0 0H10' marker-end='url(#u)'/>",
+         "0,100 10,100 | 10,100 14,100 | 10,100 20,100"},
         {"zero markerWidth draws nothing", "<path fill='none' d='M0 0H10' marker-end='url(#none)'/>", ""},
         {"rectangles take no markers", "<rect fill='none' width='9' height='9' marker-end='url(#a)'/>", ""},
         {"a hidden shape hides its markers",
@@ -254,17 +258,17 @@ TEST(BrowserMarkers, MarkersStandOnVerticesTurnedAsOrientSays) {
 // the shape; it lands on the shape's layer.
 TEST(BrowserMarkers, ContentStyleComesFromTheMarkersPlace) {
     const std::string dxf = Browser(std::string(kMarkers) +
-                                    "<g id='parts' stroke='blue'><path fill='none' stroke-width='2' "
-                                    "d='M0 0H10' marker-end='url(#a)'/></g>");
+                                    "<style>#parts path{stroke:lime}</style><g id='parts' stroke='blue'>"
+                                    "<path fill='none' stroke-width='2' d='M0 0H10' marker-end='url(#a)'/></g>");
     const auto lines = vxtest::EntitiesOf(dxf, "LWPOLYLINE");
     ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(lines[0].Int(62), 5);
+    EXPECT_EQ(lines[0].Int(62), 3);
     EXPECT_EQ(lines[1].Int(62), 1);
     EXPECT_EQ(lines[1].Str(8), "parts");
     EXPECT_EQ(Vertices(lines[1]), "10,100 14,100");
 }
 
-TEST(BrowserLimits, NestedUsesThatExpandBeyondTheLimitFail) {
+std::string NestedUses() {
     // Ten levels of ten uses: 10^10 rectangles.
     std::string defs = "<defs><rect id='l0' width='1' height='1' fill='none'/>";
     for (int level = 1; level <= 10; ++level) {
@@ -272,12 +276,27 @@ TEST(BrowserLimits, NestedUsesThatExpandBeyondTheLimitFail) {
         for (int i = 0; i < 10; ++i) defs += "<use href='#l" + std::to_string(level - 1) + "'/>";
         defs += "</g>";
     }
-    CSvgConverter converter;
-    CConvertOptions chosen = converter.Options();
-    chosen.svgRules = SvgRules::Browser;
-    converter.SetOptions(chosen);
-    EXPECT_EQ(vxtest::ConvertSvg(converter, "<svg>" + defs + "</defs><use href='#l10'/></svg>"), "");
-    EXPECT_NE(converter.FailureReason().find("work limit"), std::string::npos);
+    return defs + "</defs><use href='#l10'/>";
+}
+
+std::string MarkedVertices() {
+    // 20000 vertices, each with a marker of 300 rectangles.
+    std::string body = "<marker id='m'>";
+    for (int i = 0; i < 300; ++i) body += "<rect width='1' height='1' fill='none'/>";
+    body += "</marker><polyline marker-mid='url(#m)' points='";
+    for (int i = 0; i < 20000; ++i) body += std::to_string(i % 100) + "," + std::to_string(i / 100) + " ";
+    return body + "'/>";
+}
+
+TEST(BrowserLimits, DrawingsThatExpandBeyondTheLimitFail) {
+    for (const std::string& body : {NestedUses(), MarkedVertices()}) {
+        CSvgConverter converter;
+        CConvertOptions chosen = converter.Options();
+        chosen.svgRules = SvgRules::Browser;
+        converter.SetOptions(chosen);
+        EXPECT_EQ(vxtest::ConvertSvg(converter, "<svg>" + body + "</svg>"), "");
+        EXPECT_NE(converter.FailureReason().find("work limit"), std::string::npos);
+    }
 }
 
 }  // namespace
