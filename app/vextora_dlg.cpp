@@ -57,8 +57,8 @@ void CVextoraDlg::BuildControls() {
     m_pFillCheck = new QCheckBox(tr("Output fill entities"), this);
     m_pBrowserCheck = new QCheckBox(tr("Read as browsers draw"), this);
     m_pBrowserCheck->setToolTip(
-        tr("Style sheets, inherited styles, every transform and true sizes in millimetres, "
-           "as a browser shows the drawing. Off: Vextora's classic rules."));
+        tr("Style sheets, inherited styles, every transform, clip paths, markers and true sizes "
+           "in millimetres, as a browser shows the drawing. Off: Vextora's classic rules."));
     m_pProgress = new CTextProgressCtrl(this);
     m_pHelpButton = new CCoolBtn(tr("Help"), this);
     m_pConvertButton = new QPushButton(tr("Convert"), this);

@@ -50,7 +50,7 @@ bool CSvgConverter::ReadAsBrowser() {
         m_pMessages->Warn("style sheet rules applied only in part: matching beyond the work limit");
     if (m_pMessages) WarnOfNotes(walk.Notes(), *m_pMessages);
     if (walk.Exhausted())
-        return Fail("use references beyond the work limit (more elements than any real drawing "
+        return Fail("use references and markers beyond the work limit (more elements than any real drawing "
                     "of this size)");
     return true;
 }

@@ -63,7 +63,7 @@ void CBrowserWalk::ApplyClipPath(const CXML& element, CResolveFrame& frame) {
     if (!clipPath || LocalName(clipPath->m_strTag) != "clipPath") {
         // A reference to nothing clips nothing, as browsers read it; a shape
         // function (inset(), circle()) is not read.
-        if (TrimView(value).substr(0, 4) != "url(") ++m_notes.clipsIgnored;
+        if (!EqualsNoCase(TrimView(value).substr(0, 4), "url(")) ++m_notes.clipsIgnored;
         return;
     }
     const bool inBox = AttributeText(*clipPath, "clipPathUnits") == "objectBoundingBox";
@@ -96,12 +96,14 @@ std::shared_ptr<const CLoops> CBrowserWalk::MakeClipArea(const CXML& clipPath, c
     }
     CMatrix own;
     if (ParseTransformList(AttributeText(clipPath, "transform"), own)) space = Multiply(space, own);
-    const CComputedStyle style =
-        ComputeStyle(clipPath, m_ancestors, CComputedStyle::Initial(), m_sheet);
+    std::vector<const CXML*> ancestors;
+    const CComputedStyle style = StyleInPlace(clipPath, ancestors);
+    ancestors.push_back(&clipPath);
+    // The clip path's selectors see its own ancestors, not the element's.
+    std::swap(m_ancestors, ancestors);
     CLoops shapes;
-    m_ancestors.push_back(&clipPath);
     for (const CXML* child : clipPath.Children()) AddClipChild(*child, space, style, shapes);
-    m_ancestors.pop_back();
+    std::swap(m_ancestors, ancestors);
     auto area = std::make_shared<CLoops>();
     if (!FilledArea(shapes, false, m_clipBudget, *area)) return nullptr;
     if (!frame.clip) return area;

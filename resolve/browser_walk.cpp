@@ -182,8 +182,10 @@ void CBrowserWalk::Draw(const CXML& element, std::string_view name, const CResol
         DrawText(element, frame);
     else if (name == "image")
         DrawImage(element, frame);
-    else
+    else {
         DrawShape(element, name, frame);
+        DrawMarkers(element, name, frame);
+    }
 }
 
 void CBrowserWalk::DrawShape(const CXML& element, std::string_view name,

@@ -5,10 +5,12 @@
 // drawing with its paint resolved.
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "base/records.h"
 #include "geometry/clip_region.h"
+#include "resolve/browser_markers.h"
 #include "resolve/computed_style.h"
 #include "resolve/paint.h"
 #include "resolve/resolved_drawing.h"
@@ -70,6 +72,15 @@ private:
     bool DrawClipped(const std::vector<CPolylinedata>& subpaths, const CResolvedPaint& paint,
                      const CLoops& clip);
 
+    // resolve/browser_markers.cpp
+    void DrawMarkers(const CXML& element, std::string_view name, const CResolveFrame& frame);
+    CMarkerSource* MarkerNamed(const std::string& reference);
+    void ReadMarker(const CXML& marker, CMarkerSource& source);
+    // The style an element has where it stands in the tree (a marker's, a
+    // clip path's, which do not inherit from what uses them), and its ancestors.
+    CComputedStyle StyleInPlace(const CXML& element, std::vector<const CXML*>& ancestors);
+    void PlaceMarker(CMarkerSource& marker, const CMatrix& placement, const CResolveFrame& path);
+
     IResolvedDrawing& m_drawing;
     const CXML& m_svg;
     CStyleSheet m_sheet;
@@ -77,6 +88,8 @@ private:
     std::vector<const CXML*> m_ancestors;   // root first, for selectors
     std::vector<const CXML*> m_useTargets;  // being expanded, against cycles
     long long m_visitsLeft;
+    std::unordered_map<const CXML*, CMarkerSource> m_markers;  // read when first drawn
+    bool m_inMarker = false;  // markers in a marker's content are not drawn
     double m_flatness = 0;  // drawing units
     CClipBudget m_clipBudget;
     CWalkNotes m_notes;

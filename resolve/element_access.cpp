@@ -43,7 +43,7 @@ const CXML* FindReferenced(const CElementIds& ids, std::string_view reference) {
 const CXML* FindUrlTarget(const CElementIds& ids, std::string_view value, std::string_view* rest) {
     value = TrimView(value);
     const size_t close = value.find(')');
-    if (value.substr(0, 4) != "url(" || close == std::string_view::npos) return nullptr;
+    if (!EqualsNoCase(value.substr(0, 4), "url(") || close == std::string_view::npos) return nullptr;
     if (rest) *rest = value.substr(close + 1);
     std::string_view reference = TrimView(value.substr(4, close - 4));
     if (reference.size() >= 2 && (reference.front() == '"' || reference.front() == '\'') &&

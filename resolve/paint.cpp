@@ -66,14 +66,14 @@ bool PaintColor(std::string_view paint, const CElementIds& ids, uint32_t& rgb) {
     return known;
 }
 
-double StrokeWidth(const CComputedStyle& style) {
+}  // namespace
+
+double StrokeWidthOf(const CComputedStyle& style) {
     double value = 1;
     LengthUnit unit{};
     if (!ParseLength(style.Get(CssProperty::StrokeWidth), value, unit)) return 1;
     return ToUserUnits(value, unit, 16, 100);
 }
-
-}  // namespace
 
 double LengthScale(const CMatrix& m) { return std::sqrt(std::fabs(m.a * m.d - m.b * m.c)); }
 
@@ -96,7 +96,7 @@ CResolvedPaint ResolvePaint(const CComputedStyle& style, const CMatrix& toDrawin
         paint.fill = true;
         paint.fillColor = NearestDxfColorPerceptual(rgb);
     }
-    const double width = StrokeWidth(style);
+    const double width = StrokeWidthOf(style);
     if (width > 0 && OpacityOf(style.Get(CssProperty::StrokeOpacity)) > 0 &&
         PaintColor(style.Get(CssProperty::Stroke), ids, rgb)) {
         paint.stroke = true;

@@ -17,6 +17,9 @@ namespace vx {
 CResolvedPaint ResolvePaint(const CComputedStyle& style, const CMatrix& toDrawing,
                             const CElementIds& ids);
 
+// The stroke width in the element's user units; 1 when unreadable.
+double StrokeWidthOf(const CComputedStyle& style);
+
 // How much a matrix scales lengths: the square root of its area factor.
 double LengthScale(const CMatrix& m);
 

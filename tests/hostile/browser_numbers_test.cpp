@@ -33,6 +33,11 @@ TEST(BrowserNumbers, EveryDrawableThatCannotBePlacedIsLeftOutAndTheDrawingGoesOn
         "<text x=\"1e400\" y=\"5\">t</text><text y=\"5\" font-size=\"1e400\">t</text>",
         "<defs><path id=\"p\" d=\"M0 0 H5\" stroke=\"#000\"/></defs><use href=\"#p\" x=\"1e400\"/>",
         "<svg width=\"1e300\" height=\"1\" viewBox=\"0 0 1e-300 1\"><path d=\"M1 0 H5\" stroke=\"#000\"/></svg>",
+        "<marker id=\"m\" refX=\"1e400\"><path d=\"M0 0 H5\" stroke=\"#000\"/></marker>"
+        "<path d=\"M0 0 L5 5\" fill=\"none\" marker-end=\"url(#m)\"/>",
+        "<marker id=\"m\" viewBox=\"0 0 1e-300 1e-300\"><path d=\"M0 0 H5\" stroke=\"#000\"/></marker>"
+        "<path d=\"M0 0 L5 5 L1e308 0\" fill=\"none\" stroke-width=\"1e300\" marker=\"url(#m)\" "
+        "style=\"marker:url(#m)\"/>",
         std::string("<image x=\"1e400\" width=\"4\" height=\"4\" href=\"") + kPngData + "\"/>",
         "<clipPath id=\"c\"><rect x=\"-1e300\" width=\"1e400\" height=\"1e300\"/></clipPath>"
         "<path d=\"M0 0 H10 V1e400\" stroke=\"#000\" fill=\"red\" clip-path=\"url(#c)\"/>",

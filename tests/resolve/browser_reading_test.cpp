@@ -246,7 +246,102 @@ TEST(BrowserClipPaths, WhatIsNotAppliedIsReported) {
                   "filters are not read: 1 element drawn unfiltered"}));
 }
 
-TEST(BrowserLimits, NestedUsesThatExpandBeyondTheLimitFail) {
+// Markers "a" and "r" are a 4-unit tick along the marker's x axis; "v" fits a
+// viewBox tick ending on its reference point to 0.2 of the stroke width.
+const char kMarkers[] =
+    "<defs><g stroke='red'><marker id='a' markerUnits='userSpaceOnUse' orient='auto'>"
+    "<path d='M0 0H4'/></marker></g>"
+    "<marker id='r' markerUnits='userSpaceOnUse' orient='auto-start-reverse'>"
+    "<path d='M0 0H4' stroke='red'/></marker>"
+    "<marker id='v' viewBox='0 0 10 10' markerWidth='2' markerHeight='2' refX='10' refY='5' "
+    "orient='90deg'><path d='M0 5H10' stroke='red'/></marker>"
+    "<marker id='self' markerUnits='userSpaceOnUse'><path d='M0 0H4' stroke='red' "
+    "marker-end='url(#self)'/></marker>"
+    "<marker id='none' markerWidth='0'><path d='M0 0H4' stroke='red'/></marker></defs>";
+
+struct CMarkerCase {
+    const char* what;
+    const char* body;     // after kMarkers; the shapes themselves paint nothing
+    const char* ticks;    // every LWPOLYLINE drawn, " | " between them (y flipped at 100)
+};
+
+// Where each marker lands and which way it points.
+TEST(BrowserMarkers, MarkersStandOnVerticesTurnedAsOrientSays) {
+    const CMarkerCase cases[] = {
+        {"line start and end along the line",
+         "<line x1='10' y1='10' x2='50' y2='10' marker-start='url(#a)' marker-end='url(#a)'/>",
+         "10,90 14,90 | 50,90 54,90"},
+        {"auto-start-reverse turns the start only",
+         "<line x1='10' y1='10' x2='50' y2='10' marker-start='url(#r)' marker-end='url(#r)'/>",
+         "10,90 6,90 | 50,90 54,90"},
+        {"mid vertex on the bisector",
+         "<polyline fill='none' points='0,0 10,0 10,10' marker-mid='url(#a)'/>", "10,100 12.828,97.172"},
+        {"a closed polygon's return point bisects closing and first side",
+         "<polygon fill='none' points='10,10 30,10 30,30' marker-end='url(#a)'/>",
+         "10,90 11.531,93.696"},
+        {"a polygon's vertices and its return point",
+         "<polygon fill='none' points='10,10 30,10 30,30' style='marker:url(#a);marker-start:none'/>",
+         "30,90 32.828,87.172 | 30,70 26.304,68.469 | 10,90 11.531,93.696"},
+        {"cubic ends take their control points' directions, not the flattened points'",
+         "<path fill='none' d='M10 50 C10 40 30 40 30 50' marker-start='url(#a)' marker-end='url(#a)'/>",
+         "10,50 10,54 | 30,50 30,46"},
+        {"arc ends take the arc's tangents",
+         "<path fill='none' d='M10 50 A10 10 0 0 1 30 50' marker-start='url(#a)' marker-end='url(#a)'/>",
+         "10,50 10,54 | 30,50 30,46"},
+        {"every subpath's ends are vertices",
+         "<path fill='none' d='M0 0H10M20 0V10' marker-mid='url(#a)'/>",
+         "10,100 14,100 | 20,100 20,96"},
+        {"fixed angle, viewBox, reference point and stroke width",
+         "<line x1='10' y1='10' x2='50' y2='10' stroke-width='3' marker-end='url(#v)'/>",
+         "50,96 50,90"},
+        {"the shape's transform carries its markers",
+         "<line transform='translate(5 5) scale(2)' x2='10' marker-end='url(#a)'/>", "25,95 33,95"},
+        {"marker properties are inherited",
+         "<g marker-end='url(#a)'><path fill='none' d='M0 0H10'/></g>", "10,100 14,100"},
+        {"the shorthand from a style sheet",
+         "<style>path{marker:url(#a)}</style><path fill='none' d='M0 0H10'/>",
+         "0,100 4,100 | 10,100 14,100"},
+        {"a marker in its own content is drawn once",
+         "<path fill='none' d='M0 0H10' marker-end='url(#self)'/>", "10,100 14,100"},
+        {"marker is no presentation attribute",
+         "<path fill='none' d='M0 0H10' marker='url(#a)'/>", ""},
+        {"a use of the marked shape in its marker draws the shape, not its markers again",
+         "<marker id='u' markerUnits='userSpaceOnUse'><path d='M0 0H4' stroke='red'/><use href='#p'/>"
+         "</marker><path id='p' fill='none' stroke='blue' d='M0 0H10' marker-end='url(#u)'/>",
+         "0,100 10,100 | 10,100 14,100 | 10,100 20,100"},
+        {"zero markerWidth draws nothing", "<path fill='none' d='M0 0H10' marker-end='url(#none)'/>", ""},
+        {"rectangles take no markers", "<rect fill='none' width='9' height='9' marker-end='url(#a)'/>", ""},
+        {"a hidden shape hides its markers",
+         "<path fill='none' visibility='hidden' d='M0 0H10' marker-end='url(#a)'/>", ""},
+        {"a reference to anything but a marker", "<path fill='none' d='M0 0H10' marker-end='url(#v2)'/>"
+         "<g id='v2'/>", ""},
+    };
+    for (const CMarkerCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string dxf = Browser(std::string(kMarkers) + c.body);
+        std::string ticks;
+        for (const Entity& tick : vxtest::EntitiesOf(dxf, "LWPOLYLINE"))
+            ticks += (ticks.empty() ? "" : " | ") + Vertices(tick);
+        EXPECT_EQ(ticks, c.ticks);
+        EXPECT_EQ(Types(dxf).find("HATCH"), std::string::npos);
+    }
+}
+
+// A marker's content takes its style from where the marker stands, not from
+// the shape; it lands on the shape's layer.
+TEST(BrowserMarkers, ContentStyleComesFromTheMarkersPlace) {
+    const std::string dxf = Browser(std::string(kMarkers) +
+                                    "<style>#parts path{stroke:lime}</style><g id='parts' stroke='blue'>"
+                                    "<path fill='none' stroke-width='2' d='M0 0H10' marker-end='url(#a)'/></g>");
+    const auto lines = vxtest::EntitiesOf(dxf, "LWPOLYLINE");
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0].Int(62), 3);
+    EXPECT_EQ(lines[1].Int(62), 1);
+    EXPECT_EQ(lines[1].Str(8), "parts");
+    EXPECT_EQ(Vertices(lines[1]), "10,100 14,100");
+}
+
+std::string NestedUses() {
     // Ten levels of ten uses: 10^10 rectangles.
     std::string defs = "<defs><rect id='l0' width='1' height='1' fill='none'/>";
     for (int level = 1; level <= 10; ++level) {
@@ -254,12 +349,27 @@ TEST(BrowserLimits, NestedUsesThatExpandBeyondTheLimitFail) {
         for (int i = 0; i < 10; ++i) defs += "<use href='#l" + std::to_string(level - 1) + "'/>";
         defs += "</g>";
     }
-    CSvgConverter converter;
-    CConvertOptions chosen = converter.Options();
-    chosen.svgRules = SvgRules::Browser;
-    converter.SetOptions(chosen);
-    EXPECT_EQ(vxtest::ConvertSvg(converter, "<svg>" + defs + "</defs><use href='#l10'/></svg>"), "");
-    EXPECT_NE(converter.FailureReason().find("work limit"), std::string::npos);
+    return defs + "</defs><use href='#l10'/>";
+}
+
+std::string MarkedVertices() {
+    // 20000 vertices, each with a marker of 300 rectangles.
+    std::string body = "<marker id='m'>";
+    for (int i = 0; i < 300; ++i) body += "<rect width='1' height='1' fill='none'/>";
+    body += "</marker><polyline marker-mid='url(#m)' points='";
+    for (int i = 0; i < 20000; ++i) body += std::to_string(i % 100) + "," + std::to_string(i / 100) + " ";
+    return body + "'/>";
+}
+
+TEST(BrowserLimits, DrawingsThatExpandBeyondTheLimitFail) {
+    for (const std::string& body : {NestedUses(), MarkedVertices()}) {
+        CSvgConverter converter;
+        CConvertOptions chosen = converter.Options();
+        chosen.svgRules = SvgRules::Browser;
+        converter.SetOptions(chosen);
+        EXPECT_EQ(vxtest::ConvertSvg(converter, "<svg>" + body + "</svg>"), "");
+        EXPECT_NE(converter.FailureReason().find("work limit"), std::string::npos);
+    }
 }
 
 }  // namespace

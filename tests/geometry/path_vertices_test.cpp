@@ -1,0 +1,47 @@
+// The vertices of path data read as the path reader reads it: every vertex
+// lies on what is drawn, however the data is written.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+#include "geometry/path_vertices.h"
+
+namespace {
+
+// "x,y@degrees" per vertex, S and E marking the first and last.
+std::string VerticesOf(const std::string& data) {
+    std::string text;
+    vx::ListPathVertices(data, [&text](const vx::CPathVertex& v, bool first, bool last) {
+        char item[80];
+        std::snprintf(item, sizeof item, "%s%s%g,%g@%g%s", text.empty() ? "" : " ", first ? "S" : "",
+                      v.x, v.y, std::round(vx::VertexAngle(v) * 180 / M_PI * 10) / 10 + 0.0,
+                      last ? "E" : "");
+        text += item;
+    });
+    return text;
+}
+
+TEST(PathVertices, EveryVertexWhereTheReaderPutsIt) {
+    const struct {
+        const char* data;
+        const char* vertices;
+    } cases[] = {
+        {"M0 0 L10 0 10 10", "S0,0@0 10,0@45 10,10@90E"},
+        {"M0 0 H10 V10 Z", "S0,0@0 10,0@45 10,10@157.5 0,0@-67.5E"},
+        {"M0 0 h10 v10 z m5 5 h1", "S0,0@0 10,0@45 10,10@157.5 0,0@-67.5 5,5@0 6,5@0E"},
+        {"M0 0 L10 0 Z M5 5 L5 6", "S0,0@0 10,0@90 0,0@90 5,5@90 5,6@90E"},
+        {"M0 0 C0 10 10 10 10 0 S20 -10 20 0", "S0,0@90 10,0@-90 20,0@90E"},
+        {"M0 0 S5 5 10 0", "S0,0@45 10,0@-45E"},
+        {"M0 0 T10 0 L10 10", "S0,0@45 10,10@45E"},
+        {"M0 0 Q5 5 10 0 T20 0", "S0,0@45 10,0@-45 20,0@45E"},
+        {"M0 0 A5 5 0 0 0 10 0", "S0,0@90 10,0@-90E"},
+        {"L5 0 L5 5", "S5,0@90 5,5@90E"},
+        {"M3 4", "S3,4@0E"},
+        {"M0 0 C1 1 2 2", "S0,0@0E"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(VerticesOf(c.data), c.vertices) << c.data;
+}
+
+}  // namespace
