@@ -65,8 +65,9 @@ void CSvgConverter::ConvertImage(const std::string& x, const std::string& y,
 }
 
 void CSvgConverter::PlaceImage(const vx::CPointMap& toDrawing, double left, double top, double w,
-                               double h, const std::string& href) {
-    m_shapes.PlaceImage(toDrawing, left, top, w, h, href);
+                               double h, const std::string& href,
+                               const std::string* preserveAspectRatio) {
+    m_shapes.PlaceImage(toDrawing, left, top, w, h, href, preserveAspectRatio);
 }
 
 void CSvgConverter::DrawResolvedPath(std::vector<CPolylinedata>& subpaths,

@@ -127,7 +127,7 @@ public:
     void ConvertImage(const std::string& x, const std::string& y, const std::string& width,
                       const std::string& height, const std::string& href) override;
     void PlaceImage(const vx::CPointMap& toDrawing, double left, double top, double w, double h,
-                    const std::string& href) override;
+                    const std::string& href, const std::string* preserveAspectRatio) override;
     void DrawResolvedPath(std::vector<CPolylinedata>& subpaths,
                           const vx::CResolvedPaint& paint) override;
     void DrawResolvedEllipse(const vx::CEllipseImage& ellipse,

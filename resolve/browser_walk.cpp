@@ -280,7 +280,7 @@ void CBrowserWalk::DrawImage(const CXML& element, const CResolveFrame& frame) {
     };
     m_drawing.PlaceImage(toDrawing, NumberAttribute(element, "x"), NumberAttribute(element, "y"),
                       NumberAttribute(element, "width"), NumberAttribute(element, "height"),
-                      ReferenceOf(element));
+                      ReferenceOf(element), &AttributeText(element, "preserveAspectRatio"));
 }
 
 }  // namespace vx

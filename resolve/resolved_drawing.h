@@ -40,9 +40,12 @@ public:
     virtual void DrawResolvedText(double x, double y, double fontSize, double angle,
                                   int alignment, std::string_view content,
                                   std::string_view family, int color) = 0;
-    // A picture over the w x h area at left, top that toDrawing maps into the drawing.
+    // A picture over the w x h area at left, top that toDrawing maps into the
+    // drawing, fitted into it as preserveAspectRatio says; null stretches it
+    // over the whole area.
     virtual void PlaceImage(const CPointMap& toDrawing, double left, double top, double w,
-                            double h, const std::string& href) = 0;
+                            double h, const std::string& href,
+                            const std::string* preserveAspectRatio) = 0;
 };
 
 }  // namespace vx

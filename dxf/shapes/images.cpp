@@ -12,6 +12,7 @@
 #include "dxf/shapes/picture_size.h"
 #include "dxf/shapes/shape_writer.h"
 #include "platform/message_sink.h"
+#include "resolve/viewport.h"
 #include "svg/dxf_palette.h"
 #include "xml/xml_parser.h"
 
@@ -67,6 +68,20 @@ DL_ImageData ImageOver(const std::string& file, const CImagePlace& place, const 
     return image;
 }
 
+// The part of the area a picture fills when it keeps its aspect ratio, as
+// browsers place it. slice would crop the picture, which an IMAGE entity here
+// cannot: it keeps the whole area, as none does.
+void FitPicture(const CPictureSize& pixels, std::string_view preserveAspectRatio, double& left,
+                double& top, double& w, double& h) {
+    if (!pixels.Known() || vx::Contains(preserveAspectRatio, "slice")) return;
+    const CMatrix fit =
+        vx::ViewportMatrix(0, 0, pixels.width, pixels.height, w, h, preserveAspectRatio);
+    left += fit.e;
+    top += fit.f;
+    w = pixels.width * fit.a;
+    h = pixels.height * fit.d;
+}
+
 void WarnLeftOut(IMessageSink* messages, std::string_view href, const std::string& reason) {
     if (!messages) return;
     const std::string shown = vx::ShortReference(vx::TrimView(href));
@@ -87,9 +102,10 @@ void CShapeWriter::ConvertImage(const std::string& x, const std::string& y,
 }
 
 void CShapeWriter::PlaceImage(const vx::CPointMap& toDrawing, double left, double top, double w,
-                               double h, const std::string& href) {
+                               double h, const std::string& href,
+                               const std::string* preserveAspectRatio) {
     if (!m_output.m_pWriter) return;
-    const CImagePlace place = PlaceOf(toDrawing, left, top, w, h);
+    CImagePlace place = PlaceOf(toDrawing, left, top, w, h);
     // Checked before the picture is fetched or copied: nothing is stored for an
     // image that cannot be placed.
     if (!vx::AllFinite({place.corner.x, place.corner.y, place.u.x, place.u.y, place.v.x,
@@ -115,6 +131,10 @@ void CShapeWriter::PlaceImage(const vx::CPointMap& toDrawing, double left, doubl
     }
 
     const CPictureSize pixels = ReadPictureFileSize(stored.path);
+    if (preserveAspectRatio) {
+        FitPicture(pixels, *preserveAspectRatio, left, top, w, h);
+        place = PlaceOf(toDrawing, left, top, w, h);
+    }
     const DL_ImageData image = ImageOver(FileReference(stored.path), place, pixels, w, h);
     const unsigned long handle = m_output.m_dxf.writeImage(
         *m_output.m_pWriter, image, EntityAttributes(vx::NearestDxfColor(m_walker.m_crFill), -1, "BYLAYER"));

@@ -163,9 +163,10 @@ public:
     // ---- Images (dxf/shapes/images.cpp) ---------------------------------
     void ConvertImage(const std::string& x, const std::string& y, const std::string& width,
                       const std::string& height, const std::string& href);
-    // An IMAGE over the w x h area that toDrawing maps into the drawing.
+    // An IMAGE over the w x h area that toDrawing maps into the drawing, fitted
+    // as preserveAspectRatio says once its pixel size is known; null stretches it.
     void PlaceImage(const vx::CPointMap& toDrawing, double left, double top, double w, double h,
-                    const std::string& href);
+                    const std::string& href, const std::string* preserveAspectRatio = nullptr);
 
 private:
     CWalkerState& m_walker;

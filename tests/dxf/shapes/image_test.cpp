@@ -88,6 +88,7 @@ TEST(Image, PixelsSpreadOverTheShownArea) {
         std::string picture, width, height, groupTransform;
         double cornerX, cornerY, ux, uy, vx, vy;
         int pixelsWide, pixelsHigh;
+        const char* fit = nullptr;  // preserveAspectRatio as the browser reading hands it
     };
     const std::string noFrame = "\xFF\xD8\xFF\xE0";
     const Case cases[] = {
@@ -96,6 +97,12 @@ TEST(Image, PixelsSpreadOverTheShownArea) {
         {"group scale", vxtest::PngHead(16, 8), "64", "32", "scale(2,3)", 20, -56, 8, 0, 0, 12, 16, 8},
         {"mirrored by a group", vxtest::PngHead(16, 8), "64", "32", "scale(-1,1)", -10, 48, -4, 0, 0, 4, 16, 8},
         {"unknown size: one unit per pixel", noFrame, "64.9", "32", "scale(2)", 20, -4, 1, 0, 0, 1, 64, 32},
+        {"aspect kept, centred", vxtest::PngHead(16, 8), "64", "64", "", 10, 32, 4, 0, 0, 4, 16, 8, ""},
+        {"aspect kept, at the bottom", vxtest::PngHead(16, 8), "64", "64", "", 10, 16, 4, 0, 0, 4, 16, 8,
+         " xMinYMax meet"},
+        {"slice, not croppable, fills", vxtest::PngHead(16, 8), "64", "64", "", 10, 16, 4, 0, 0, 8, 16, 8,
+         "xMidYMid slice"},
+        {"none stretches", vxtest::PngHead(16, 8), "64", "64", "", 10, 16, 4, 0, 0, 8, 16, 8, "none"},
     };
     const std::string input = vxtest::TestInputFolder();
     for (const Case& c : cases) {
@@ -103,7 +110,12 @@ TEST(Image, PixelsSpreadOverTheShownArea) {
         vxtest::WriteFile(input + "picture.jpg", c.picture);
         doc.conv.PushTransform();
         doc.conv.ParseGroupTransform(c.groupTransform);
-        doc.conv.ConvertImage("10", "20", c.width, c.height, "picture.jpg");
+        const std::string fit = c.fit ? c.fit : "";
+        const auto flipped = [](double x, double y) { return CPointData(x, 100 - y); };
+        if (c.fit)
+            doc.conv.PlaceImage(flipped, 10, 20, std::stod(c.width), std::stod(c.height), "picture.jpg", &fit);
+        else
+            doc.conv.ConvertImage("10", "20", c.width, c.height, "picture.jpg");
         doc.conv.PopTransform();
         const auto images = doc.Entities("IMAGE");
         ASSERT_EQ(images.size(), 1u) << c.what;
