@@ -164,9 +164,7 @@ public:
     bool PathBudgetSpent() const { return m_pathReader.BudgetSpent(); }
     // NaN or infinite reals handed to the writer in the open document, else in
     // the last one ended; tests require 0 (see CDxfWriter::NonFiniteReals).
-    long long NonFiniteRealsWritten() const {
-        return m_output.m_pWriter ? m_output.m_pWriter->NonFiniteReals() : m_output.m_nNonFiniteReals;
-    }
+    long long NonFiniteRealsWritten() const { return m_output.NonFiniteReals(); }
 
 
     // ---- The parts' state, for the command line, the dialog and tests ---

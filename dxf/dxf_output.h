@@ -32,6 +32,12 @@ public:
     // when any write failed; the sink's errno is then in outputError, and the
     // sink goes at once (a file sink removes its temporary file).
     bool End(const std::vector<CImageDefData>& pictures, int& outputError);
+    // The reals that were not finite when handed to the writer, in the open
+    // document or, between documents, the last one ended (see
+    // CDxfWriter::NonFiniteReals).
+    long long NonFiniteReals() const {
+        return m_pWriter ? m_pWriter->NonFiniteReals() : m_nNonFiniteReals;
+    }
     // An LWPOLYLINE vertex with start and end widths (groups 10 20 30 40 41 [42]).
     void WriteVertex(double x, double y, double z, double bulge, double startWidth,
                      double endWidth);
