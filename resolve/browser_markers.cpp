@@ -15,7 +15,6 @@
 #include "resolve/lengths.h"
 #include "resolve/shape_paths.h"
 #include "resolve/viewport.h"
-#include "svg/number_list.h"
 #include "xml/xml_node.h"
 
 namespace vx {
@@ -58,14 +57,10 @@ double MarkerSize(const CXML& marker, std::string_view name) {
 // The viewBox fitted to markerWidth x markerHeight, then moved so that the
 // reference point, given in viewBox units, lands on the origin.
 CMatrix ContentMatrix(const CXML& marker, double width, double height) {
-    double box[4] = {0, 0, 0, 0};
-    CMatrix view;
-    if (ReadNumberList(AttributeText(marker, "viewBox"), box, 4) == 4 && box[2] > 0 && box[3] > 0)
-        view = ViewportMatrix(box[0], box[1], box[2], box[3], width, height,
-                              AttributeText(marker, "preserveAspectRatio"));
+    const CMatrix view = ViewportOf(marker, width, height);
     double refX = NumberAttribute(marker, "refX"), refY = NumberAttribute(marker, "refY");
     vx::ApplyMatrix(view, refX, refY);
-    return Multiply(CMatrix{1, 0, 0, 1, -refX, -refY}, view);
+    return Multiply(Translation(-refX, -refY), view);
 }
 
 bool IsFinite(const CMatrix& m) { return AllFinite({m.a, m.b, m.c, m.d, m.e, m.f}); }

@@ -14,7 +14,6 @@
 #include "resolve/shape_paths.h"
 #include "resolve/viewport.h"
 #include "svg/layer_names.h"
-#include "svg/number_list.h"
 #include "xml/xml_node.h"
 
 namespace vx {
@@ -35,17 +34,6 @@ bool IsDrawable(std::string_view name) {
     return name == "path" || name == "rect" || name == "circle" || name == "ellipse" ||
            name == "line" || name == "polyline" || name == "polygon" || name == "text" ||
            name == "image" || name == "use";
-}
-
-// A nested svg or a symbol maps its viewBox onto the area it is given.
-CMatrix ViewportOf(const CXML& element, double width, double height) {
-    double box[4] = {0, 0, 0, 0};
-    const std::string& viewBox = AttributeText(element, "viewBox");
-    if (ReadNumberList(viewBox, box, 4) < 4 || !(box[2] > 0) || !(box[3] > 0)) return CMatrix();
-    if (!(width > 0)) width = box[2];
-    if (!(height > 0)) height = box[3];
-    return ViewportMatrix(box[0], box[1], box[2], box[3], width, height,
-                          AttributeText(element, "preserveAspectRatio"));
 }
 
 std::string LayerOf(const CXML& group, const std::string& parentLayer) {

@@ -4,6 +4,8 @@
 
 #include "base/finite.h"
 #include "base/text.h"
+#include "resolve/element_access.h"
+#include "svg/number_list.h"
 
 namespace vx {
 
@@ -81,6 +83,16 @@ CMatrix ViewportMatrix(double vbX, double vbY, double vbW, double vbH, double wi
     // A viewBox far off at 1e300 can take the offset past the largest double.
     if (!AllFinite({sx, sy, ex, ey})) return CMatrix();
     return {sx, 0, 0, sy, ex, ey};
+}
+
+CMatrix ViewportOf(const CXML& element, double width, double height) {
+    double box[4] = {0, 0, 0, 0};
+    const std::string& viewBox = AttributeText(element, "viewBox");
+    if (ReadNumberList(viewBox, box, 4) < 4 || !(box[2] > 0) || !(box[3] > 0)) return CMatrix();
+    if (!(width > 0)) width = box[2];
+    if (!(height > 0)) height = box[3];
+    return ViewportMatrix(box[0], box[1], box[2], box[3], width, height,
+                          AttributeText(element, "preserveAspectRatio"));
 }
 
 }  // namespace vx

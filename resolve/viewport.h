@@ -4,6 +4,8 @@
 
 #include "base/records.h"
 
+class CXML;
+
 namespace vx {
 
 // The matrix from viewBox coordinates to the viewport's (width × height, at
@@ -14,5 +16,10 @@ namespace vx {
 // gives the identity: the viewBox is then ignored.
 CMatrix ViewportMatrix(double vbX, double vbY, double vbW, double vbH, double width, double height,
                        std::string_view preserveAspectRatio);
+
+// A nested svg's, a symbol's or a marker's viewBox and preserveAspectRatio
+// mapped onto its width x height, a size not above 0 taking the viewBox's own;
+// the identity without a usable viewBox.
+CMatrix ViewportOf(const CXML& element, double width, double height);
 
 }  // namespace vx
