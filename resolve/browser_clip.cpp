@@ -106,9 +106,16 @@ std::shared_ptr<const CLoops> CBrowserWalk::MakeClipArea(const CXML& clipPath, c
     std::swap(m_ancestors, ancestors);
     auto area = std::make_shared<CLoops>();
     if (!FilledArea(shapes, false, m_clipBudget, *area)) return nullptr;
-    if (!frame.clip) return area;
+    return WithinClip(std::move(area), frame.clip);
+}
+
+// The part of area within the parent clip's (all of it without one); null
+// when the clipping is refused.
+std::shared_ptr<const CLoops> CBrowserWalk::WithinClip(std::shared_ptr<const CLoops> area,
+                                                       const std::shared_ptr<const CLoops>& parent) {
+    if (!parent) return area;
     CLoops within;
-    switch (ClipArea(*area, false, *frame.clip, m_clipBudget, within)) {
+    switch (ClipArea(*area, false, *parent, m_clipBudget, within)) {
     case ClipOutcome::Inside: return area;
     case ClipOutcome::Clipped: return std::make_shared<CLoops>(std::move(within));
     case ClipOutcome::Refused: return nullptr;

@@ -1,7 +1,7 @@
 // Markers under the browser reading: the marker-start, marker-mid and
 // marker-end of a path, line, polyline or polygon, drawn at the vertices of
-// its data as a browser draws them. A marker's viewport does not clip its
-// content: what overflows is drawn too.
+// its data as a browser draws them. A marker's viewport clips its content
+// unless its overflow is visible.
 #include <algorithm>
 #include <cmath>
 
@@ -55,12 +55,17 @@ double MarkerSize(const CXML& marker, std::string_view name) {
 }
 
 // The viewBox fitted to markerWidth x markerHeight, then moved so that the
-// reference point, given in viewBox units, lands on the origin.
-CMatrix ContentMatrix(const CXML& marker, double width, double height) {
+// reference point, given in viewBox units, lands on the origin; the viewport
+// moves with it and clips unless overflow is visible.
+void ReadPlacement(const CXML& marker, double width, double height, CMarkerSource& source) {
     const CMatrix view = ViewportOf(marker, width, height);
     double refX = NumberAttribute(marker, "refX"), refY = NumberAttribute(marker, "refY");
     vx::ApplyMatrix(view, refX, refY);
-    return Multiply(Translation(-refX, -refY), view);
+    source.content = Multiply(Translation(-refX, -refY), view);
+    const std::string& overflow = source.style.Get(CssProperty::Overflow);
+    if (overflow == "visible" || overflow == "auto") return;
+    source.viewport = {{-refX, -refY}, {width - refX, -refY}, {width - refX, height - refY},
+                       {-refX, height - refY}};
 }
 
 bool IsFinite(const CMatrix& m) { return AllFinite({m.a, m.b, m.c, m.d, m.e, m.f}); }
@@ -86,7 +91,7 @@ void CBrowserWalk::DrawMarkers(const CXML& element, std::string_view name,
         if (!(scale > 0)) return;  // a zero stroke width shrinks its markers to nothing
         const double c = std::cos(angle) * scale, s = std::sin(angle) * scale;
         const CMatrix atVertex{c, s, -s, c, vertex.x, vertex.y};
-        PlaceMarker(*marker, Multiply(frame.toDrawing, Multiply(atVertex, marker->content)), frame);
+        PlaceMarker(*marker, Multiply(frame.toDrawing, atVertex), frame);
     };
     ListPathVertices(data, [&](const CPathVertex& vertex, bool first, bool last) {
         if (Exhausted()) return;
@@ -130,21 +135,27 @@ void CBrowserWalk::ReadMarker(const CXML& marker, CMarkerSource& source) {
     source.style = StyleInPlace(marker, source.ancestors);
     const double width = MarkerSize(marker, "markerWidth"), height = MarkerSize(marker, "markerHeight");
     source.drawn = width > 0 && height > 0;
-    source.content = ContentMatrix(marker, width, height);
+    ReadPlacement(marker, width, height, source);
     source.scalesWithStroke = TrimView(AttributeText(marker, "markerUnits")) != "userSpaceOnUse";
     ReadOrient(marker, source);
 }
 
 // The marker's content walked as a group's children would be, on the path's
-// layer and within its clip.
-void CBrowserWalk::PlaceMarker(CMarkerSource& marker, const CMatrix& placement,
-                               const CResolveFrame& path) {
+// layer and within its clip and its own viewport; at maps the marker's units
+// (the vertex at the origin, turned and scaled) into the drawing.
+void CBrowserWalk::PlaceMarker(CMarkerSource& marker, const CMatrix& at, const CResolveFrame& path) {
+    const CMatrix placement = Multiply(at, marker.content);
     if (--m_visitsLeft < 0 || !IsFinite(placement)) return;
     CResolveFrame frame;
     frame.toDrawing = placement;
     frame.style = marker.style;
     frame.layer = path.layer;
     frame.clip = path.clip;
+    if (!marker.viewport.empty() && !m_clipBudget.Refused()) {
+        auto viewport = std::make_shared<CLoops>(1, marker.viewport);
+        for (CPointData& corner : viewport->front()) vx::ApplyMatrix(at, corner.x, corner.y);
+        if (auto clip = WithinClip(std::move(viewport), path.clip)) frame.clip = std::move(clip);
+    }
     // The content's selectors see the marker's ancestors, not the path's.
     std::swap(m_ancestors, marker.ancestors);
     m_inMarker = true;

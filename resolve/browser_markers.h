@@ -24,6 +24,9 @@ struct CMarkerSource {
     double fixedAngle = 0;           // radians
     bool scalesWithStroke = true;    // markerUnits strokeWidth
     bool drawn = true;               // false for a zero markerWidth or markerHeight
+    // The marker's viewport in its own units, which clips its content unless
+    // overflow is visible; empty when it does not clip.
+    std::vector<CPointData> viewport;
 };
 
 }  // namespace vx

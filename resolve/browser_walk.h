@@ -69,6 +69,8 @@ private:
     void AddClipChild(const CXML& child, const CMatrix& space, const CComputedStyle& parentStyle,
                       CLoops& area);
     bool BoundingBox(const CXML& element, CMatrix& box);
+    std::shared_ptr<const CLoops> WithinClip(std::shared_ptr<const CLoops> area,
+                                             const std::shared_ptr<const CLoops>& parent);
     bool DrawClipped(const std::vector<CPolylinedata>& subpaths, const CResolvedPaint& paint,
                      const CLoops& clip);
 
@@ -79,7 +81,7 @@ private:
     // The style an element has where it stands in the tree (a marker's, a
     // clip path's, which do not inherit from what uses them), and its ancestors.
     CComputedStyle StyleInPlace(const CXML& element, std::vector<const CXML*>& ancestors);
-    void PlaceMarker(CMarkerSource& marker, const CMatrix& placement, const CResolveFrame& path);
+    void PlaceMarker(CMarkerSource& marker, const CMatrix& at, const CResolveFrame& path);
 
     IResolvedDrawing& m_drawing;
     const CXML& m_svg;

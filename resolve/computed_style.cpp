@@ -16,7 +16,7 @@ size_t Index(CssProperty p) { return static_cast<size_t>(p); }
 
 bool Inherits(CssProperty p) {
     return p != CssProperty::Opacity && p != CssProperty::Display && p != CssProperty::ClipPath &&
-           p != CssProperty::Mask && p != CssProperty::Filter;
+           p != CssProperty::Mask && p != CssProperty::Filter && p != CssProperty::Overflow;
 }
 
 // Attribute values arrive as written: their references are decoded here, as a
@@ -96,7 +96,7 @@ CComputedStyle CComputedStyle::Initial() {
     const std::array<std::string_view, kCssPropertyCount> initial = {
         "black", "1", "nonzero", "none", "1", "1", "none", "butt", "miter", "1", "inline",
         "visible", "black", "16", "", "normal", "normal", "start", "none", "none", "none",
-        "none", "nonzero", "none", "none"};
+        "none", "nonzero", "none", "none", "hidden"};
     for (size_t i = 0; i < kCssPropertyCount; ++i) style.values[i] = initial[i];
     return style;
 }

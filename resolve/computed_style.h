@@ -27,14 +27,16 @@ struct CComputedStyle {
     // display inline, visibility visible, color black, font-size 16,
     // font-family "" (none), font-weight and font-style normal, text-anchor
     // start, markers none, linecap butt, linejoin miter, dasharray none,
-    // clip-path none, clip-rule nonzero, mask none, filter none.
+    // clip-path none, clip-rule nonzero, mask none, filter none, overflow
+    // hidden (CSS starts it visible, but the elements it is read for, markers,
+    // are hidden by every browser's own style sheet).
     static CComputedStyle Initial();
 };
 
 // Lowest to highest: presentation attributes (never important), sheet rules by
 // specificity and order, the style attribute, important sheet declarations,
 // important style-attribute declarations. Every property but opacity,
-// display, clip-path, mask and filter inherits; "inherit", "initial" and "unset" work as in CSS. A font
+// display, clip-path, mask, filter and overflow inherits; "inherit", "initial" and "unset" work as in CSS. A font
 // size in em or % becomes pixels against the parent's, as children inherit
 // the computed size.
 CComputedStyle ComputeStyle(const CXML& element, const std::vector<const CXML*>& ancestors,

@@ -14,7 +14,7 @@ constexpr std::array<std::string_view, kCssPropertyCount> kNames = {
     "fill", "fill-opacity", "fill-rule", "stroke", "stroke-width", "stroke-opacity",
     "stroke-dasharray", "stroke-linecap", "stroke-linejoin", "opacity", "display", "visibility",
     "color", "font-size", "font-family", "font-weight", "font-style", "text-anchor",
-    "marker-start", "marker-mid", "marker-end", "clip-path", "clip-rule", "mask", "filter"};
+    "marker-start", "marker-mid", "marker-end", "clip-path", "clip-rule", "mask", "filter", "overflow"};
 
 bool IsOneOf(std::string_view value, std::initializer_list<std::string_view> keywords) {
     for (std::string_view keyword : keywords)
@@ -86,6 +86,7 @@ bool IsAcceptedValue(CssProperty property, std::string_view value) {
     case CssProperty::StrokeLinejoin:
         return IsOneOf(value, {"miter", "round", "bevel", "miter-clip", "arcs"});
     case CssProperty::Visibility: return IsOneOf(value, {"visible", "hidden", "collapse"});
+    case CssProperty::Overflow: return IsOneOf(value, {"visible", "hidden", "scroll", "auto", "clip"});
     case CssProperty::TextAnchor: return IsOneOf(value, {"start", "middle", "end"});
     case CssProperty::FillOpacity:
     case CssProperty::StrokeOpacity:

@@ -12,7 +12,7 @@ enum class CssProperty {
     Fill, FillOpacity, FillRule, Stroke, StrokeWidth, StrokeOpacity, StrokeDasharray,
     StrokeLinecap, StrokeLinejoin, Opacity, Display, Visibility, Color, FontSize, FontFamily,
     FontWeight, FontStyle, TextAnchor, MarkerStart, MarkerMid, MarkerEnd, ClipPath, ClipRule, Mask,
-    Filter, Count
+    Filter, Overflow, Count
 };
 constexpr size_t kCssPropertyCount = static_cast<size_t>(CssProperty::Count);
 

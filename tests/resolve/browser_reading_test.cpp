@@ -246,17 +246,20 @@ TEST(BrowserClipPaths, WhatIsNotAppliedIsReported) {
                   "filters are not read: 1 element drawn unfiltered"}));
 }
 
-// Markers "a" and "r" are a 4-unit tick along the marker's x axis; "v" fits a
-// viewBox tick ending on its reference point to 0.2 of the stroke width.
+// Markers "a" and "r" are a 4-unit tick along the marker's x axis, drawn
+// whole as their overflow is visible; "v" fits a viewBox tick ending on its
+// reference point to 0.2 of the stroke width; "c" is a tick from -2 to 2 cut
+// by its 3 x 3 viewport.
 const char kMarkers[] =
-    "<defs><g stroke='red'><marker id='a' markerUnits='userSpaceOnUse' orient='auto'>"
-    "<path d='M0 0H4'/></marker></g>"
-    "<marker id='r' markerUnits='userSpaceOnUse' orient='auto-start-reverse'>"
+    "<defs><g stroke='red'><marker id='a' markerUnits='userSpaceOnUse' orient='auto' "
+    "overflow='visible'><path d='M0 0H4'/></marker></g>"
+    "<marker id='r' markerUnits='userSpaceOnUse' orient='auto-start-reverse' style='overflow:visible'>"
     "<path d='M0 0H4' stroke='red'/></marker>"
     "<marker id='v' viewBox='0 0 10 10' markerWidth='2' markerHeight='2' refX='10' refY='5' "
     "orient='90deg'><path d='M0 5H10' stroke='red'/></marker>"
-    "<marker id='self' markerUnits='userSpaceOnUse'><path d='M0 0H4' stroke='red' "
-    "marker-end='url(#self)'/></marker>"
+    "<marker id='c' markerUnits='userSpaceOnUse'><path d='M-2 1H2' stroke='red'/></marker>"
+    "<marker id='self' markerUnits='userSpaceOnUse' overflow='visible'><path d='M0 0H4' "
+    "stroke='red' marker-end='url(#self)'/></marker>"
     "<marker id='none' markerWidth='0'><path d='M0 0H4' stroke='red'/></marker></defs>";
 
 struct CMarkerCase {
@@ -294,6 +297,8 @@ TEST(BrowserMarkers, MarkersStandOnVerticesTurnedAsOrientSays) {
         {"fixed angle, viewBox, reference point and stroke width",
          "<line x1='10' y1='10' x2='50' y2='10' stroke-width='3' marker-end='url(#v)'/>",
          "50,96 50,90"},
+        {"the viewport clips what overflows",
+         "<line x1='10' y1='10' x2='50' y2='10' marker-end='url(#c)'/>", "50,89 52,89"},
         {"the shape's transform carries its markers",
          "<line transform='translate(5 5) scale(2)' x2='10' marker-end='url(#a)'/>", "25,95 33,95"},
         {"marker properties are inherited",
@@ -306,7 +311,7 @@ TEST(BrowserMarkers, MarkersStandOnVerticesTurnedAsOrientSays) {
         {"marker is no presentation attribute",
          "<path fill='none' d='M0 0H10' marker='url(#a)'/>", ""},
         {"a use of the marked shape in its marker draws the shape, not its markers again",
-         "<marker id='u' markerUnits='userSpaceOnUse'><path d='M0 0H4' stroke='red'/><use href='#p'/>"
+         "<marker id='u' markerUnits='userSpaceOnUse' overflow='auto'><path d='M0 0H4' stroke='red'/><use href='#p'/>"
          "</marker><path id='p' fill='none' stroke='blue' d='M0 0H10' marker-end='url(#u)'/>",
          "0,100 10,100 | 10,100 14,100 | 10,100 20,100"},
         {"zero markerWidth draws nothing", "<path fill='none' d='M0 0H10' marker-end='url(#none)'/>", ""},
