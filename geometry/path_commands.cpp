@@ -49,6 +49,14 @@ void DropClosepathBeforeLetter(std::string& command) {
 
 }  // namespace
 
+bool TakeLeadingClosepaths(std::string_view& rest) {
+    std::string_view text = TrimLeftView(rest);
+    if (text.empty() || !IsClosepath(text[0])) return false;
+    while (!text.empty() && (IsClosepath(text[0]) || IsSpace(text[0]))) text.remove_prefix(1);
+    rest = text;
+    return true;
+}
+
 std::string_view RepeatedCommand(const std::string& previous) {
     if (previous == "M") return "L";
     if (previous == "m") return "l";

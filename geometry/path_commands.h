@@ -17,6 +17,24 @@ struct CPathCutState {
 // else the previous command.
 std::string_view RepeatedCommand(const std::string& previous);
 
+// Whether command is one of the texts given ("C", "c", ...).
+inline bool IsOneOf(const std::string& command, const char* a, const char* b, const char* c = "",
+                    const char* d = "") {
+    return command == a || command == b || command == c || command == d;
+}
+
+// A command that draws a segment: any known letter but a moveto's.
+inline bool IsSegmentCommand(char letter) {
+    for (char known : std::string_view("LlHhVvCcSsQqTtAa"))
+        if (letter == known) return true;
+    return false;
+}
+
+// SVG's reading of closepaths: when rest begins (after blanks) with closepath
+// letters, they and the blanks among them are taken off and true is returned;
+// else rest is left as it is.
+bool TakeLeadingClosepaths(std::string_view& rest);
+
 // Cuts the next command and its argument text off the front of rest. With
 // allowContinuation false a leading "," or sign does not repeat the previous
 // command (the caller clears it when the last command consumed nothing, so

@@ -1,6 +1,7 @@
 #include "geometry/path_parser.h"
 
 #include <string>
+#include <utility>
 
 #include "base/text.h"
 #include "geometry/flatten.h"
@@ -10,11 +11,6 @@
 namespace vx {
 
 namespace {
-
-bool IsOneOf(const std::string& command, const char* a, const char* b, const char* c = "",
-             const char* d = "") {
-    return command == a || command == b || command == c || command == d;
-}
 
 // One run of the path data parser: the current point, the list being filled
 // and where a finished subpath goes.
@@ -34,8 +30,9 @@ private:
     void Quadratic(bool relative, std::string_view args);
     void SmoothQuadratic(bool relative, std::string_view args, bool afterQuadratic);
     bool Arc(bool relative, std::string_view args);
-    void Moveto(bool relative, std::string_view args);
+    void Moveto(bool relative, std::string_view args, bool subpathEnded);
     void EndSubpath(bool relative);
+    void CloseNow();
     void LineTo(double x, double y);
     void Offset(bool relative, double* values, int pairs) const;
 
@@ -45,6 +42,7 @@ private:
     ISubpathSink& m_sink;
     double m_x = 0, m_y = 0;      // the current point
     size_t m_subpathStart = 0;    // index of the current subpath's first point
+    bool m_restartPending = false;  // a closepath ended the subpath (SVG's rules)
 };
 
 void CPathReader::Read(std::string_view data) {
@@ -56,6 +54,7 @@ void CPathReader::Read(std::string_view data) {
     m_state.textLeft -= static_cast<long long>(data.size());
     for (;;) {
         if (m_state.pointsLeft <= 0) return;  // the document's points are spent
+        if (m_state.svgPathRules && TakeLeadingClosepaths(data)) CloseNow();
         const CPathCutState state{m_state.previousCommand, m_state.closePending};
         const char* before = data.data();
         if (!NextPathCommand(data, command, args, state, progressed)) return;
@@ -78,10 +77,13 @@ bool CPathReader::Interpret(const std::string& command, std::string_view args) {
     if (command.size() != 1) return true;
     const char letter = command[0];
     const bool relative = letter >= 'a' && letter <= 'z';
+    // SVG: a segment after a closepath starts a new subpath where the closed one began.
+    const bool afterClose = std::exchange(m_restartPending, false);
+    if (afterClose && IsSegmentCommand(letter)) m_points.emplace_back(m_x, m_y);
     double x = 0, y = 0;
     switch (letter) {
         case 'M': case 'm':
-            Moveto(relative, args);
+            Moveto(relative, args, afterClose);
             return true;
         case 'L': case 'l':
             ParsePointPair(args, x, y, m_state.closePending);
@@ -150,6 +152,9 @@ void CPathReader::SmoothCubic(bool relative, std::string_view args, bool afterCu
     if (afterCubic) {
         x1 = 2 * m_x - m_state.lastControlX;
         y1 = 2 * m_y - m_state.lastControlY;
+    } else if (m_state.svgPathRules) {
+        x1 = m_x;
+        y1 = m_y;
     }
     AppendCubic(m_x, m_y, x1, y1, v[0], v[1], v[2], v[3], m_points, m_drawn, m_state.tolerance);
     m_state.lastControlX = v[0];
@@ -172,9 +177,11 @@ void CPathReader::Quadratic(bool relative, std::string_view args) {
 void CPathReader::SmoothQuadratic(bool relative, std::string_view args, bool afterQuadratic) {
     double v[2];
     ParsePointPair(args, v[0], v[1], m_state.closePending);
-    if (!afterQuadratic) return;  // nothing to reflect: the T is skipped
+    // Nothing to reflect: the classic reading skips the T, SVG draws a line.
+    if (!afterQuadratic && !m_state.svgPathRules) return;
     Offset(relative, v, 1);
-    const double x1 = 2 * m_x - m_state.lastControlX, y1 = 2 * m_y - m_state.lastControlY;
+    const double x1 = afterQuadratic ? 2 * m_x - m_state.lastControlX : m_x;
+    const double y1 = afterQuadratic ? 2 * m_y - m_state.lastControlY : m_y;
     AppendQuadratic(m_points, m_x, m_y, x1, y1, v[0], v[1], m_drawn, m_state.tolerance);
     m_state.lastControlX = x1;
     m_state.lastControlY = y1;
@@ -196,10 +203,11 @@ bool CPathReader::Arc(bool relative, std::string_view args) {
     return true;
 }
 
-void CPathReader::Moveto(bool relative, std::string_view args) {
+void CPathReader::Moveto(bool relative, std::string_view args, bool subpathEnded) {
     double x = 0, y = 0;
     ParsePointPair(args, x, y, m_state.closePending);
-    EndSubpath(relative);
+    // A subpath a closepath has ended is not ended again.
+    if (!subpathEnded) EndSubpath(relative);
     if (relative) {
         x += m_x;
         y += m_y;
@@ -207,6 +215,14 @@ void CPathReader::Moveto(bool relative, std::string_view args) {
     m_points.emplace_back(x, y);  // a moveto point is not drawn
     m_x = x;
     m_y = y;
+}
+
+// SVG ends a subpath at its closepath: the current point goes back to the
+// subpath's start, where a segment that follows begins a new one.
+void CPathReader::CloseNow() {
+    m_state.closePending = 1;
+    EndSubpath(true);
+    m_restartPending = true;
 }
 
 void CPathReader::EndSubpath(bool relative) {

@@ -23,6 +23,13 @@ struct CPathReaderState {
     // Above 0, curves are flattened to within this distance (the reading's
     // units); 0 keeps the fixed sample counts.
     double tolerance = 0;
+    // Path data read as SVG reads it: an S or T after anything but a curve of
+    // its kind starts from the current point, and a segment after a closepath
+    // starts a new subpath at the closed one's start. Else the classic
+    // reading's rules: such an S takes its second control point for its first,
+    // such a T is skipped, and a segment after a closepath goes on from the
+    // last point reached.
+    bool svgPathRules = false;
 
     // A new document: no previous command or pending closepath, fresh
     // budgets. The last control point carries over from the document before.

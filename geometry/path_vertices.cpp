@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <string>
+#include <utility>
 
 #include "base/text.h"
 #include "geometry/flatten.h"
@@ -61,13 +62,9 @@ void ArcDirections(double x0, double y0, const CArcArguments& arc, CDirection& o
     in = tangent(centre.startDegrees + centre.sweepDegrees);
 }
 
-bool IsOneOf(const std::string& command, const char* a, const char* b, const char* c = "",
-             const char* d = "") {
-    return command == a || command == b || command == c || command == d;
-}
-
-// Walks path data command by command as the path reader does (the same
-// cutting, the same repeats, the same commands skipped or ending the data),
+// Walks path data command by command as the path reader does with SVG's
+// smooth curves (the same cutting, the same repeats, the same commands skipped
+// or ending the data),
 // keeping the vertex before the current one until its leaving direction is known.
 class CVertexReader {
 public:
@@ -97,6 +94,7 @@ private:
     bool m_inSubpath = false;
     CPathVertex m_subpathStart;  // its leaving direction is the first segment's
     bool m_holding = false, m_handedAny = false;
+    bool m_restartPending = false;  // a closepath ended the subpath
     CPathVertex m_held;
 };
 
@@ -105,6 +103,12 @@ void CVertexReader::Read(std::string_view data) {
     std::string_view args;
     bool progressed = true;
     for (;;) {
+        // SVG ends a subpath at its closepath, going back to its start.
+        if (TakeLeadingClosepaths(data)) {
+            m_closePending = 1;
+            EndSubpath(true);
+            m_restartPending = true;
+        }
         const CPathCutState state{m_previous, m_closePending};
         const char* before = data.data();
         if (!NextPathCommand(data, command, args, state, progressed)) break;
@@ -125,6 +129,12 @@ bool CVertexReader::Interpret(const std::string& command, std::string_view args)
     if (command.size() != 1) return true;
     const char letter = command[0];
     const bool relative = letter >= 'a' && letter <= 'z';
+    // A segment after a closepath starts a new subpath where the closed one began.
+    if (std::exchange(m_restartPending, false) && IsSegmentCommand(letter)) {
+        m_subpathStart = CPathVertex{m_x, m_y};
+        m_inSubpath = true;
+        Hold(m_subpathStart);
+    }
     double x = 0, y = 0;
     switch (letter) {
         case 'M': case 'm':
@@ -177,9 +187,9 @@ void CVertexReader::SmoothCubic(bool relative, std::string_view args, bool after
     double v[6];
     if (!ParseNumberList(args, v + 2, 4, m_closePending)) return;
     for (int i = 2; relative && i < 6; i += 2) v[i] += m_x, v[i + 1] += m_y;
-    // Without a cubic before, the path reader takes the second control point for the first.
-    v[0] = afterCubic ? 2 * m_x - m_controlX : v[2];
-    v[1] = afterCubic ? 2 * m_y - m_controlY : v[3];
+    // Without a cubic before, the first control point is the current point.
+    v[0] = afterCubic ? 2 * m_x - m_controlX : m_x;
+    v[1] = afterCubic ? 2 * m_y - m_controlY : m_y;
     m_controlX = v[2];
     m_controlY = v[3];
     Curve(v, 2, v[4], v[5]);
@@ -197,10 +207,10 @@ void CVertexReader::Quadratic(bool relative, std::string_view args) {
 void CVertexReader::SmoothQuadratic(bool relative, std::string_view args, bool afterQuadratic) {
     double v[4];
     ParsePointPair(args, v[2], v[3], m_closePending);
-    if (!afterQuadratic) return;  // the path reader skips it
     if (relative) v[2] += m_x, v[3] += m_y;
-    v[0] = m_controlX = 2 * m_x - m_controlX;
-    v[1] = m_controlY = 2 * m_y - m_controlY;
+    // Without a quadratic before, the control point is the current point: a line.
+    v[0] = m_controlX = afterQuadratic ? 2 * m_x - m_controlX : m_x;
+    v[1] = m_controlY = afterQuadratic ? 2 * m_y - m_controlY : m_y;
     Curve(v, 1, v[2], v[3]);
 }
 

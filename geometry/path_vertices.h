@@ -18,7 +18,8 @@ struct CPathVertex {
 using CVertexSink = std::function<void(const CPathVertex& vertex, bool first, bool last)>;
 
 // Hands every vertex of data to sink in order. The data is read as the path
-// reader reads it, so that the vertices lie on what it draws; one vertex is
+// reader reads it for the browser reading (svgPathRules), so that the
+// vertices lie on what it draws; one vertex is
 // held at a time, so long data needs no list of them.
 void ListPathVertices(std::string_view data, const CVertexSink& sink);
 

@@ -200,8 +200,10 @@ bool CBrowserWalk::ShapeSubpaths(const CXML& element, std::string_view name,
     // Curves as fine in the drawing wherever the transform puts them.
     const double scale = LengthScale(toDrawing);
     state.tolerance = std::isfinite(scale) && scale > 0 ? m_flatness / scale : 0;
+    state.svgPathRules = true;
     CollectPathPoints(state, data, points, drawn);
     state.tolerance = 0;
+    state.svgPathRules = false;
     if (points.empty()) return false;
     points.back().subpathEnd = 1;
     if (state.closePending) points.back().closed = 1;

@@ -159,6 +159,23 @@ TEST(PathParser, SmoothCurvesReflectTheStoredControlPoint) {
     const XY reflected = CubicPoints(10, 0, 12, -12, 20, -10, 20, 0);
     afterCubic.insert(afterCubic.end(), reflected.begin(), reflected.end());
     EXPECT_EQ(Parse("M0 0 C0 10 8 12 10 0 S20 -10 20 0").xy, afterCubic);
+
+    // SVG's rule, for the browser reading: without a curve of their kind
+    // before them, S and T start from the current point; a T is then a line.
+    ReaderValues svg;
+    svg.svgPathRules = true;
+    XY fromCurrent{{0, 0}};
+    const XY current = CubicPoints(0, 0, 0, 0, 5, 5, 10, 0);
+    fromCurrent.insert(fromCurrent.end(), current.begin(), current.end());
+    EXPECT_EQ(Parse(svg, "M0 0 S5 5 10 0").xy, fromCurrent);
+    const XY line = Parse(svg, "M0 0 T10 10 l1 1").xy;
+    for (const auto& [x, y] : line) EXPECT_NEAR(x, y, 1e-9);
+    EXPECT_EQ(line.back(), (std::pair<double, double>{11, 11}));
+    // After a closepath a segment starts a new subpath where the closed one began.
+    const Parsed closed = Parse(svg, "M0 0 L10 0 L10 10 z l5 5");
+    EXPECT_EQ(closed.xy, (XY{{0, 0}, {10, 0}, {10, 10}, {0, 0}, {5, 5}}));
+    EXPECT_TRUE(closed.points[2].closed && closed.points[2].subpathEnd);
+    EXPECT_EQ(Parse("M0 0 L10 0 L10 10 z l5 5").xy.back(), (std::pair<double, double>{15, 15}));
 }
 
 TEST(PathParser, ArcFlagsPickTheFourCentres) {
