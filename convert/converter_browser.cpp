@@ -25,7 +25,7 @@ void WarnOfNotes(const vx::CWalkNotes& notes, IMessageSink& messages) {
         messages.Warn("clip paths applied only in part: clipping beyond the work limit, the rest drawn whole");
     if (notes.clipsIgnored > 0)
         messages.Warn("clip paths not applied to " + count(notes.clipsIgnored) +
-                      " (a shape function, or the box of a group, text or picture): drawn whole");
+                      " (a shape function, text in a clip path, or the box of a group, text or picture): drawn whole");
     if (notes.masksIgnored > 0)
         messages.Warn("masks are not read: " + count(notes.masksIgnored) + " drawn unmasked");
     if (notes.filtersIgnored > 0)

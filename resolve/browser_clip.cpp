@@ -102,8 +102,15 @@ std::shared_ptr<const CLoops> CBrowserWalk::MakeClipArea(const CXML& clipPath, c
     // The clip path's selectors see its own ancestors, not the element's.
     std::swap(m_ancestors, ancestors);
     CLoops shapes;
-    for (const CXML* child : clipPath.Children()) AddClipChild(*child, space, style, shapes);
+    bool readable = true;
+    for (const CXML* child : clipPath.Children())
+        readable = AddClipChild(*child, space, style, shapes) && readable;
     std::swap(m_ancestors, ancestors);
+    // Without the area of its text the clip would cut away what a browser shows.
+    if (!readable) {
+        ++m_notes.clipsIgnored;
+        return nullptr;
+    }
     auto area = std::make_shared<CLoops>();
     if (!FilledArea(shapes, false, m_clipBudget, *area)) return nullptr;
     return WithinClip(std::move(area), frame.clip);
@@ -123,33 +130,38 @@ std::shared_ptr<const CLoops> CBrowserWalk::WithinClip(std::shared_ptr<const CLo
     return nullptr;
 }
 
-// A shape of the clip path, or a use of one, adds the area it fills under its clip-rule.
-void CBrowserWalk::AddClipChild(const CXML& child, const CMatrix& space,
+// A shape of the clip path, or a use of one, adds the area it fills under its
+// clip-rule. False for text, whose glyphs' area the walk cannot tell.
+bool CBrowserWalk::AddClipChild(const CXML& child, const CMatrix& space,
                                 const CComputedStyle& parentStyle, CLoops& area) {
-    if (--m_visitsLeft < 0) return;
+    if (--m_visitsLeft < 0) return true;
     CMatrix toDrawing = space, own;
     if (ParseTransformList(AttributeText(child, "transform"), own)) toDrawing = Multiply(space, own);
     const CComputedStyle style = ComputeStyle(child, m_ancestors, parentStyle, m_sheet);
     if (style.Get(CssProperty::Display) == "none" || style.Get(CssProperty::Visibility) != "visible")
-        return;
+        return true;
     const std::string_view name = LocalName(child.m_strTag);
+    if (name == "text") return false;
     if (name == "use") {
-        // Only a shape may stand behind a use in a clip path, so this nests no deeper.
+        // Only a shape or a text may stand behind a use in a clip path, so this nests no deeper.
         const CXML* target = FindReferenced(m_ids, ReferenceOf(child));
-        if (!target || !IsClipShape(LocalName(target->m_strTag))) return;
+        const std::string_view targetName = target ? LocalName(target->m_strTag) : "";
+        if (targetName == "text") return false;
+        if (!IsClipShape(targetName)) return true;
         const CMatrix placed =
             Multiply(toDrawing, Translation(NumberAttribute(child, "x"), NumberAttribute(child, "y")));
         m_ancestors.push_back(&child);
         AddClipChild(*target, placed, style, area);
         m_ancestors.pop_back();
-        return;
+        return true;
     }
     std::vector<CPolylinedata> subpaths;
-    if (!IsClipShape(name) || !ShapeSubpaths(child, name, toDrawing, subpaths)) return;
+    if (!IsClipShape(name) || !ShapeSubpaths(child, name, toDrawing, subpaths)) return true;
     CLoops filled;
     const bool evenOdd = style.Get(CssProperty::ClipRule) == "evenodd";
     if (FilledArea(FillLoops(subpaths), evenOdd, m_clipBudget, filled))
         area.insert(area.end(), filled.begin(), filled.end());
+    return true;
 }
 
 // The matrix that maps the unit square onto the element's bounding box in its

@@ -32,7 +32,7 @@ struct CResolveFrame {
 struct CWalkNotes {
     int masksIgnored = 0;    // elements drawn without their mask
     int filtersIgnored = 0;  // elements drawn without their filter
-    int clipsIgnored = 0;    // clip paths the walk cannot apply (shape functions, boxes of groups)
+    int clipsIgnored = 0;    // clip paths the walk cannot apply (shape functions, text, boxes of groups)
     bool clipsCutShort = false;  // clipping beyond the work limit: shapes drawn whole
 };
 
@@ -66,7 +66,7 @@ private:
     void ApplyClipPath(const CXML& element, CResolveFrame& frame);
     std::shared_ptr<const CLoops> MakeClipArea(const CXML& clipPath, const CXML& element,
                                                const CResolveFrame& frame);
-    void AddClipChild(const CXML& child, const CMatrix& space, const CComputedStyle& parentStyle,
+    bool AddClipChild(const CXML& child, const CMatrix& space, const CComputedStyle& parentStyle,
                       CLoops& area);
     bool BoundingBox(const CXML& element, CMatrix& box);
     std::shared_ptr<const CLoops> WithinClip(std::shared_ptr<const CLoops> area,

@@ -236,12 +236,14 @@ TEST(BrowserClipPaths, WhatIsNotAppliedIsReported) {
     const std::string dxf = vxtest::ConvertSvg(
         converter,
         "<svg><g mask='url(#m)' filter='url(#f)'><path d='M0 0H9' stroke='red'/></g>"
-        "<path d='M0 5H9' stroke='red' style='clip-path: inset(1px)'/></svg>");
-    EXPECT_EQ(Types(dxf), "LWPOLYLINE LWPOLYLINE");
+        "<path d='M0 5H9' stroke='red' style='clip-path: inset(1px)'/>"
+        "<clipPath id='t'><rect width='1' height='1'/><text>Cut</text></clipPath>"
+        "<path d='M0 7H9' stroke='red' clip-path='url(#t)'/></svg>");
+    EXPECT_EQ(Types(dxf), "LWPOLYLINE LWPOLYLINE LWPOLYLINE");
     EXPECT_EQ(messages.messages,
               (std::vector<std::string>{
-                  "clip paths not applied to 1 element (a shape function, or the box of a group, "
-                  "text or picture): drawn whole",
+                  "clip paths not applied to 2 elements (a shape function, text in a clip path, or "
+                  "the box of a group, text or picture): drawn whole",
                   "masks are not read: 1 element drawn unmasked",
                   "filters are not read: 1 element drawn unfiltered"}));
 }
