@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <string>
 
+#include "geometry/path_parser.h"
 #include "geometry/path_vertices.h"
 
 namespace {
@@ -43,6 +44,33 @@ TEST(PathVertices, EveryVertexWhereTheReaderPutsIt) {
         {"M0 0 C1 1 2 2", "S0,0@0E"},
     };
     for (const auto& c : cases) EXPECT_EQ(VerticesOf(c.data), c.vertices) << c.data;
+}
+
+// A turned, squeezed arc leaves and arrives along the curve the path reader
+// draws: its first and last chords, flattened finely, point the same way.
+TEST(PathVertices, ArcEndsFollowTheDrawnCurve) {
+    for (const char* data : {"M0 0 A10 5 30 0 1 20 0", "M0 0 A10 5 -60 1 0 12 9"}) {
+        vx::CPathReaderState state;
+        state.StartDocument(1 << 20, 1 << 20);
+        state.tolerance = 1e-4;
+        state.svgPathRules = true;
+        std::vector<CPointData> points;
+        int drawn = 0;
+        vx::CollectPathPoints(state, data, points, drawn);
+        // The moveto point and the arc's own start point coincide.
+        points.erase(points.begin());
+        ASSERT_GE(points.size(), 3u) << data;
+        const size_t n = points.size();
+        const double first = std::atan2(points[1].y - points[0].y, points[1].x - points[0].x);
+        const double last = std::atan2(points[n - 1].y - points[n - 2].y, points[n - 1].x - points[n - 2].x);
+        std::vector<double> angles;
+        vx::ListPathVertices(data, [&angles](const vx::CPathVertex& v, bool, bool) {
+            angles.push_back(vx::VertexAngle(v));
+        });
+        ASSERT_EQ(angles.size(), 2u) << data;
+        EXPECT_NEAR(std::remainder(angles[0] - first, 2 * M_PI), 0, 0.02) << data;
+        EXPECT_NEAR(std::remainder(angles[1] - last, 2 * M_PI), 0, 0.02) << data;
+    }
 }
 
 }  // namespace
