@@ -3,6 +3,7 @@
 // and clipping alike.
 #include <polyclipping/clipper.hpp>
 
+#include <cstdint>
 #include <functional>
 #include <vector>
 
@@ -27,8 +28,9 @@ struct CIntegerScale {
 bool FindScale(const CLoops& loops, CIntegerScale& scale);
 
 struct CIntPointHash {
+    // Unsigned, so that the mixing wraps instead of overflowing.
     size_t operator()(const ClipperLib::IntPoint& p) const {
-        return std::hash<ClipperLib::cInt>()(p.X * ClipperLib::cInt(0x9E3779B97F4A7C15LL) ^ p.Y);
+        return std::hash<uint64_t>()(uint64_t(p.X) * 0x9E3779B97F4A7C15ULL ^ uint64_t(p.Y));
     }
 };
 

@@ -93,7 +93,23 @@ void CBrowserWalk::Walk(const CXML& element, const CResolveFrame& parent) {
     if (!Enter(element, parent, frame)) return;
     if (name == "use") return ExpandUse(element, frame);
     if (IsDrawable(name)) Draw(element, name, frame);
+    if (name == "switch") return WalkSwitch(element, frame);
     if (IsContainer(name)) WalkChildren(element, frame);
+}
+
+// A browser draws only the first child of a switch whose conditions hold. A
+// child needing an extension (a foreignObject of HTML, say) cannot be drawn
+// here, so the first that can be stands in: the fallback its author wrote.
+void CBrowserWalk::WalkSwitch(const CXML& element, const CResolveFrame& frame) {
+    m_ancestors.push_back(&element);
+    for (const CXML* child : element.Children()) {
+        const std::string_view name = LocalName(child->m_strTag);
+        if ((IsContainer(name) || IsDrawable(name)) && !child->FindAttribute("requiredExtensions")) {
+            Walk(*child, frame);
+            break;
+        }
+    }
+    m_ancestors.pop_back();
 }
 
 void CBrowserWalk::WalkChildren(const CXML& element, const CResolveFrame& frame) {

@@ -50,6 +50,7 @@ public:
 private:
     void Walk(const CXML& element, const CResolveFrame& parent);
     void WalkChildren(const CXML& element, const CResolveFrame& frame);
+    void WalkSwitch(const CXML& element, const CResolveFrame& frame);
     bool Enter(const CXML& element, const CResolveFrame& parent, CResolveFrame& frame);
     void ExpandUse(const CXML& use, const CResolveFrame& frame);
     void Draw(const CXML& element, std::string_view name, const CResolveFrame& frame);

@@ -68,6 +68,11 @@ TEST(BrowserCascade, WhatIsDrawnAndInWhichColour) {
         {"currentColor takes color", "<g color='blue'><rect fill='currentColor' width='9' height='9'/></g>",
          "HATCH", 5},
         {"display none hides the subtree", "<g style='display:none'><rect width='9' height='9'/></g>", "", -1},
+        {"a switch draws the first child it can",
+         "<switch><foreignObject requiredExtensions='http://www.w3.org/1999/xhtml'/>"
+         "<rect requiredExtensions='x' width='9' height='9'/><rect fill='red' width='9' height='9'/>"
+         "<circle r='4'/></switch>",
+         "HATCH", 1},
         {"visibility hidden hides the shape", "<rect visibility='hidden' width='9' height='9'/>", "", -1},
         {"zero opacity hides the group", "<g opacity='0'><rect width='9' height='9'/></g>", "", -1},
         {"fill and stroke none draw nothing", "<circle r='5' fill='none'/>", "", -1},
