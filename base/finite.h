@@ -23,6 +23,8 @@ inline bool AllFinite(const CPointData* points, size_t count) {
     return true;
 }
 
+inline bool IsFinite(const CMatrix& m) { return AllFinite({m.a, m.b, m.c, m.d, m.e, m.f}); }
+
 // Points in SVG orientation, as they will be once y is flipped against the height.
 inline bool AllFiniteFlipped(const CPointData* points, size_t count, double height) {
     for (size_t i = 0; i < count; ++i)

@@ -4,8 +4,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <stdexcept>
 #include <numeric>
+#include <stdexcept>
 #include <unordered_map>
 
 #include "geometry/clipper_paths.h"
@@ -80,12 +80,13 @@ Paths RunOnAreas(ClipperLib::ClipType operation, const Paths& subject, bool even
     return result;
 }
 
-Paths RunOnLines(ClipperLib::ClipType operation, const Paths& lines, const Paths& clip) {
+// The pieces of open lines inside the clip.
+Paths LinesInside(const Paths& lines, const Paths& clip) {
     ClipperLib::Clipper clipper;
     clipper.AddPaths(lines, ClipperLib::ptSubject, false);
     clipper.AddPaths(clip, ClipperLib::ptClip, true);
     ClipperLib::PolyTree tree;
-    if (!clipper.Execute(operation, tree, ClipperLib::pftNonZero, ClipperLib::pftNonZero))
+    if (!clipper.Execute(ClipperLib::ctIntersection, tree, ClipperLib::pftNonZero, ClipperLib::pftNonZero))
         throw std::runtime_error("clipping failed");
     Paths result;
     ClipperLib::OpenPathsFromPolyTree(tree, result);
@@ -189,7 +190,7 @@ ClipOutcome ClipLines(const std::vector<CPolylinedata>& lines, const CLoops& cli
     try {
         // Inside when nothing was cut off: Clipper's difference of open paths
         // drops level lines that lie wholly outside, so the length tells.
-        const Paths inside = RunOnLines(ClipperLib::ctIntersection, linePaths, clipPaths);
+        const Paths inside = LinesInside(linePaths, clipPaths);
         if (LengthOf(inside) >= (1 - kNegligible) * LengthOf(linePaths)) return ClipOutcome::Inside;
         for (const auto& path : inside)
             if (path.size() >= 2) pieces.push_back(restorer.Restore(path, budget));

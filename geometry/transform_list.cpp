@@ -107,8 +107,6 @@ bool CallMatrix(const CFunctionCall& call, CMatrix& m) {
     return true;
 }
 
-bool IsFinite(const CMatrix& m) { return AllFinite({m.a, m.b, m.c, m.d, m.e, m.f}); }
-
 bool ComposeList(std::string_view text, CMatrix& out) {
     size_t pos = SkipSpaces(text, 0);
     while (pos < text.size()) {

@@ -26,14 +26,6 @@ bool SameMatrix(const CMatrix& p, const CMatrix& q) {
     return p.a == q.a && p.b == q.b && p.c == q.c && p.d == q.d && p.e == q.e && p.f == q.f;
 }
 
-// Every subpath of three points or more encloses area, closed or not.
-CLoops FillLoops(const std::vector<CPolylinedata>& subpaths) {
-    CLoops loops;
-    for (const CPolylinedata& subpath : subpaths)
-        if (subpath.points.size() >= 3) loops.push_back(subpath.points);
-    return loops;
-}
-
 std::vector<CPolylinedata> AsSubpaths(const CLoops& loops) {
     std::vector<CPolylinedata> subpaths(loops.size());
     for (size_t i = 0; i < loops.size(); ++i) {

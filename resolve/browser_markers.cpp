@@ -68,8 +68,6 @@ void ReadPlacement(const CXML& marker, double width, double height, CMarkerSourc
                        {-refX, height - refY}};
 }
 
-bool IsFinite(const CMatrix& m) { return AllFinite({m.a, m.b, m.c, m.d, m.e, m.f}); }
-
 }  // namespace
 
 void CBrowserWalk::DrawMarkers(const CXML& element, std::string_view name,

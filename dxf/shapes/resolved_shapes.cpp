@@ -7,20 +7,12 @@
 #include "dxf/shapes/shape_writer.h"
 #include "geometry/ellipse_image.h"
 #include "geometry/fill_union.h"
+#include "geometry/loops.h"
 #include "resolve/resolved_paint.h"
 
 namespace {
 
-// The closed loops of a fill: every subpath of three or more points, closed
-// implicitly as browsers close them.
-std::vector<std::vector<CPointData>> FillLoops(const std::vector<CPolylinedata>& subpaths) {
-    std::vector<std::vector<CPointData>> loops;
-    for (const CPolylinedata& subpath : subpaths)
-        if (subpath.points.size() >= 3) loops.push_back(subpath.points);
-    return loops;
-}
-
-bool LoopsFinite(const std::vector<std::vector<CPointData>>& loops) {
+bool LoopsFinite(const vx::CLoops& loops) {
     for (const auto& loop : loops)
         if (!vx::AllFinite(loop.data(), loop.size())) return false;
     return true;
@@ -44,7 +36,7 @@ void CShapeWriter::DrawResolvedPath(std::vector<CPolylinedata>& subpaths,
                                      const vx::CResolvedPaint& paint) {
     if (!m_output.m_pWriter) return;
     if (HatchesFill(paint)) {
-        std::vector<std::vector<CPointData>> loops = FillLoops(subpaths);
+        vx::CLoops loops = vx::FillLoops(subpaths);
         if (!LoopsFinite(loops)) {
             LeaveOutNonFinite();
         } else if (!loops.empty()) {
