@@ -117,7 +117,7 @@ int ThreadsPerFile(const CCommandLine& options, size_t workers) {
 
 void ConfigureConverter(CSvgConverter& converter, const CCommandLine& options, size_t workers) {
     CConvertOptions chosen;
-    chosen.fillOption = options.fill ? 1 : 0;
+    chosen.fillOption = options.fillOption;
     chosen.threads = ThreadsPerFile(options, workers);
     chosen.svgRules = options.svgRules;
     chosen.imageFetch.allowNetwork = options.download;

@@ -18,8 +18,10 @@ const char kUsageText[] =
     "  -o, --output=DIR      output folder (required unless --stdout); made when missing\n"
     "  --stdout              write the DXF of the single input to standard output; no name\n"
     "                        line is printed and no picture is fetched or stored\n"
-    "  --fill                write filled paths, rectangles and symbols as solid hatches (default)\n"
-    "  --no-fill             draw filled paths and rectangles as outlines only\n"
+    "  --fill[=MODE]         how filled shapes are written: hatch (solid hatches, the\n"
+    "                        default; --fill alone), outline (outlines in the fill colour,\n"
+    "                        as --no-fill) or both (each hatch followed by its boundary)\n"
+    "  --no-fill             the same as --fill=outline\n"
     "  --no-download         never fetch http:// or https:// images (they are left out)\n"
     "  --svg-rules=RULES     classic (default) or browser: how the SVG is read, see below\n"
     "  -j, --jobs=N          convert on N workers, 1 to 256 (default 1); see below\n"
@@ -98,7 +100,7 @@ const option kOptions[] = {
     {"help", no_argument, nullptr, 'h'},
     {"null", no_argument, nullptr, '0'},
     {"update", no_argument, nullptr, 'u'},
-    {"fill", no_argument, nullptr, kFill},
+    {"fill", optional_argument, nullptr, kFill},
     {"no-fill", no_argument, nullptr, kNoFill},
     {"no-download", no_argument, nullptr, kNoDownload},
     {"version", no_argument, nullptr, kVersion},
@@ -123,6 +125,16 @@ bool ParseCount(const char* text, const char* what, int most, int& count, std::s
     }
     count = int(value);
     return true;
+}
+
+bool ParseFillMode(const char* text, int& fillOption, std::string& error) {
+    const std::string mode = text ? text : "hatch";
+    if (mode == "hatch" || mode == "outline" || mode == "both") {
+        fillOption = mode == "hatch" ? kFillHatch : mode == "outline" ? kFillOutline : kFillBoth;
+        return true;
+    }
+    error = "invalid fill mode '" + mode + "': use hatch, outline or both";
+    return false;
 }
 
 bool ParseSvgRules(const std::string& text, SvgRules& rules, std::string& error) {
@@ -150,8 +162,8 @@ bool ApplyOption(int code, CCommandLine& options, std::string& error) {
         case 'h': options.help = true; return true;
         case '0': options.nulSeparated = true; return true;
         case 'u': options.update = true; return true;
-        case kFill: options.fill = true; return true;
-        case kNoFill: options.fill = false; return true;
+        case kFill: return ParseFillMode(optarg, options.fillOption, error);
+        case kNoFill: options.fillOption = kFillOutline; return true;
         case kNoDownload: options.download = false; return true;
         case kVersion: options.version = true; return true;
         case kStdout: options.toStdout = true; return true;

@@ -3,13 +3,13 @@
 #include <string>
 #include <vector>
 
+#include "convert/convert_options.h"
 #include "convert/svg_rules.h"
 
 constexpr int kMaxJobs = 256;
 constexpr int kMaxThreads = 2;  // per file: the walk, and the DXF's formatting and writing
 
 struct CCommandLine {
-    bool fill = true;
     bool download = true;
     bool help = false;
     bool version = false;
@@ -17,6 +17,7 @@ struct CCommandLine {
     bool toStdout = false;      // the DXF of the one input goes to standard output
     bool update = false;        // skip inputs whose DXF is not older than the SVG
     bool nulSeparated = false;  // --files-from names end with NUL, not newline
+    int fillOption = kFillHatch;  // --fill=outline|hatch|both
     int jobs = 1;
     int threads = 0;  // per file; 0: 2 from 256 KB of input, 1 when several workers run
     SvgRules svgRules = SvgRules::Classic;

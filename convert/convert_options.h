@@ -5,8 +5,15 @@
 #include "convert/svg_rules.h"
 #include "platform/image_fetch_options.h"
 
+// How filled shapes are written: as outlines in their fill colour, as solid
+// hatches, or as hatches each followed by its boundary, a path to cut. The
+// values are those the profile stores ("FillOption"); any value but 0 fills.
+constexpr int kFillOutline = 0;
+constexpr int kFillHatch = 1;
+constexpr int kFillBoth = 2;
+
 struct CConvertOptions {
-    int fillOption = 1;  // 1: filled shapes get solid hatches
+    int fillOption = kFillHatch;
     SvgRules svgRules = SvgRules::Classic;
     std::string outputFolder;  // with its trailing '/'; empty: the working folder
     int outputFd = -1;         // when set, the DXF goes to this descriptor instead of a file

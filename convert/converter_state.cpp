@@ -10,7 +10,8 @@ static const char kBrowserRulesEntry[] = "BrowserRules";  // 1: read as browsers
 
 CSvgConverter::CSvgConverter(IProfile* profile) : m_pProfile(profile) {
     if (m_pProfile) {
-        m_options.fillOption = m_pProfile->GetProfileInt(kProfileSection, kFillOptionEntry, 1);
+        const int fill = m_pProfile->GetProfileInt(kProfileSection, kFillOptionEntry, kFillHatch);
+        m_options.fillOption = fill >= kFillOutline && fill <= kFillBoth ? fill : kFillHatch;
         if (m_pProfile->GetProfileInt(kProfileSection, kBrowserRulesEntry, 0) == 1)
             m_options.svgRules = SvgRules::Browser;
     }
