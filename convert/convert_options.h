@@ -24,3 +24,8 @@ struct CConvertOptions {
     CImageFetchOptions imageFetch;
     std::string imageCaFile;  // extra certificate authorities for https images (PEM)
 };
+
+// How a document was made, as its DXF records it: "svg-rules=classic
+// fill=hatch", in the words of the command line. --update reconverts a DXF
+// whose record differs from what the options would write now.
+std::string RecordedOptionsText(const CConvertOptions& options);
