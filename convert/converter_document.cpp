@@ -42,7 +42,11 @@ bool CSvgConverter::WritesOnSecondThread() const {
 int CSvgConverter::BeginDocumentOn(std::unique_ptr<CDxfSink> sink) {
     ResetDocumentState();
     if (!sink) return -1;
-    m_output.Begin(std::move(sink), m_tables, m_job.m_nInsUnits, &m_job.m_entityCounts);
+    CDocumentSettings settings;
+    settings.insUnits = m_job.m_nInsUnits;
+    settings.recordedOptions = RecordedOptionsText(m_options);
+    settings.hatchBoundaries = m_options.fillOption == kFillBoth;
+    m_output.Begin(std::move(sink), m_tables, settings, &m_job.m_entityCounts);
     return 0;
 }
 

@@ -1,8 +1,6 @@
 // Opening and closing a DXF document: the writer and its sink exist from
 // Begin to End; everything before the first entity and after the last one is
 // written here.
-#include <cmath>
-
 #include "dxf/dxf_output.h"
 
 void CDxfOutput::Reset() {
@@ -10,35 +8,53 @@ void CDxfOutput::Reset() {
     m_pSink.reset();
     m_pEndedSink.reset();
     m_nNonFiniteReals = 0;
+    m_extents = CExtents();
+    m_boundary.Clear();
+    m_viewSlots.clear();
 }
 
-void CDxfOutput::Begin(std::unique_ptr<CDxfSink> sink, CDocumentTables& tables, int insUnits,
-                       CEntityCounts* counts) {
+void CDxfOutput::Begin(std::unique_ptr<CDxfSink> sink, CDocumentTables& tables,
+                       const CDocumentSettings& settings, CEntityCounts* counts) {
     // dxflib takes its version only through out(); an empty name opens no file.
     std::unique_ptr<DL_WriterA> unused(m_dxf.out("", DL_VERSION_2000));
     m_pSink = std::move(sink);
     m_pWriter = std::make_unique<CDxfWriter>(*m_pSink);
-
-    WriteHeaderSection(insUnits);
-    m_pWriter->sectionTables();
-    m_dxf.writeVPort(*m_pWriter);
-    WriteLinetypeTable(tables.m_dashes);
-    WriteLayerTable(tables);
-    WriteStyleTable(tables.m_fonts);
-    m_dxf.writeView(*m_pWriter);
-    m_dxf.writeUcs(*m_pWriter);
-    m_pWriter->tableAppid(1);
-    m_dxf.writeAppid(*m_pWriter, "ACAD");
-    m_pWriter->tableEnd();
-    m_dxf.writeDimStyle(*m_pWriter, 2.5, 0.625, 0.625, 0.625, 2.5);
-    // dxflib's block record writer leaves its table open.
-    m_dxf.writeBlockRecord(*m_pWriter);
-    m_pWriter->tableEnd();
-    m_pWriter->sectionEnd();
-    WriteBlocksSection();
-    m_pWriter->sectionEntities();
+    m_bHatchBoundaries = settings.hatchBoundaries;
+    m_strRecordedOptions = settings.recordedOptions;
+    m_extents = CExtents();
+    m_pWriter->WriteText(FormatFrame(tables, settings));
     if (counts) counts->clear();
     m_pWriter->CountEntitiesInto(counts);
+}
+
+// The frame is formatted apart, as text, so that the offsets of the saved
+// view's values are known whichever thread formats the rest.
+std::string CDxfOutput::FormatFrame(CDocumentTables& tables, const CDocumentSettings& settings) {
+    CStringSink text;
+    CDxfWriter writer(text);
+    WriteHeaderSection(writer, settings.insUnits);
+    writer.sectionTables();
+    writer.OwnTableEntries(true);
+    WriteViewportTable(writer);
+    WriteLinetypeTable(writer, tables.m_dashes);
+    WriteLayerTable(writer, tables);
+    WriteStyleTable(writer, tables.m_fonts);
+    m_dxf.writeView(writer);
+    m_dxf.writeUcs(writer);
+    writer.tableAppid(1);
+    m_dxf.writeAppid(writer, "ACAD");
+    writer.tableEnd();
+    m_dxf.writeDimStyle(writer, 2.5, 0.625, 0.625, 0.625, 2.5);
+    // dxflib's block record writer leaves its table open.
+    m_dxf.writeBlockRecord(writer);
+    writer.tableEnd();
+    writer.OwnTableEntries(false);
+    writer.sectionEnd();
+    WriteBlocksSection(writer);
+    writer.sectionEntities();
+    writer.Finish();
+    m_pWriter->ContinueHandles(writer);
+    return text.Data();
 }
 
 bool CDxfOutput::End(const std::vector<CImageDefData>& pictures, int& outputError) {
@@ -46,16 +62,9 @@ bool CDxfOutput::End(const std::vector<CImageDefData>& pictures, int& outputErro
     CDxfWriter& writer = *m_pWriter;
     writer.CountEntitiesInto(nullptr);
     writer.sectionEnd();
-    m_dxf.writeObjects(writer, "MY_OBJECTS");
-    for (const CImageDefData& image : pictures) {
-        m_dxf.writeImageDef(writer, image.handle,
-                            DL_ImageData(image.file, image.ipx, image.ipy, image.ipz, image.ux,
-                                         image.uy, image.uz, image.vx, image.vy, image.vz,
-                                         image.width, image.height, image.brightness,
-                                         image.contrast, image.fade));
-    }
-    writer.sectionEnd();
+    WriteObjectsSection(pictures);
     writer.dxfEOF();
+    RewriteSavedView();
     const bool complete = writer.Finish();
     m_nNonFiniteReals = writer.NonFiniteReals();
     m_pWriter.reset();
@@ -63,12 +72,4 @@ bool CDxfOutput::End(const std::vector<CImageDefData>& pictures, int& outputErro
     if (complete) m_pEndedSink = std::move(m_pSink);
     m_pSink.reset();
     return complete;
-}
-
-void CDxfOutput::WriteVertex(double x, double y, double z, double bulge, double startWidth,
-                             double endWidth) {
-    if (!m_pWriter) return;
-    // dxflib's vertex record has no widths, so the groups are written here.
-    m_pWriter->dxfVertex(x, y, z, startWidth, endWidth);
-    if (std::fabs(bulge) > 1e-10) m_pWriter->dxfReal(42, bulge);
 }

@@ -86,7 +86,19 @@ void CDxfWriter::EndGroup(char* end) const {
 void CDxfWriter::FlushBlock() const {
     if (!m_bFailed && m_nUsed > 0 && !m_sink.PassBlock(m_block, m_nUsed, kCapacity))
         m_bFailed = true;
+    m_nFlushedBytes += m_nUsed;
     m_nUsed = 0;
+}
+
+void CDxfWriter::WriteText(std::string_view text) const {
+    if (m_bRecording) return RecordText(text.data(), text.size());
+    Put(text.data(), text.size());
+    if (m_nUsed >= m_nBlockSize) FlushBlock();
+}
+
+size_t CDxfWriter::WriteSlot(int gc, std::string_view value) const {
+    StringGroup(gc, value.data(), value.size());
+    return m_nFlushedBytes + m_nUsed - value.size() - 1;
 }
 
 // Any amount of text: what does not fit behind the block goes in pieces.
@@ -166,10 +178,27 @@ void CDxfWriter::dxfHex(int gc, int value) const {
     for (char* c = start; c != end; ++c)
         if (*c >= 'a') *c = static_cast<char>(*c - 'a' + 'A');
     EndGroup(end);
+    if (gc == 5 || gc == 105) WriteOwner(gc, value);
+}
+
+void CDxfWriter::WriteOwner(int gc, int handle) const {
+    if (m_bTableHandleNext && gc == 5) {
+        m_bTableHandleNext = false;
+        dxfHex(330, 0);
+        m_nOwner = handle;
+    } else if (m_nOwner != kNoOwner) {
+        dxfHex(330, int(m_nOwner));
+    }
+}
+
+void CDxfWriter::FollowTables(std::string_view type) const {
+    if (type == "TABLE") m_bTableHandleNext = true;
+    if (type == "ENDTAB") m_nOwner = kNoOwner;
 }
 
 void CDxfWriter::StringGroup(int gc, const char* value, size_t size) const {
     if (gc == 0 && m_pEntityCounts) CountEntity(value, size);
+    if (gc == 0 && m_bOwningTables) FollowTables(std::string_view(value, size));
     if (m_bRecording) {
         char codeLine[2 * kIntText];
         m_strText.assign(codeLine, WriteCodeLine(codeLine, gc));

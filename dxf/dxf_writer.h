@@ -12,6 +12,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include <dl_writer_ascii.h>
 
@@ -41,6 +42,29 @@ public:
         if (m_bRecording) return RecordVertex(x, y, z, startWidth, endWidth);
         FormatVertex(x, y, z, startWidth, endWidth);
     }
+
+    // From here on every handle group (5, or 105 of a dimension style) is
+    // followed by the handle of its owner (330), as readers expect of table
+    // entries, blocks and objects; kNoOwner ends that.
+    static constexpr long kNoOwner = -1;
+    void OwnBy(long owner) { m_nOwner = owner; }
+    // The same inside the TABLES section, kept by the writer itself: each
+    // TABLE is owned by the drawing (0), each entry by its TABLE.
+    void OwnTableEntries(bool on) { m_bOwningTables = on; }
+    // Text formatted elsewhere (groups of another writer), written as it is.
+    void WriteText(std::string_view text) const;
+    // Handles go on from where another writer's stopped.
+    void ContinueHandles(const CDxfWriter& other) { m_handle = other.m_handle; }
+    // The first of count handles that no one else will be given.
+    unsigned long ReserveHandles(unsigned long count) {
+        const unsigned long first = m_handle;
+        m_handle += count;
+        return first;
+    }
+    // A string group whose value may be replaced later by one of the same
+    // length; returns the value's offset in the output. Only a writer that
+    // formats text itself knows it.
+    size_t WriteSlot(int gc, std::string_view value) const;
 
     // Writes what is buffered to the sink and commits it; false when any write failed.
     bool Finish();
@@ -113,6 +137,8 @@ private:
     void StringGroup(int gc, const char* value, size_t size) const;
     void FlushBlock() const;
     void CountEntity(const char* name, size_t size) const;
+    void FollowTables(std::string_view type) const;
+    void WriteOwner(int gc, int handle) const;
 
     CDxfSink& m_sink;
     mutable std::unique_ptr<char[]> m_block;  // a threaded sink swaps it for an empty one
@@ -135,6 +161,10 @@ private:
     mutable uint64_t m_nRepeatedBits = 0;
     mutable std::string m_strRepeatedText;  // empty until the first repeated real
     mutable bool m_bFailed = false;
+    mutable size_t m_nFlushedBytes = 0;  // passed to the sink before the block
+    mutable long m_nOwner = kNoOwner;
+    bool m_bOwningTables = false;
+    mutable bool m_bTableHandleNext = false;  // a TABLE's own handle comes next
     CEntityCounts* m_pEntityCounts = nullptr;
     mutable long long m_nNonFiniteReals = 0;
 };

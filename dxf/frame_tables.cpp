@@ -1,5 +1,7 @@
 // The parts of the document frame that depend on the drawing: the header,
 // and the line type, layer and text style tables, and the standard blocks.
+#include <utility>
+
 #include "dxf/dxf_output.h"
 
 namespace {
@@ -12,25 +14,26 @@ DL_StyleData TextStyle(const std::string& name, const std::string& fontFile) {
 
 }  // namespace
 
-void CDxfOutput::WriteHeaderSection(int insUnits) {
-    // Our own banner where dxflib's writeHeader puts its name, and no other
-    // header variable than these, $INSUNITS only for a drawing of true size.
-    m_pWriter->comment("Vextora");
-    m_pWriter->sectionHeader();
-    m_pWriter->dxfString(9, "$ACADVER");
-    m_pWriter->dxfString(1, "AC1015");
-    m_pWriter->dxfString(9, "$HANDSEED");
-    m_pWriter->dxfHex(5, 0xFFFF);
+void CDxfOutput::WriteHeaderSection(CDxfWriter& writer, int insUnits) {
+    // Our own banner where dxflib's writeHeader puts its name; $INSUNITS only
+    // for a drawing of true size, the extents once the drawing is known.
+    writer.comment("Vextora");
+    writer.sectionHeader();
+    writer.dxfString(9, "$ACADVER");
+    writer.dxfString(1, "AC1015");
+    writer.dxfString(9, "$HANDSEED");
+    writer.dxfHex(5, 0xFFFF);
     if (insUnits != 0) {
-        m_pWriter->dxfString(9, "$INSUNITS");
-        m_pWriter->dxfInt(70, insUnits);
+        writer.dxfString(9, "$INSUNITS");
+        writer.dxfInt(70, insUnits);
     }
-    m_pWriter->sectionEnd();
+    WriteExtentSlots(writer);
+    writer.sectionEnd();
 }
 
-void CDxfOutput::WriteLinetypeTable(std::vector<CDashData>& dashes) {
-    m_pWriter->tableLinetypes(int(dashes.size()) + 1);
-    m_dxf.writeLinetype(*m_pWriter, DL_LinetypeData("CONTINUOUS", "Continuous", 0, 0, 0.0));
+void CDxfOutput::WriteLinetypeTable(CDxfWriter& writer, std::vector<CDashData>& dashes) {
+    writer.tableLinetypes(int(dashes.size()) + 1);
+    m_dxf.writeLinetype(writer, DL_LinetypeData("CONTINUOUS", "Continuous", 0, 0, 0.0));
     // A pattern of fewer than two numbers is no dash pattern: it leaves the
     // table, so no emitter refers to a line type that was never written.
     std::vector<CDashData> usable;
@@ -41,42 +44,48 @@ void CDxfOutput::WriteLinetypeTable(std::vector<CDashData>& dashes) {
         if (elements.size() < 2) continue;
         // Dashes are positive, the gaps between them negative.
         for (size_t i = 1; i < elements.size(); i += 2) elements[i] = -elements[i];
-        m_dxf.writeLinetype(*m_pWriter,
+        m_dxf.writeLinetype(writer,
                             DL_LinetypeData(record.name, kDashDescription, 0,
                                             int(elements.size()), length, elements.data()));
         usable.push_back(std::move(record));
     }
     dashes = std::move(usable);
-    m_dxf.writeLinetype(*m_pWriter, DL_LinetypeData("BYLAYER", "", 0, 0, 0.0));
-    m_dxf.writeLinetype(*m_pWriter, DL_LinetypeData("BYBLOCK", "", 0, 0, 0.0));
-    m_pWriter->tableEnd();
+    m_dxf.writeLinetype(writer, DL_LinetypeData("BYLAYER", "", 0, 0, 0.0));
+    m_dxf.writeLinetype(writer, DL_LinetypeData("BYBLOCK", "", 0, 0, 0.0));
+    writer.tableEnd();
 }
 
-void CDxfOutput::WriteLayerTable(const CDocumentTables& tables) {
-    m_pWriter->tableLayers(tables.CountLayerEntries());
+void CDxfOutput::WriteLayerTable(CDxfWriter& writer, const CDocumentTables& tables) {
+    writer.tableLayers(tables.CountLayerEntries());
     const DL_Attributes attributes("", 2, 0, 100, "CONTINUOUS");
     // The list holds unique, valid names already; "0" comes first unless the
     // drawing names it itself.
     if (tables.CountLayerEntries() > int(tables.m_arrLayerNames.size()))
-        m_dxf.writeLayer(*m_pWriter, DL_LayerData("0", 0), attributes);
+        m_dxf.writeLayer(writer, DL_LayerData("0", 0), attributes);
     for (const std::string& name : tables.m_arrLayerNames)
-        m_dxf.writeLayer(*m_pWriter, DL_LayerData(name, 0), attributes);
-    m_pWriter->tableEnd();
+        m_dxf.writeLayer(writer, DL_LayerData(name, 0), attributes);
+    writer.tableEnd();
 }
 
-void CDxfOutput::WriteStyleTable(const std::vector<CFontData>& fonts) {
-    m_pWriter->tableStyle(int(fonts.size()) + 1);
-    m_dxf.writeStyle(*m_pWriter, TextStyle("Standard", "txt"));
+void CDxfOutput::WriteStyleTable(CDxfWriter& writer, const std::vector<CFontData>& fonts) {
+    writer.tableStyle(int(fonts.size()) + 1);
+    m_dxf.writeStyle(writer, TextStyle("Standard", "txt"));
     for (const CFontData& font : fonts)
-        m_dxf.writeStyle(*m_pWriter, TextStyle(font.styleName, font.family));
-    m_pWriter->tableEnd();
+        m_dxf.writeStyle(writer, TextStyle(font.styleName, font.family));
+    writer.tableEnd();
 }
 
-void CDxfOutput::WriteBlocksSection() {
-    m_pWriter->sectionBlocks();
-    for (const char* name : {"*Model_Space", "*Paper_Space", "*Paper_Space0"}) {
-        m_dxf.writeBlock(*m_pWriter, DL_BlockData(name, 0, 0.0, 0.0, 0.0));
-        m_dxf.writeEndBlock(*m_pWriter, name);
+void CDxfOutput::WriteBlocksSection(CDxfWriter& writer) {
+    writer.sectionBlocks();
+    // Each block belongs to its record of the BLOCK_RECORD table, whose
+    // handles dxflib fixes.
+    const std::pair<const char*, long> blocks[] = {
+        {"*Model_Space", 0x1F}, {"*Paper_Space", 0x1B}, {"*Paper_Space0", 0x23}};
+    for (const auto& [name, record] : blocks) {
+        writer.OwnBy(record);
+        m_dxf.writeBlock(writer, DL_BlockData(name, 0, 0.0, 0.0, 0.0));
+        m_dxf.writeEndBlock(writer, name);
     }
-    m_pWriter->sectionEnd();
+    writer.OwnBy(CDxfWriter::kNoOwner);
+    writer.sectionEnd();
 }

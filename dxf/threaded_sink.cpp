@@ -68,9 +68,12 @@ int CThreadedSink::TargetError() const {
 }
 
 void CThreadedSink::Finish(std::unique_lock<std::mutex>& lock) {
+    std::vector<CRewrite> rewrites = std::move(m_rewrites);
     lock.unlock();
     int error = ENOMEM;
     try {
+        for (CRewrite& rewrite : rewrites)
+            m_pTarget->RewriteAtCommit(rewrite.offset, std::move(rewrite.bytes));
         error = m_pFormatter->Finish() ? 0 : TargetError();
     } catch (const std::bad_alloc&) {
     }
@@ -119,6 +122,11 @@ bool CThreadedSink::Write(const char* data, size_t size) {
     record.size = CDxfWriter::kTextRecordHeader + size;
     Queue(std::move(record), lock);
     return true;
+}
+
+void CThreadedSink::RewriteAtCommit(size_t offset, std::string bytes) {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_rewrites.push_back({offset, std::move(bytes)});
 }
 
 bool CThreadedSink::Commit() {

@@ -30,6 +30,8 @@ public:
     bool PassBlock(std::unique_ptr<char[]>& block, size_t size, size_t capacity) override;
     // Text from anyone but a recording writer: it goes out as it is.
     bool Write(const char* data, size_t size) override;
+    // Handed to the target on the thread, after the last block.
+    void RewriteAtCommit(size_t offset, std::string bytes) override;
     // Waits until every block is written, then commits the target.
     bool Commit() override;
     // The errno of the first failed write, or of a failed Commit.

@@ -82,6 +82,14 @@ bool CFileSink::Write(const char* data, size_t size) {
 
 bool CFileSink::Commit() {
     if (!m_file) return false;
+    for (const CRewrite& rewrite : m_rewrites) {
+        if (m_bFailed) break;
+        if (::fseeko(m_file, static_cast<off_t>(rewrite.offset), SEEK_SET) != 0) {
+            Fail();
+            m_bFailed = true;
+        }
+        Write(rewrite.bytes.data(), rewrite.bytes.size());
+    }
     const bool flushed = !m_bFailed && (std::fflush(m_file) == 0 || Fail());
     // fclose reports errors of delayed writes too (a full disk on some file systems).
     const bool closed = std::fclose(m_file) == 0 || Fail();
@@ -94,7 +102,54 @@ bool CFileSink::Commit() {
     return renamed;
 }
 
+CDescriptorSink::CDescriptorSink(int fd) : m_nFd(fd) {
+    // pwrite on a descriptor opened for appending writes at the end instead.
+    const int flags = ::fcntl(fd, F_GETFL);
+    const off_t start = ::lseek(fd, 0, SEEK_CUR);
+    if (flags != -1 && !(flags & O_APPEND) && start >= 0)
+        m_nStart = start;
+    else
+        m_bHolding = true;
+}
+
 bool CDescriptorSink::Write(const char* data, size_t size) {
+    if (!m_bHolding) return WriteOut(data, size);
+    if (m_strHeld.size() + size <= kHeldBytes) {
+        m_strHeld.append(data, size);
+        return true;
+    }
+    return ReleaseHeld() && WriteOut(data, size);
+}
+
+// What was held goes out as it is, and nothing is held from here on.
+bool CDescriptorSink::ReleaseHeld() {
+    m_bHolding = false;
+    const bool written = WriteOut(m_strHeld.data(), m_strHeld.size());
+    std::string().swap(m_strHeld);
+    return written;
+}
+
+bool CDescriptorSink::Commit() {
+    for (const CRewrite& rewrite : m_rewrites) {
+        if (m_bHolding && rewrite.offset + rewrite.bytes.size() <= m_strHeld.size())
+            m_strHeld.replace(rewrite.offset, rewrite.bytes.size(), rewrite.bytes);
+        else if (m_nStart >= 0 && m_nError == 0 &&
+                 ::pwrite(m_nFd, rewrite.bytes.data(), rewrite.bytes.size(),
+                          static_cast<off_t>(m_nStart + static_cast<long long>(rewrite.offset))) != ssize_t(rewrite.bytes.size()))
+            m_nError = errno ? errno : EIO;
+    }
+    if (m_bHolding) ReleaseHeld();
+    return m_nError == 0;
+}
+
+bool CStringSink::Commit() {
+    for (const CRewrite& rewrite : m_rewrites)
+        if (rewrite.offset + rewrite.bytes.size() <= m_strData.size())
+            m_strData.replace(rewrite.offset, rewrite.bytes.size(), rewrite.bytes);
+    return true;
+}
+
+bool CDescriptorSink::WriteOut(const char* data, size_t size) {
     while (size > 0 && m_nError == 0) {
         const ssize_t written = ::write(m_nFd, data, size);
         if (written < 0) {

@@ -30,7 +30,7 @@ void CShapeWriter::ConvertCircle(int fill, const std::string& transform, const s
         WriteCurveFill(edge);
     }
     if (stroke) {
-        m_output.m_dxf.writeCircle(*m_output.m_pWriter, DL_CircleData(centre.x, dxfY, 0, radius),
+        m_output.WriteCircle(DL_CircleData(centre.x, dxfY, 0, radius),
                           EntityAttributes(m_walker.m_nColor, 0, lineType));
     }
 }
@@ -38,5 +38,5 @@ void CShapeWriter::ConvertCircle(int fill, const std::string& transform, const s
 void CShapeWriter::WriteCurveFill(const DL_HatchEdgeData& edge) {
     // Circle and ellipse fills do not consult the fill option.
     WriteSingleLoopHatch(EntityAttributes(vx::NearestDxfColor(m_walker.m_crFill), -1, "BYLAYER"), 1.0, 1,
-                         [&] { m_output.m_dxf.writeHatchEdge(*m_output.m_pWriter, edge); });
+                         [&] { m_output.WriteHatchEdge(edge); });
 }

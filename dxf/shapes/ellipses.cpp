@@ -65,8 +65,7 @@ void CShapeWriter::WriteEllipseEntity(double cx, double cy, double ex, double ey
     if (!m_output.m_pWriter || (ex == cx && ey == cy)) return;
     if (!EllipseIsFinite(m_walker.m_dHeight, cx, cy, ex, ey, ratio)) return LeaveOutNonFinite();
     // DXF y runs upward, so the axis's y component is cy - ey.
-    m_output.m_dxf.writeEllipse(*m_output.m_pWriter,
-                       DL_EllipseData(cx, m_walker.m_dHeight - cy, 0, ex - cx, cy - ey, 0, ratio,
+    m_output.WriteEllipse(DL_EllipseData(cx, m_walker.m_dHeight - cy, 0, ex - cx, cy - ey, 0, ratio,
                                       startAngle, endAngle),
                        EntityAttributes(m_walker.m_nColor, 0, m_walker.m_strLineType));
 }

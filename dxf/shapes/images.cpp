@@ -136,8 +136,7 @@ void CShapeWriter::PlaceImage(const vx::CPointMap& toDrawing, double left, doubl
         place = PlaceOf(toDrawing, left, top, w, h);
     }
     const DL_ImageData image = ImageOver(FileReference(stored.path), place, pixels, w, h);
-    const unsigned long handle = m_output.m_dxf.writeImage(
-        *m_output.m_pWriter, image, EntityAttributes(vx::NearestDxfColor(m_walker.m_crFill), -1, "BYLAYER"));
+    const unsigned long handle = m_output.WriteImage(image, EntityAttributes(vx::NearestDxfColor(m_walker.m_crFill), -1, "BYLAYER"));
 
     CImageDefData definition;
     definition.handle = static_cast<int>(handle);

@@ -21,6 +21,6 @@ void CShapeWriter::WriteLineEntity(double x1, double y1, double x2, double y2) {
     const double dxfY1 = m_walker.m_dHeight - y1, dxfY2 = m_walker.m_dHeight - y2;
     if (!vx::AllFinite({x1, dxfY1, x2, dxfY2})) return LeaveOutNonFinite();
     // A line has no dash array of its own: it keeps the line type last set.
-    m_output.m_dxf.writeLine(*m_output.m_pWriter, DL_LineData(x1, dxfY1, 0, x2, dxfY2, 0),
+    m_output.WriteLine(DL_LineData(x1, dxfY1, 0, x2, dxfY2, 0),
                     EntityAttributes(m_walker.m_nColor, 0, m_walker.m_strLineType));
 }

@@ -121,10 +121,6 @@ double CShapeWriter::OutlineStrokeWidth() const {
     return m_walker.m_dStrokeWidth != 0 ? m_walker.m_dStrokeWidth : m_walker.m_dGroupStrokeWidth;
 }
 
-void CShapeWriter::BeginPathPolyline(int count, bool closed, const DL_Attributes& attributes) {
-    m_output.m_dxf.writePolyline(*m_output.m_pWriter, DL_PolylineData(count, 0, 0, closed ? 1 : 0), attributes);
-}
-
 bool CShapeWriter::WriteDxfPolyline(const std::vector<CPointData>& points, bool closed,
                                      double width) {
     return WriteDxfPolyline(points, closed, width, EntityAttributes(m_walker.m_nColor, 0, m_walker.m_strLineType));
@@ -132,18 +128,11 @@ bool CShapeWriter::WriteDxfPolyline(const std::vector<CPointData>& points, bool 
 
 bool CShapeWriter::WriteDxfPolyline(const std::vector<CPointData>& points, bool closed,
                                      double width, const DL_Attributes& attributes) {
+    m_pathReader.closePending = 0;
     if (!std::isfinite(width) || !vx::AllFinite(points.data(), points.size())) {
-        m_pathReader.closePending = 0;
         LeaveOutNonFinite();
         return false;
     }
-    BeginPathPolyline(int(points.size()), closed, attributes);
-    for (const CPointData& p : points) m_output.WriteVertex(p.x, p.y, 0, 0, width, width);
-    EndPathPolyline();
+    m_output.WritePolyline(points.data(), points.size(), closed, width, attributes);
     return true;
-}
-
-void CShapeWriter::EndPathPolyline() {
-    m_output.m_dxf.writePolylineEnd(*m_output.m_pWriter);
-    m_pathReader.closePending = 0;
 }

@@ -19,9 +19,7 @@ void CShapeWriter::ConvertPolyline(const std::string& transform, const std::stri
 void CShapeWriter::WritePolylineEntity(const CPointData* points, size_t count, bool closed,
                                         const DL_Attributes& attributes) {
     if (!vx::AllFiniteFlipped(points, count, m_walker.m_dHeight)) return LeaveOutNonFinite();
-    m_output.m_dxf.writePolyline(*m_output.m_pWriter, DL_PolylineData(int(count), 0, 0, closed ? 1 : 0),
-                        attributes);
-    for (size_t i = 0; i < count; ++i)
-        m_output.WriteVertex(points[i].x, m_walker.m_dHeight - points[i].y, 0, 0, 0, 0);
-    m_output.m_dxf.writePolylineEnd(*m_output.m_pWriter);
+    m_dxfPoints.assign(points, points + count);
+    for (CPointData& p : m_dxfPoints) p.y = m_walker.m_dHeight - p.y;
+    m_output.WritePolyline(m_dxfPoints.data(), count, closed, 0, attributes);
 }

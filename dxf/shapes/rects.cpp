@@ -56,7 +56,7 @@ void CShapeWriter::ConvertRect(const std::string& transform, const std::string& 
         for (int k = 0; k < 4; ++k) {
             const CPointData& a = corners[k];
             const CPointData& b = corners[(k + 1) % 4];
-            m_output.m_dxf.writeHatchEdge(*m_output.m_pWriter, DL_HatchEdgeData(a.x, m_walker.m_dHeight - a.y, b.x,
+            m_output.WriteHatchEdge(DL_HatchEdgeData(a.x, m_walker.m_dHeight - a.y, b.x,
                                                               m_walker.m_dHeight - b.y));
         }
     });

@@ -65,9 +65,9 @@ void CShapeWriter::DrawResolvedEllipse(const vx::CEllipseImage& e,
     if (HatchesFill(paint)) {
         const DL_HatchEdgeData edge(e.cx, e.cy, e.majorX, e.majorY, ratio, 0, vx::kTwoPi, true);
         WriteSingleLoopHatch(EntityAttributes(paint.fillColor, -1, "BYLAYER"), 1.0, 1,
-                             [&] { m_output.m_dxf.writeHatchEdge(*m_output.m_pWriter, edge); });
+                             [&] { m_output.WriteHatchEdge(edge); });
     }
     if (!DrawsOutline(paint)) return;
     const DL_EllipseData data(e.cx, e.cy, 0, e.majorX, e.majorY, 0, ratio, 0, vx::kTwoPi);
-    m_output.m_dxf.writeEllipse(*m_output.m_pWriter, data, OutlineAttributes(*this, paint));
+    m_output.WriteEllipse(data, OutlineAttributes(*this, paint));
 }

@@ -126,10 +126,9 @@ void CShapeWriter::WriteRoundCornerEdges(bool hasTransform, const CMatrix& m,
                                           CPointData centre, CPointData axisEnd, double ratio,
                                           double startAngle, double endAngle) {
     MapCornerPoints(*this, hasTransform, m, {&sideStart, &sideEnd, &centre, &axisEnd});
-    m_output.m_dxf.writeHatchEdge(*m_output.m_pWriter, DL_HatchEdgeData(sideStart.x, m_walker.m_dHeight - sideStart.y,
+    m_output.WriteHatchEdge(DL_HatchEdgeData(sideStart.x, m_walker.m_dHeight - sideStart.y,
                                                       sideEnd.x, m_walker.m_dHeight - sideEnd.y));
-    m_output.m_dxf.writeHatchEdge(*m_output.m_pWriter,
-                         DL_HatchEdgeData(centre.x, m_walker.m_dHeight - centre.y, axisEnd.x - centre.x,
+    m_output.WriteHatchEdge(DL_HatchEdgeData(centre.x, m_walker.m_dHeight - centre.y, axisEnd.x - centre.x,
                                           centre.y - axisEnd.y, ratio, startAngle, endAngle,
                                           true));
 }

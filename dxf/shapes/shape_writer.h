@@ -83,13 +83,10 @@ public:
     double ScaledStrokeWidth(const CMatrix& m, double width) const;
     // The stroke width of outline vertices: the element's, else the group's.
     double OutlineStrokeWidth() const;
-    // An LWPOLYLINE with these attributes; its vertices follow through
-    // WriteVertex. The end clears the pending closepath.
-    void BeginPathPolyline(int count, bool closed, const DL_Attributes& attributes);
-    void EndPathPolyline();
     // The whole polyline through points in DXF orientation (y already flipped),
     // in the current colour, line type and layer unless attributes are given;
     // false, with nothing written, when a coordinate or the width is not finite.
+    // Either way the pending closepath is cleared.
     bool WriteDxfPolyline(const std::vector<CPointData>& points, bool closed, double width);
     bool WriteDxfPolyline(const std::vector<CPointData>& points, bool closed, double width,
                           const DL_Attributes& attributes);
@@ -178,4 +175,6 @@ private:
     CShapeSettings m_settings;
     long m_nNonFiniteLeftOut = 0;
     std::vector<CPointData> m_polylinePoints;  // reused between polylines
+    std::vector<CPointData> m_dxfPoints;       // a polyline's, with y flipped
+    std::vector<CPointData> m_loopPoints;      // of the hatch loop being written
 };

@@ -77,8 +77,7 @@ void CShapeWriter::ConvertText(const std::string& transform, const std::string& 
     py = m_walker.m_dHeight - py;
     if (!vx::AllFinite({px, py, height, placement.angle})) return LeaveOutNonFinite();
 
-    m_output.m_dxf.writeText(*m_output.m_pWriter,
-                    DL_TextData(px, py, 0, px, py, 0, height, kWidthFactor, 0, 0, 0,
+    m_output.WriteText(DL_TextData(px, py, 0, px, py, 0, height, kWidthFactor, 0, 0, 0,
                                 DecodeEntities(shown), style, placement.angle),
                     EntityAttributes(m_walker.m_nColor, 0, m_walker.m_strLineType));
 }
@@ -91,8 +90,7 @@ void CShapeWriter::DrawResolvedText(double x, double y, double fontSize, double 
     if (!vx::AllFinite({x, y, height, angle})) return LeaveOutNonFinite();
     const std::string_view shown = CutAtClosingTag(CutAtClosingTag(content, "/text>"), "/tspan>");
     // A centred or right-aligned TEXT is placed by its alignment point.
-    m_output.m_dxf.writeText(*m_output.m_pWriter,
-                    DL_TextData(x, y, 0, x, y, 0, height, kWidthFactor, 0, alignment, 0,
+    m_output.WriteText(DL_TextData(x, y, 0, x, y, 0, height, kWidthFactor, 0, alignment, 0,
                                 DecodeEntities(shown), TextStyleName(family),
                                 angle == 0 ? 0 : angle),
                     EntityAttributes(color, 0, "BYLAYER"));

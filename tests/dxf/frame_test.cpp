@@ -45,7 +45,10 @@ TEST(DocumentFrame, EmptyDrawingHasTheStandardTablesAndExactHeader) {
     ASSERT_GT(groups.size(), 20u);
     const std::vector<std::pair<int, std::string>> header = {
         {999, "Vextora"}, {0, "SECTION"},  {2, "HEADER"}, {9, "$ACADVER"}, {1, "AC1015"},
-        {9, "$HANDSEED"}, {5, "FFFF"},      {0, "ENDSEC"}, {0, "SECTION"},  {2, "TABLES"}};
+        {9, "$HANDSEED"}, {5, "FFFF"},      {9, "$EXTMIN"}, {10, "100000000000000000000.00"},
+        {20, "100000000000000000000.00"}, {30, "0.0"}, {9, "$EXTMAX"},
+        {10, "-100000000000000000000.0"}, {20, "-100000000000000000000.0"}, {30, "0.0"},
+        {0, "ENDSEC"}, {0, "SECTION"},  {2, "TABLES"}};
     for (size_t i = 0; i < header.size(); ++i) {
         EXPECT_EQ(groups[i].code, header[i].first) << i;
         EXPECT_EQ(groups[i].value, header[i].second) << i;
@@ -143,8 +146,17 @@ TEST(DocumentFrame, ImageDefinitionsFollowTheDictionariesInOrder) {
     EXPECT_EQ(images[0].Str(1), "first.png");
     EXPECT_EQ(images[0].Str(5), "100");
     EXPECT_EQ(images[1].Str(1), "second.jpg");
-    EXPECT_LT(dxf.rfind("DICTIONARY"), dxf.find("IMAGEDEF"));
-    const std::string end = "  0\nENDSEC\n  0\nEOF\n";
+    // Each picture is owned by the image dictionary, which lists it.
+    for (const Entity& image : images) {
+        bool listed = false;
+        for (const Entity& dictionary : vxtest::ObjectsOf(dxf, "DICTIONARY"))
+            if (dictionary.Str(5) == image.Str(330)) listed = dictionary.Strs(350) ==
+                std::vector<std::string>{"100", "101"};
+        EXPECT_TRUE(listed) << image.Str(1);
+    }
+    EXPECT_LT(dxf.rfind("DICTIONARY"), dxf.rfind("XRECORD"));
+    // The record of how the drawing was made comes last.
+    const std::string end = "AcDbXrecord\n  1\nsvg-rules=classic fill=hatch\n  0\nENDSEC\n  0\nEOF\n";
     EXPECT_EQ(dxf.substr(dxf.size() - end.size()), end);
 }
 
@@ -224,4 +236,51 @@ TEST(DocumentFrame, FrameWithEveryTableIsReadByARealReader) {
     EXPECT_TRUE(conv.EndDocument());
     ASSERT_EQ(conv.BeginDocument(vxtest::TestOutputFolder() + "empty.dxf"), 0);
     EXPECT_TRUE(conv.EndDocument());
+}
+
+// A header variable's point: the 10 and 20 groups after its name.
+std::pair<double, double> HeaderPoint(const std::string& dxf, const std::string& name) {
+    const std::vector<Group> groups = vxtest::ParseGroups(dxf);
+    for (size_t i = 0; i + 2 < groups.size(); ++i)
+        if (groups[i].code == 9 && groups[i].value == name)
+            return {std::stod(groups[i + 1].value), std::stod(groups[i + 2].value)};
+    ADD_FAILURE() << name << " missing";
+    return {0, 0};
+}
+
+// The header holds the drawing's extents and the saved view frames them
+// whole, centred, with a margin, whatever the drawing's size and place.
+TEST(DocumentFrame, ExtentsAndSavedViewFrameTheDrawing) {
+    struct Case {
+        const char* svg;
+        double minX, minY, maxX, maxY;
+    } cases[] = {
+        {"<svg width='24' height='24'><circle cx='12' cy='12' r='10' fill='none' stroke='red'/></svg>",
+         2, 2, 22, 22},
+        {"<svg width='640' height='480'><rect width='640' height='480' fill='blue'/></svg>",
+         0, 0, 640, 480},
+        {"<svg width='100' height='100'><line x1='5000' y1='10' x2='9000' y2='10' stroke='red'/></svg>",
+         5000, 90, 9000, 90},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.svg);
+        const std::string dxf = vxtest::ConvertSvg(c.svg);
+        const auto [minX, minY] = HeaderPoint(dxf, "$EXTMIN");
+        const auto [maxX, maxY] = HeaderPoint(dxf, "$EXTMAX");
+        EXPECT_NEAR(minX, c.minX, 1e-9);
+        EXPECT_NEAR(minY, c.minY, 1e-9);
+        EXPECT_NEAR(maxX, c.maxX, 1e-9);
+        EXPECT_NEAR(maxY, c.maxY, 1e-9);
+        const std::vector<Entity> views = vxtest::TableEntries(dxf, "VPORT");
+        ASSERT_EQ(views.size(), 1u);
+        const Entity& view = views[0];
+        EXPECT_EQ(view.Str(2), "*Active");
+        EXPECT_NEAR(view.Real(12), (c.minX + c.maxX) / 2, 1e-9);
+        EXPECT_NEAR(view.Real(22), (c.minY + c.maxY) / 2, 1e-9);
+        const double height = view.Real(40), width = height * view.Real(41);
+        const double spanX = c.maxX - c.minX, spanY = c.maxY - c.minY;
+        EXPECT_GE(height, spanY);
+        EXPECT_GE(width, spanX);
+        EXPECT_TRUE(height < 1.2 * spanY || width < 1.2 * spanX) << "not framed tightly";
+    }
 }

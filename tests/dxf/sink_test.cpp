@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <csignal>
 #include <filesystem>
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -167,4 +168,44 @@ TEST(FileSink, FullFileSystemFailsTheDocumentAndKeepsTheEarlierFile) {
     }
     EXPECT_EQ(vxtest::ReadFile(target), "old");
     EXPECT_EQ(vxtest::FilesBelow(folder), std::vector<std::string>{"plan.dxf"});
+}
+
+// The header's extents are known only at the end: each kind of output gets
+// them written in place, wherever the document starts in it.
+TEST(DescriptorSink, LateRewritesReachFilesAppendedFilesAndPipes) {
+    const std::string path = vxtest::TestInputFolder() + "stdout.dxf";
+    const std::string document = "head ........ tail";
+    enum Kind { kFile, kAppended, kPipe };
+    for (Kind kind : {kFile, kAppended, kPipe}) {
+        SCOPED_TRACE(kind);
+        vxtest::WriteFile(path, "before\n");
+        int fds[2] = {-1, -1};
+        if (kind == kPipe) {
+            ASSERT_EQ(pipe(fds), 0);
+        } else {
+            fds[1] = open(path.c_str(), O_WRONLY | (kind == kAppended ? O_APPEND : 0));
+            ASSERT_GE(fds[1], 0);
+        }
+        if (kind == kFile) {
+            ASSERT_EQ(lseek(fds[1], 7, SEEK_SET), 7);  // after "before\n"
+        }
+        {
+            CDescriptorSink sink(fds[1]);
+            ASSERT_TRUE(sink.Write(document.data(), 10));
+            ASSERT_TRUE(sink.Write(document.data() + 10, document.size() - 10));
+            sink.RewriteAtCommit(5, "EXTENTS!");
+            EXPECT_TRUE(sink.Commit());
+        }
+        close(fds[1]);
+        std::string written;
+        if (kind == kPipe) {
+            char buffer[64];
+            const ssize_t n = read(fds[0], buffer, sizeof buffer);
+            written.assign(buffer, n > 0 ? size_t(n) : 0);
+            close(fds[0]);
+        } else {
+            written = vxtest::ReadFile(path);
+        }
+        EXPECT_EQ(written, (kind == kPipe ? "" : "before\n") + std::string("head EXTENTS! tail"));
+    }
 }

@@ -30,7 +30,7 @@ std::string GeneratedDrawing(int figures) {
 }  // namespace
 
 TEST(Threads, OneAndTwoThreadsWriteTheSameBytes) {
-    const std::string svg = GeneratedDrawing(250);
+    const std::string svg = GeneratedDrawing(400);
     std::string dxf[2];
     for (int threads : {1, 2}) {
         CSvgConverter converter;

@@ -84,10 +84,10 @@ std::string ConvertSvg(CSvgConverter& converter, const std::string& svg, const s
     return ReadFile(converter.Options().outputFolder + outName);
 }
 
-std::string ConvertSvg(const std::string& svg, bool fillOption, const std::string& name) {
+std::string ConvertSvg(const std::string& svg, int fillOption, const std::string& name) {
     CSvgConverter converter;
     CConvertOptions chosen = converter.Options();
-    chosen.fillOption = fillOption ? 1 : 0;
+    chosen.fillOption = fillOption;
     chosen.svgRules = TestSvgRules();
     converter.SetOptions(chosen);
     return ConvertSvg(converter, svg, name);

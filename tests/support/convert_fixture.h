@@ -31,8 +31,9 @@ void ExpectOnlyFiniteReals(const CSvgConverter& converter);
 // or "" when the conversion failed.
 std::string ConvertSvg(CSvgConverter& converter, const std::string& svg,
                        const std::string& name = "drawing");
-// The same with a fresh converter, the given fill option and TestSvgRules().
-std::string ConvertSvg(const std::string& svg, bool fillOption = true,
+// The same with a fresh converter, the given fill mode (true: hatch, false:
+// outline, or kFillBoth) and TestSvgRules().
+std::string ConvertSvg(const std::string& svg, int fillOption = kFillHatch,
                        const std::string& name = "drawing");
 
 }  // namespace vxtest

@@ -55,6 +55,21 @@ TEST(ShapesFromSvg, FilledRectsFollowTheFillOptionCirclesDoNot) {
     EXPECT_EQ(Types(vxtest::ConvertSvg(Svg(body), false, "without-fill")),
               (TypeList{"LWPOLYLINE", "LINE", "ELLIPSE", "LINE", "ELLIPSE", "LINE", "ELLIPSE",
                         "LINE", "ELLIPSE", "HATCH", "CIRCLE"}));
+    // Both: each hatch is followed by its boundary, a path to cut in the
+    // hatch's layer and colour; a whole circle stays a circle.
+    const std::string dxf = vxtest::ConvertSvg(Svg(body), kFillBoth, "with-boundaries");
+    EXPECT_EQ(Types(dxf), (TypeList{"HATCH", "LWPOLYLINE", "HATCH", "LWPOLYLINE", "HATCH",
+                                    "CIRCLE", "CIRCLE"}));
+    const std::vector<Entity> entities = vxtest::EntitiesOf(dxf);
+    for (size_t hatch : {0u, 2u, 4u}) {
+        EXPECT_EQ(entities[hatch + 1].Str(8), entities[hatch].Str(8));
+        EXPECT_EQ(entities[hatch + 1].Int(62), entities[hatch].Int(62));
+    }
+    EXPECT_EQ(entities[1].Int(70), 1);
+    EXPECT_EQ(vxtest::Points(entities[1]), (PointList{{0, 100}, {10, 100}, {10, 90}, {0, 90}}));
+    EXPECT_EQ(entities[3].Int(70), 1);
+    EXPECT_GT(vxtest::Points(entities[3]).size(), 4u);  // the rounded corners, flattened
+    EXPECT_EQ(entities[5].Real(40), 5);
 }
 
 TEST(ShapesFromSvg, LineAfterAnEllipseTakesItsLineType) {
