@@ -194,7 +194,7 @@ void CBrowserWalk::Draw(const CXML& element, std::string_view name, const CResol
 
 void CBrowserWalk::DrawShape(const CXML& element, std::string_view name,
                              const CResolveFrame& frame) {
-    CResolvedPaint paint = ResolvePaint(frame.style, frame.toDrawing, m_ids);
+    CResolvedPaint paint = ResolvePaint(frame.style, frame.toDrawing, m_ids, m_colours);
     if (!paint.fill && !paint.stroke) return;
     paint.fillAsOutline = !m_drawing.FillsAsHatches();
     std::vector<CPolylinedata> subpaths;
@@ -234,7 +234,7 @@ bool CBrowserWalk::ShapeSubpaths(const CXML& element, std::string_view name,
 
 void CBrowserWalk::DrawEllipse(const CXML& element, std::string_view name,
                                const CResolveFrame& frame) {
-    CResolvedPaint paint = ResolvePaint(frame.style, frame.toDrawing, m_ids);
+    CResolvedPaint paint = ResolvePaint(frame.style, frame.toDrawing, m_ids, m_colours);
     if (!paint.fill && !paint.stroke) return;
     paint.fillAsOutline = !m_drawing.FillsAsHatches();
     double rx = 0, ry = 0;
@@ -255,7 +255,7 @@ void CBrowserWalk::DrawText(const CXML& element, const CResolveFrame& frame) {
     CResolveFrame text = frame;
     if (element.FindAttribute("x")) text.textX = NumberAttribute(element, "x");
     if (element.FindAttribute("y")) text.textY = NumberAttribute(element, "y");
-    const CResolvedPaint paint = ResolvePaint(text.style, text.toDrawing, m_ids);
+    const CResolvedPaint paint = ResolvePaint(text.style, text.toDrawing, m_ids, m_colours);
     if (paint.fill || paint.stroke) {
         double size = 16, x = text.textX, y = text.textY;
         LengthUnit unit{};

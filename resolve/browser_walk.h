@@ -88,6 +88,7 @@ private:
     const CXML& m_svg;
     CStyleSheet m_sheet;
     CElementIds m_ids;
+    CDocumentColours m_colours;
     std::vector<const CXML*> m_ancestors;   // root first, for selectors
     std::vector<const CXML*> m_useTargets;  // being expanded, against cycles
     long long m_visitsLeft;

@@ -87,20 +87,20 @@ double OpacityOf(std::string_view text) {
 }
 
 CResolvedPaint ResolvePaint(const CComputedStyle& style, const CMatrix& toDrawing,
-                            const CElementIds& ids) {
+                            const CElementIds& ids, CDocumentColours& colours) {
     CResolvedPaint paint;
     if (style.Get(CssProperty::Visibility) != "visible") return paint;
     uint32_t rgb = 0;
     if (OpacityOf(style.Get(CssProperty::FillOpacity)) > 0 &&
         PaintColor(style.Get(CssProperty::Fill), ids, rgb)) {
         paint.fill = true;
-        paint.fillColor = NearestDxfColorPerceptual(rgb);
+        paint.fillColor = colours.Nearest(rgb);
     }
     const double width = StrokeWidthOf(style);
     if (width > 0 && OpacityOf(style.Get(CssProperty::StrokeOpacity)) > 0 &&
         PaintColor(style.Get(CssProperty::Stroke), ids, rgb)) {
         paint.stroke = true;
-        paint.strokeColor = NearestDxfColorPerceptual(rgb);
+        paint.strokeColor = colours.Nearest(rgb);
         paint.strokeWidth = width * LengthScale(toDrawing);
         const std::string& dashes = style.Get(CssProperty::StrokeDasharray);
         if (dashes != "none") paint.dashArray = dashes;

@@ -8,14 +8,16 @@
 #include "resolve/computed_style.h"
 #include "resolve/element_access.h"
 #include "resolve/resolved_paint.h"
+#include "svg/perceptual_palette.h"
 
 class CXML;
 
 namespace vx {
 
-// toDrawing scales the stroke width; ids resolve url(#gradient) paints.
+// toDrawing scales the stroke width; ids resolve url(#gradient) paints;
+// colours keeps the drawing's colours apart.
 CResolvedPaint ResolvePaint(const CComputedStyle& style, const CMatrix& toDrawing,
-                            const CElementIds& ids);
+                            const CElementIds& ids, CDocumentColours& colours);
 
 // The stroke width in the element's user units; 1 when unreadable.
 double StrokeWidthOf(const CComputedStyle& style);

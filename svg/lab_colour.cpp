@@ -72,7 +72,7 @@ CLab SrgbToLab(int red, int green, int blue) {
     return {116 * fy - 16, 500 * (fx - fy), 200 * (fy - fz)};
 }
 
-double DeltaE2000(const CLab& first, const CLab& second) {
+double DeltaE2000(const CLab& first, const CLab& second, double lightnessWeight) {
     const double meanChroma = (std::hypot(first.a, first.b) + std::hypot(second.a, second.b)) / 2;
     const double g = 0.5 * (1 - Pow7Ratio(meanChroma));
     const CChromaHue x = Stretched(first, g), y = Stretched(second, g);
@@ -86,7 +86,7 @@ double DeltaE2000(const CLab& first, const CLab& second) {
     const double hueFrom275 = (meanHue - 275) / 25;
     const double rotation = 30 * std::exp(-hueFrom275 * hueFrom275);
     const double rT = -std::sin(2 * rotation / kDegrees) * 2 * Pow7Ratio(meanC);
-    const double l = dL / sL, c = dC / sC, h = dH / sH;
+    const double l = lightnessWeight * dL / sL, c = dC / sC, h = dH / sH;
     return std::sqrt(l * l + c * c + h * h + rT * c * h);
 }
 

@@ -13,7 +13,9 @@ struct CLab {
 // An sRGB colour, 0 to 255 per channel.
 CLab SrgbToLab(int red, int green, int blue);
 
-// CIEDE2000 (kL = kC = kH = 1): about 1 is a just noticeable difference.
-double DeltaE2000(const CLab& first, const CLab& second);
+// CIEDE2000 (kL = kC = 1, kH = 1 / hueWeight): about 1 is a just noticeable
+// difference. A hueWeight above 1 counts a change of hue for more than one of
+// lightness or chroma.
+double DeltaE2000(const CLab& first, const CLab& second, double hueWeight = 1);
 
 }  // namespace vx

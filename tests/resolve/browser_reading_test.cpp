@@ -174,6 +174,13 @@ TEST(BrowserLayersAndColours, InkscapeLabelsNameLayersAndGreysStayGrey) {
     EXPECT_EQ(hatches[1].Str(8), "Cut lines");
     EXPECT_TRUE(hatches[0].Int(62) >= 250 || hatches[0].Int(62) == 8) << hatches[0].Int(62);
     EXPECT_EQ(hatches[1].Int(62), 7);
+    // A flag's black trigrams on its white field stay apart: white is 255.
+    const auto flag = vxtest::EntitiesOf(Browser("<rect fill='#fff' width='30' height='20'/>"
+                                                 "<rect fill='#000' x='2' y='2' width='6' height='2'/>"),
+                                         "HATCH");
+    ASSERT_EQ(flag.size(), 2u);
+    EXPECT_EQ(flag[0].Int(62), 255);
+    EXPECT_EQ(flag[1].Int(62), 7);
     std::string layers;
     for (const Entity& layer : vxtest::TableEntries(dxf, "LAYER")) layers += layer.Str(2) + ";";
     EXPECT_NE(layers.find("Cut lines;"), std::string::npos);

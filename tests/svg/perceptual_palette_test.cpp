@@ -59,26 +59,31 @@ TEST(SrgbToLab, KnownColours) {
     }
 }
 
-TEST(NearestDxfColorPerceptual, GreysStayGreyAndBlackAndWhiteAreTheForeground) {
+TEST(NearestDxfColorPerceptual, GreysStayGreyBlackIsTheForegroundAndWhiteIsWhite) {
     const struct {
         uint32_t rgb;
         int want;
     } rows[] = {
-        {Rgb(0, 0, 0), 7},       {Rgb(255, 255, 255), 7},   {Rgb(16, 16, 16), 7},
+        {Rgb(0, 0, 0), 7},       {Rgb(255, 255, 255), 255}, {Rgb(16, 16, 16), 7},
         {Rgb(32, 32, 32), 7},    {Rgb(0x30, 0x2E, 0x2D), 7},  // near black, whose nearest colour is a tint
         {Rgb(0x40, 0x42, 0x44), 250}, {Rgb(0x2F, 0x4F, 0x4F), 137},  // a faint tint is grey, a clear one is not
-        {Rgb(250, 250, 250), 7}, {Rgb(64, 64, 64), 250},    {Rgb(0x54, 0x54, 0x54), 250},
+        {Rgb(250, 250, 250), 255}, {Rgb(64, 64, 64), 250},    {Rgb(0x54, 0x54, 0x54), 250},
         {Rgb(128, 128, 128), 251}, {Rgb(0xDD, 0xDD, 0xDD), 254}, {Rgb(255, 0, 0), 1},
         {Rgb(0, 255, 0), 3},     {Rgb(0, 0, 255), 5},       {Rgb(255, 128, 0), 30},
         {0xFF000000u | Rgb(255, 255, 0), 2},  // the top byte is no part of the colour
+        // Saturated colours keep their hue: a dark red is the palette's dark red, not its brown.
+        {Rgb(0xCE, 0, 0), 12},   {Rgb(0x13, 0x88, 0x08), 94}, {Rgb(0xDA, 0x29, 0x1C), 1},
     };
     for (const auto& row : rows) EXPECT_EQ(vx::NearestDxfColorPerceptual(row.rgb), row.want) << std::hex << row.rgb;
 }
 
 TEST(NearestDxfColorPerceptual, EveryPaletteColourFindsItself) {
     for (int i = 1; i < vx::kDxfPaletteSize; ++i) {
-        if (i == 7) continue;
         const int found = vx::NearestDxfColorPerceptual(EngineRgb(vx::DxfPaletteRgb(i)));
+        if (i == 7) {
+            EXPECT_EQ(found, 255) << "the palette's white";
+            continue;
+        }
         EXPECT_EQ(vx::DxfPaletteRgb(found), vx::DxfPaletteRgb(i)) << i << " found " << found;
         EXPECT_LE(found, i) << "duplicates go to the lower number";
     }
@@ -88,4 +93,28 @@ TEST(NearestDxfColorPerceptual, RememberedAnswersStayWithTheirColour) {
     std::vector<int> first;
     for (uint32_t v = 0; v < 2048; ++v) first.push_back(vx::NearestDxfColorPerceptual(v * 8209u & 0xFFFFFF));
     for (uint32_t v = 2048; v-- > 0;) ASSERT_EQ(vx::NearestDxfColorPerceptual(v * 8209u & 0xFFFFFF), first[v]) << v;
+}
+
+// One drawing's colours: what differs by eye gets a number of its own, what
+// looks the same shares one, and the first colour keeps the nearest number.
+TEST(DocumentColours, DifferentColoursStayApartAndEqualOnesShare) {
+    const struct {
+        std::vector<uint32_t> colours;
+        std::vector<int> want;
+    } drawings[] = {
+        // A flag's black trigrams on its white field, red and blue apart.
+        {{Rgb(0, 0, 0), Rgb(255, 255, 255), Rgb(0xCD, 0x2E, 0x3A), Rgb(0, 0x47, 0xA0)}, {7, 255, 242, 152}},
+        // Two reds that the palette's nearest numbers would merge.
+        {{Rgb(0xC8, 0x10, 0x2E), Rgb(0xB2, 0x22, 0x34)}, {242, 244}},
+        // Equal by eye: one number; asked again: the same answer.
+        {{Rgb(0xC8, 0x10, 0x2E), Rgb(0xC9, 0x10, 0x2E), Rgb(0xC8, 0x10, 0x2E)}, {242, 242, 242}},
+        // Black and a near-black: the near-black takes the darkest grey.
+        {{Rgb(0, 0, 0), Rgb(0x1A, 0x1A, 0x1A)}, {7, 250}},
+    };
+    for (const auto& drawing : drawings) {
+        vx::CDocumentColours colours;
+        std::vector<int> got;
+        for (uint32_t rgb : drawing.colours) got.push_back(colours.Nearest(rgb));
+        EXPECT_EQ(got, drawing.want) << std::hex << drawing.colours[1];
+    }
 }
