@@ -39,6 +39,9 @@ void CSvgConverter::PrepareBrowserReading() {
     if (!svg) return;
     m_job.m_nInsUnits = vx::RootFrame(*svg).insUnits;
     vx::CollectLayerTitles(*svg, m_tables.m_arrLayerNames);
+    std::vector<std::string> dashes;
+    vx::CollectDashPatterns(*svg, dashes);
+    for (const std::string& pattern : dashes) m_tables.AddDashPattern(pattern);
 }
 
 bool CSvgConverter::ReadAsBrowser() {

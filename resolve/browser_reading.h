@@ -11,4 +11,10 @@ namespace vx {
 // layer by its label, else the group's id), once whatever its letter case.
 void CollectLayerTitles(const CXML& svg, std::vector<std::string>& names);
 
+// Every dash pattern the drawing's strokes can resolve to, wherever a
+// stroke-dasharray is given (attribute, style attribute, style sheet), and each
+// of them turned by each stroke-dashoffset given (a bounded number of them):
+// line types must be in the tables before the first entity.
+void CollectDashPatterns(const CXML& svg, std::vector<std::string>& patterns);
+
 }  // namespace vx

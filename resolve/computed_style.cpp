@@ -94,7 +94,7 @@ CComputedStyle Resolve(const CChosen& chosen, const CComputedStyle& parent) {
 CComputedStyle CComputedStyle::Initial() {
     CComputedStyle style;
     const std::array<std::string_view, kCssPropertyCount> initial = {
-        "black", "1", "nonzero", "none", "1", "1", "none", "butt", "miter", "1", "inline",
+        "black", "1", "nonzero", "none", "1", "1", "none", "0", "butt", "miter", "1", "inline",
         "visible", "black", "16", "", "normal", "normal", "start", "none", "none", "none",
         "none", "nonzero", "none", "none", "hidden"};
     for (size_t i = 0; i < kCssPropertyCount; ++i) style.values[i] = initial[i];

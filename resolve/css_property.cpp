@@ -12,7 +12,7 @@ namespace {
 
 constexpr std::array<std::string_view, kCssPropertyCount> kNames = {
     "fill", "fill-opacity", "fill-rule", "stroke", "stroke-width", "stroke-opacity",
-    "stroke-dasharray", "stroke-linecap", "stroke-linejoin", "opacity", "display", "visibility",
+    "stroke-dasharray", "stroke-dashoffset", "stroke-linecap", "stroke-linejoin", "opacity", "display", "visibility",
     "color", "font-size", "font-family", "font-weight", "font-style", "text-anchor",
     "marker-start", "marker-mid", "marker-end", "clip-path", "clip-rule", "mask", "filter", "overflow"};
 
@@ -91,7 +91,8 @@ bool IsAcceptedValue(CssProperty property, std::string_view value) {
     case CssProperty::FillOpacity:
     case CssProperty::StrokeOpacity:
     case CssProperty::Opacity:
-    case CssProperty::StrokeWidth: return StartsWithNumber(value);
+    case CssProperty::StrokeWidth:
+    case CssProperty::StrokeDashoffset: return StartsWithNumber(value);
     default: return true;
     }
 }

@@ -9,7 +9,7 @@
 namespace vx {
 
 enum class CssProperty {
-    Fill, FillOpacity, FillRule, Stroke, StrokeWidth, StrokeOpacity, StrokeDasharray,
+    Fill, FillOpacity, FillRule, Stroke, StrokeWidth, StrokeOpacity, StrokeDasharray, StrokeDashoffset,
     StrokeLinecap, StrokeLinejoin, Opacity, Display, Visibility, Color, FontSize, FontFamily,
     FontWeight, FontStyle, TextAnchor, MarkerStart, MarkerMid, MarkerEnd, ClipPath, ClipRule, Mask,
     Filter, Overflow, Count

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "base/text.h"
+#include "resolve/dash_offset.h"
 #include "resolve/lengths.h"
 #include "svg/colors.h"
 #include "svg/perceptual_palette.h"
@@ -103,7 +104,8 @@ CResolvedPaint ResolvePaint(const CComputedStyle& style, const CMatrix& toDrawin
         paint.strokeColor = colours.Nearest(rgb);
         paint.strokeWidth = width * LengthScale(toDrawing);
         const std::string& dashes = style.Get(CssProperty::StrokeDasharray);
-        if (dashes != "none") paint.dashArray = dashes;
+        if (dashes != "none")
+            paint.dashArray = DashesFromOffset(dashes, style.Get(CssProperty::StrokeDashoffset));
     }
     paint.evenOdd = style.Get(CssProperty::FillRule) == "evenodd";
     return paint;

@@ -32,12 +32,12 @@ size_t AtRuleEnd(std::string_view css, size_t pos) {
     return close == npos ? css.size() : close + 1;
 }
 
+}  // namespace
+
 bool IsStyleElement(const CXML& element) {
     const std::string_view tag = element.m_strTag;
     return tag == "style" || (tag.size() > 6 && tag.substr(tag.size() - 6) == ":style");
 }
-
-}  // namespace
 
 void CStyleSheet::Add(std::string_view text) {
     const std::string css = css::WithoutComments(text);

@@ -67,4 +67,7 @@ private:
     mutable std::atomic<uint64_t> m_work{0};
 };
 
+// A style element (<style>, or <svg:style> with a prefix), whose text is a sheet.
+bool IsStyleElement(const CXML& element);
+
 }  // namespace vx

@@ -392,3 +392,43 @@ TEST(BrowserLimits, DrawingsThatExpandBeyondTheLimitFail) {
 }
 
 }  // namespace
+
+// A stroke's dash array makes its line type wherever it is given, and its
+// offset turns the pattern so that it starts where a browser's does.
+TEST(BrowserDashes, EverySourceMakesALineTypeAndTheOffsetTurnsIt) {
+    const struct {
+        const char* what;
+        const char* body;
+        const char* pattern;  // the LTYPE's lengths, dashes positive, gaps negative
+    } cases[] = {
+        {"attribute", "<path d='M0 0H9' stroke='red' stroke-dasharray='6 3'/>", "6 -3"},
+        {"inherited from a group", "<g stroke-dasharray='5,5'><path d='M0 0H9' stroke='red'/></g>", "5 -5"},
+        {"style sheet", "<style>.d{stroke-dasharray:4 1}</style><path class='d' d='M0 0H9' stroke='red'/>",
+         "4 -1"},
+        {"odd list, repeated", "<path d='M0 0H9' stroke='red' stroke-dasharray='2'/>", "2 -2"},
+        {"offset inside a dash", "<path d='M0 0H9' stroke='red' stroke-dasharray='6 3' stroke-dashoffset='2'/>",
+         "4 -3 2 0"},
+        {"offset inside a gap, inherited",
+         "<g stroke-dashoffset='7px'><path d='M0 0H9' stroke='red' stroke-dasharray='6 3'/></g>", "0 -2 6 -1"},
+        {"negative offset", "<path d='M0 0H9' stroke='red' stroke-dasharray='6 3' stroke-dashoffset='-1'/>",
+         "0 -1 6 -2"},
+        {"none", "<path d='M0 0H9' stroke='red' stroke-dasharray='none'/>", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string dxf = Browser(c.body);
+        const auto lines = vxtest::EntitiesOf(dxf, "LWPOLYLINE");
+        ASSERT_EQ(lines.size(), 1u);
+        std::string pattern;
+        for (const Entity& type : vxtest::TableEntries(dxf, "LTYPE")) {
+            if (type.Str(2) != lines[0].Str(6)) continue;
+            for (double length : type.Reals(49)) {
+                char number[32];
+                std::snprintf(number, sizeof number, "%s%g", pattern.empty() ? "" : " ",
+                              length == 0 ? 0.0 : length);
+                pattern += number;
+            }
+        }
+        EXPECT_EQ(pattern, c.pattern) << lines[0].Str(6);
+    }
+}
