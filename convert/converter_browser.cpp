@@ -28,6 +28,9 @@ void WarnOfNotes(const vx::CWalkNotes& notes, IMessageSink& messages) {
                       " (a shape function, text in a clip path, or the box of a group, text or picture): drawn whole");
     if (notes.masksIgnored > 0)
         messages.Warn("masks are not read: " + count(notes.masksIgnored) + " drawn unmasked");
+    if (notes.textPathsLeftOut > 0)
+        messages.Warn("text along a path is not read: " + std::to_string(notes.textPathsLeftOut) +
+                      (notes.textPathsLeftOut == 1 ? " textPath" : " textPaths") + " left out");
     if (notes.filtersIgnored > 0)
         messages.Warn("filters are not read: " + count(notes.filtersIgnored) + " drawn unfiltered");
 }

@@ -42,12 +42,6 @@ std::string LayerOf(const CXML& group, const std::string& parentLayer) {
     return name.empty() ? parentLayer : name;
 }
 
-int Alignment(const std::string& anchor) {
-    if (anchor == "middle") return 1;
-    if (anchor == "end") return 2;
-    return 0;
-}
-
 }  // namespace
 
 std::string_view LocalName(const std::string& tag) {
@@ -128,8 +122,6 @@ bool CBrowserWalk::Enter(const CXML& element, const CResolveFrame& parent, CReso
     if (OpacityOf(frame.style.Get(CssProperty::Opacity)) <= 0) return false;
     frame.toDrawing = parent.toDrawing;
     frame.layer = parent.layer;
-    frame.textX = parent.textX;
-    frame.textY = parent.textY;
     CMatrix own;
     if (ParseTransformList(AttributeText(element, "transform"), own))
         frame.toDrawing = Multiply(frame.toDrawing, own);
@@ -249,32 +241,6 @@ void CBrowserWalk::DrawEllipse(const CXML& element, std::string_view name,
         DrawClipped(subpaths, paint, *frame.clip))
         return;
     m_drawing.DrawResolvedEllipse(image, paint);
-}
-
-void CBrowserWalk::DrawText(const CXML& element, const CResolveFrame& frame) {
-    CResolveFrame text = frame;
-    if (element.FindAttribute("x")) text.textX = NumberAttribute(element, "x");
-    if (element.FindAttribute("y")) text.textY = NumberAttribute(element, "y");
-    const CResolvedPaint paint = ResolvePaint(text.style, text.toDrawing, m_ids, m_colours);
-    if (paint.fill || paint.stroke) {
-        double size = 16, x = text.textX, y = text.textY;
-        LengthUnit unit{};
-        if (ParseLength(text.style.Get(CssProperty::FontSize), size, unit))
-            size = ToUserUnits(size, unit, 16, 16);
-        vx::ApplyMatrix(text.toDrawing, x, y);
-        const CMatrix& m = text.toDrawing;
-        m_drawing.DrawResolvedText(x, y, size * LengthScale(m), std::atan2(m.b, m.a),
-                                Alignment(text.style.Get(CssProperty::TextAnchor)),
-                                TrimView(element.m_strText), text.style.Get(CssProperty::FontFamily),
-                                paint.fill ? paint.fillColor : paint.strokeColor);
-    }
-    // Spans continue from the text's position unless they give their own.
-    m_ancestors.push_back(&element);
-    for (const CXML* child : element.Children()) {
-        CResolveFrame span;
-        if (LocalName(child->m_strTag) == "tspan" && Enter(*child, text, span)) DrawText(*child, span);
-    }
-    m_ancestors.pop_back();
 }
 
 void CBrowserWalk::DrawImage(const CXML& element, const CResolveFrame& frame) {

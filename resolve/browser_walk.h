@@ -24,7 +24,6 @@ struct CResolveFrame {
     CMatrix toDrawing;  // the element's user units into drawing coordinates
     CComputedStyle style = CComputedStyle::Initial();
     std::string layer = "0";
-    double textX = 0, textY = 0;  // where a tspan without x and y starts
     std::shared_ptr<const CLoops> clip;  // the area clip paths leave, in drawing coordinates; null: all
 };
 
@@ -34,6 +33,7 @@ struct CWalkNotes {
     int filtersIgnored = 0;  // elements drawn without their filter
     int clipsIgnored = 0;    // clip paths the walk cannot apply (shape functions, text, boxes of groups)
     bool clipsCutShort = false;  // clipping beyond the work limit: shapes drawn whole
+    int textPathsLeftOut = 0;    // text along a path, not drawn
 };
 
 class CBrowserWalk {
@@ -56,7 +56,16 @@ private:
     void Draw(const CXML& element, std::string_view name, const CResolveFrame& frame);
     void DrawShape(const CXML& element, std::string_view name, const CResolveFrame& frame);
     void DrawEllipse(const CXML& element, std::string_view name, const CResolveFrame& frame);
+    // resolve/browser_text.cpp: a text's runs, one after another from the pen
+    // (the text's user units), each tspan placed where it says or after the run before it.
+    struct CTextPen {
+        double x = 0, y = 0;
+        bool started = false;  // a run has been laid: white space at the start no longer counts
+    };
     void DrawText(const CXML& element, const CResolveFrame& frame);
+    void DrawTextRuns(const CXML& element, const CResolveFrame& frame, CTextPen& pen);
+    void DrawTextRun(std::string_view run, const CResolveFrame& frame, const CResolvedPaint& paint,
+                     int alignment, CTextPen& pen);
     void DrawImage(const CXML& element, const CResolveFrame& frame);
     // The shape's subpaths in drawing coordinates; false when it has none.
     bool ShapeSubpaths(const CXML& element, std::string_view name, const CMatrix& toDrawing,

@@ -64,6 +64,9 @@ public:
     std::string m_strTag;
     CXML* m_pParent = nullptr;
     std::string m_strText;
+    // Where this element stands in its parent's text: the length the parent's
+    // text had when it began, so that runs of text and child elements keep their order.
+    size_t m_nTextOffset = 0;
     int m_bEndOfFile = 0;
     std::vector<CAttribute> m_attributes;
     size_t m_posAttribute = 0;  // cursor of the attribute iteration

@@ -111,6 +111,7 @@ void CTreeBuilder::AddChildFrom(CXML& parent, std::string_view token, int depth)
         return;
     }
     auto child = std::make_unique<CXML>();
+    child->m_nTextOffset = parent.m_strText.size();
     FillElement(*child, tag, depth);
     parent.AddChild(child.release());
 }

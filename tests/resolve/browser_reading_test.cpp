@@ -250,13 +250,15 @@ TEST(BrowserClipPaths, WhatIsNotAppliedIsReported) {
         "<svg><g mask='url(#m)' filter='url(#f)'><path d='M0 0H9' stroke='red'/></g>"
         "<path d='M0 5H9' stroke='red' style='clip-path: inset(1px)'/>"
         "<clipPath id='t'><rect width='1' height='1'/><text>Cut</text></clipPath>"
-        "<path d='M0 7H9' stroke='red' clip-path='url(#t)'/></svg>");
-    EXPECT_EQ(Types(dxf), "LWPOLYLINE LWPOLYLINE LWPOLYLINE");
+        "<path d='M0 7H9' stroke='red' clip-path='url(#t)'/>"
+        "<text><textPath href='#p'>along</textPath></text><text>A<tspan><textPath>b</textPath></tspan></text></svg>");
+    EXPECT_EQ(Types(dxf), "LWPOLYLINE LWPOLYLINE LWPOLYLINE TEXT");
     EXPECT_EQ(messages.messages,
               (std::vector<std::string>{
                   "clip paths not applied to 2 elements (a shape function, text in a clip path, or "
                   "the box of a group, text or picture): drawn whole",
                   "masks are not read: 1 element drawn unmasked",
+                  "text along a path is not read: 2 textPaths left out",
                   "filters are not read: 1 element drawn unfiltered"}));
 }
 
@@ -430,5 +432,41 @@ TEST(BrowserDashes, EverySourceMakesALineTypeAndTheOffsetTurnsIt) {
             }
         }
         EXPECT_EQ(pattern, c.pattern) << lines[0].Str(6);
+    }
+}
+
+// A text's runs follow one another on its line: a tspan without a position
+// starts where the text before it ends (0.6 of the font size per character),
+// one with x, y, dx or dy is placed there.
+TEST(BrowserText, RunsFollowEachOtherAndPlacedSpansStandWhereTheySay) {
+    const struct {
+        const char* what;
+        const char* body;
+        const char* runs;  // "text@x,y" of each TEXT, in order
+    } cases[] = {
+        {"a span between two runs",
+         "<text x='10' y='30' font-size='10'>Rotated <tspan fill='red'>red bold</tspan> tail</text>",
+         "Rotated@10,70 red bold@58,70 tail@112,70"},
+        {"spans placed and shifted",
+         "<text x='10' y='60' font-size='10'>A<tspan x='100' y='70'>placed</tspan>"
+         "<tspan dx='5' dy='-2'>shifted</tspan></text>",
+         "A@10,40 placed@100,30 shifted@141,32"},
+        {"a nested span continues its parent's run",
+         "<text x='0' y='50' font-size='10'><tspan>ab<tspan>cd</tspan></tspan>ef</text>",
+         "ab@0,50 cd@12,50 ef@24,50"},
+        {"one run keeps its anchor", "<text x='50' y='50' text-anchor='middle' dx='1'>Mid</text>",
+         "Mid@51,50"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::string runs;
+        for (const Entity& text : vxtest::EntitiesOf(Browser(c.body), "TEXT")) {
+            const bool aligned = text.Has(11);  // an anchored text stands at its alignment point
+            char run[96];
+            std::snprintf(run, sizeof run, "%s%s@%g,%g", runs.empty() ? "" : " ", text.Str(1).c_str(),
+                          text.Real(aligned ? 11 : 10), text.Real(aligned ? 21 : 20));
+            runs += run;
+        }
+        EXPECT_EQ(runs, c.runs);
     }
 }
