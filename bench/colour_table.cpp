@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "svg/dxf_palette.h"
-#include "svg/perceptual_palette.h"
+#include "dxf/dxf_palette.h"
+#include "dxf/perceptual_palette.h"
 
 namespace {
 

@@ -15,6 +15,7 @@
 #include "platform/progress_sink.h"
 #include "svg/classic_walker.h"
 #include "svg/layer_names.h"
+#include "svg/raw_scan.h"
 #include "xml/xml_parser.h"
 
 namespace {
@@ -109,7 +110,7 @@ bool CSvgConverter::ConvertInput(std::string inputPath, std::string* given, std:
         if (m_pProgress) m_pProgress->Show(inputPath);
         ReportProgress(0);
 
-        m_tables.ScanRawText(content);
+        vx::ScanRawText(m_tables, content);
         ReportProgress(5);
 
         // A document that stops parsing part way is converted as far as it was built.

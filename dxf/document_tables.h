@@ -20,11 +20,6 @@ public:
     // Entries of the LAYER table: the names, and "0" first unless they hold it.
     int CountLayerEntries() const;
 
-    // The raw-text pre-scan (dxf/raw_scan.cpp): every dash array and font
-    // family of the file's text, so that line types and text styles are in the
-    // tables before the first entity.
-    void ScanRawText(std::string_view buffer);
-
     // Dash patterns (dxf/line_types.cpp) become line types "Dash1", "Dash2", ...
     // False when the pattern is empty, "none" or already known.
     bool AddDashPattern(std::string_view pattern);

@@ -11,7 +11,7 @@
 #include "convert/svg_converter.h"
 #include "dxf/shapes/picture_size.h"
 #include "svg/colors.h"
-#include "svg/dxf_palette.h"
+#include "dxf/dxf_palette.h"
 #include "svg/transform_text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

@@ -6,7 +6,7 @@
 #include "resolve/dash_offset.h"
 #include "resolve/lengths.h"
 #include "svg/colors.h"
-#include "svg/perceptual_palette.h"
+#include "dxf/perceptual_palette.h"
 #include "xml/xml_node.h"
 
 namespace vx {

@@ -8,7 +8,7 @@
 #include "resolve/computed_style.h"
 #include "resolve/element_access.h"
 #include "resolve/resolved_paint.h"
-#include "svg/perceptual_palette.h"
+#include "dxf/perceptual_palette.h"
 
 class CXML;
 

@@ -2,7 +2,7 @@
 // known form (currentColor, inherit, ...) leaves the colour as it was; the
 // fill and stroke flags are set all the same.
 #include "svg/colors.h"
-#include "svg/dxf_palette.h"
+#include "dxf/dxf_palette.h"
 #include "svg/walker_state.h"
 
 void CWalkerState::ApplyStrokeColor(std::string_view color) {

@@ -1,7 +1,7 @@
 // The walker's emission step: the emitter for the element's kind, with the
 // collected texts.
 #include "svg/classic_walker.h"
-#include "svg/dxf_palette.h"
+#include "dxf/dxf_palette.h"
 #include "svg/element_kind.h"
 #include "svg/element_texts.h"
 

@@ -4,7 +4,7 @@
 #include "base/text.h"
 #include "dxf/shapes/shape_constants.h"
 #include "dxf/shapes/shape_writer.h"
-#include "svg/dxf_palette.h"
+#include "dxf/dxf_palette.h"
 #include "svg/transform_text.h"
 
 void CShapeWriter::ConvertCircle(int fill, const std::string& transform, const std::string& cx,

@@ -13,7 +13,7 @@
 #include "dxf/shapes/shape_writer.h"
 #include "platform/message_sink.h"
 #include "resolve/viewport.h"
-#include "svg/dxf_palette.h"
+#include "dxf/dxf_palette.h"
 #include "xml/xml_parser.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include "dxf/shapes/shape_writer.h"
 #include "geometry/path_parser.h"
 #include "geometry/subpaths.h"
-#include "svg/dxf_palette.h"
+#include "dxf/dxf_palette.h"
 #include "svg/transform_text.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "base/finite.h"
-#include "svg/dxf_palette.h"
+#include "dxf/dxf_palette.h"
 
 namespace vx {
 

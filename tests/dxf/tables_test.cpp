@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "dxf/document_tables.h"
+#include "svg/raw_scan.h"
 
 namespace {
 
@@ -26,7 +27,7 @@ using Texts = std::vector<std::string>;
 
 TEST(RawScan, DashArraysOfStyleDeclarationsOnly) {
     CDocumentTables tables;
-    tables.ScanRawText(
+    vx::ScanRawText(tables, 
         "<path style=\"stroke-dasharray:5,3;stroke:#000\"/>"
         "<path style=\"stroke-dasharray:5,3\"/>"
         "<path style=\"stroke-dasharray: none\"/><path style=\"stroke-dasharray:none\"/>"
@@ -42,8 +43,8 @@ TEST(LineTypes, EverySpellingOfOnePatternIsOneLineTypeThatEachFinds) {
     const Texts spellings = {"4,2", "4, 2", "4 2", " 4 ,2 ", "4\t2", "4,\n 2", "4 ,, 2"};
     CDocumentTables tables;
     for (const std::string& spelling : spellings) {
-        tables.ScanRawText("<path style=\"stroke-dasharray:" + spelling + ";stroke:#000\"/>");
-        tables.ScanRawText("<path style=\"stroke-dasharray \t: " + spelling + "\"/>");
+        vx::ScanRawText(tables, "<path style=\"stroke-dasharray:" + spelling + ";stroke:#000\"/>");
+        vx::ScanRawText(tables, "<path style=\"stroke-dasharray \t: " + spelling + "\"/>");
     }
     EXPECT_EQ(Patterns(tables), (Texts{"Dash1=4 2"}));
     for (const std::string& spelling : spellings)
@@ -54,7 +55,7 @@ TEST(LineTypes, EverySpellingOfOnePatternIsOneLineTypeThatEachFinds) {
 
 TEST(RawScan, FirstFontFamilyWithQuotesOfTheSingleKind) {
     CDocumentTables tables;
-    tables.ScanRawText(
+    vx::ScanRawText(tables, 
         "<text style=\"font-family:Arial, sans-serif\">a</text>"
         "<text style=\"font-family:'Times New Roman';font-size:3\">b</text>"
         "<text style='font-family:\"Courier\"'>c</text>"
@@ -73,26 +74,26 @@ TEST(RawScan, FirstFontFamilyWithQuotesOfTheSingleKind) {
 
 TEST(RawScan, StyleSheetRuleRunsOverLinesToTheNextSemicolon) {
     CDocumentTables tables;
-    tables.ScanRawText("<style>\n.a{font-family:Arial\n}\n.b{fill:red;}\n</style>");
+    vx::ScanRawText(tables, "<style>\n.a{font-family:Arial\n}\n.b{fill:red;}\n</style>");
     EXPECT_EQ(Families(tables), (Texts{"Style-Arial\n}\n.b{fill:red=Arial\n}\n.b{fill:red"}));
 }
 
 TEST(RawScan, ValuesAreBoundedAndKeysAtTheVeryEndCountNot) {
     CDocumentTables tables;
-    tables.ScanRawText("no keys at all");
+    vx::ScanRawText(tables, "no keys at all");
     EXPECT_TRUE(tables.m_dashes.empty() && tables.m_fonts.empty());
-    tables.ScanRawText("stroke-dasharray:");
-    tables.ScanRawText("font-family:");
+    vx::ScanRawText(tables, "stroke-dasharray:");
+    vx::ScanRawText(tables, "font-family:");
     EXPECT_TRUE(tables.m_dashes.empty() && tables.m_fonts.empty());
 
-    tables.ScanRawText("stroke-dasharray:" + std::string(500, '1') + ";font-family:" +
+    vx::ScanRawText(tables, "stroke-dasharray:" + std::string(500, '1') + ";font-family:" +
                      std::string(300, 'F') + ";");
     ASSERT_EQ(tables.m_dashes.size(), 1u);
     EXPECT_EQ(tables.m_dashes[0].pattern.size(), 361u);
     ASSERT_EQ(tables.m_fonts.size(), 1u);
     EXPECT_EQ(tables.m_fonts[0].family.size(), 129u);
     // A zero byte ends a value as the end of the text does.
-    tables.ScanRawText(std::string("font-family:Ab\0cd;", 19));
+    vx::ScanRawText(tables, std::string("font-family:Ab\0cd;", 19));
     EXPECT_EQ(tables.m_fonts.back().family, "Ab");
 }
 

@@ -3,7 +3,7 @@
 
 #include "convert/svg_converter.h"
 #include "svg/colors.h"
-#include "svg/dxf_palette.h"
+#include "dxf/dxf_palette.h"
 
 namespace {
 

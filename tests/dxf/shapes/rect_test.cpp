@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "svg/dxf_palette.h"
+#include "dxf/dxf_palette.h"
 #include "tests/support/shape_document.h"
 
 using vxtest::Entity;

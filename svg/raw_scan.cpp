@@ -1,10 +1,8 @@
-// The raw-text pre-scan: line types and text styles must be in the tables
-// before the first entity, so every dash array and font family of the file is
-// collected from its text before the element walk.
+#include "svg/raw_scan.h"
+
 #include <algorithm>
 
 #include "base/text.h"
-#include "dxf/document_tables.h"
 
 namespace {
 
@@ -43,9 +41,9 @@ void ForEachDeclaration(std::string_view text, std::string_view name, Take take)
 
 }  // namespace
 
-void CDocumentTables::ScanRawText(std::string_view buffer) {
+void vx::ScanRawText(CDocumentTables& tables, std::string_view buffer) {
     ForEachDeclaration(buffer, kDashName, [&](size_t after) {
-        AddDashPattern(ValueAt(buffer, after, kMaxDashChars, IsDashChar));
+        tables.AddDashPattern(ValueAt(buffer, after, kMaxDashChars, IsDashChar));
     });
     ForEachDeclaration(buffer, kFontName, [&](size_t after) {
         // Only the first family of a list: a comma right after the colon leaves nothing.
@@ -53,6 +51,6 @@ void CDocumentTables::ScanRawText(std::string_view buffer) {
         const std::string_view value = ValueAt(buffer, after, kMaxFontChars, [](char c) {
             return c != ',' && c != ';' && c != '>' && c != '"';
         });
-        AddFontFamily(vx::TrimRightView(value));
+        tables.AddFontFamily(vx::TrimRightView(value));
     });
 }

@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <iterator>
 
-#include "svg/dxf_palette.h"
+#include "dxf/dxf_palette.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "svg/lab_colour.h"
+#include "dxf/lab_colour.h"
 
 #include <cmath>
 

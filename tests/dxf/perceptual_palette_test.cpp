@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include "svg/dxf_palette.h"
-#include "svg/lab_colour.h"
-#include "svg/perceptual_palette.h"
+#include "dxf/dxf_palette.h"
+#include "dxf/lab_colour.h"
+#include "dxf/perceptual_palette.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
-#include "svg/perceptual_palette.h"
+#include "dxf/perceptual_palette.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <vector>
 
-#include "svg/dxf_palette.h"
-#include "svg/lab_colour.h"
+#include "dxf/dxf_palette.h"
+#include "dxf/lab_colour.h"
 
 namespace vx {
 
