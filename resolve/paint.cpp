@@ -104,8 +104,10 @@ CResolvedPaint ResolvePaint(const CComputedStyle& style, const CMatrix& toDrawin
         paint.strokeColor = colours.Nearest(rgb);
         paint.strokeWidth = width * LengthScale(toDrawing);
         const std::string& dashes = style.Get(CssProperty::StrokeDasharray);
-        if (dashes != "none")
+        if (dashes != "none") {
             paint.dashArray = DashesFromOffset(dashes, style.Get(CssProperty::StrokeDashoffset));
+            paint.dashScale = LengthScale(toDrawing);
+        }
     }
     paint.evenOdd = style.Get(CssProperty::FillRule) == "evenodd";
     return paint;

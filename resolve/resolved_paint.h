@@ -13,6 +13,7 @@ struct CResolvedPaint {
     int strokeColor = 7;
     double strokeWidth = 0;  // drawing units, the transform applied
     std::string dashArray;   // as the style gives it; a line type when the frame has it
+    double dashScale = 1;    // the pattern's user units in drawing units: the entity's line type scale
     bool fillAsOutline = false;  // hatch fills off: the fill becomes an outline in its colour
 };
 

@@ -402,6 +402,7 @@ TEST(BrowserDashes, EverySourceMakesALineTypeAndTheOffsetTurnsIt) {
         const char* what;
         const char* body;
         const char* pattern;  // the LTYPE's lengths, dashes positive, gaps negative
+        double scale = 1;     // the entity's line type scale: user units into drawing units
     } cases[] = {
         {"attribute", "<path d='M0 0H9' stroke='red' stroke-dasharray='6 3'/>", "6 -3"},
         {"inherited from a group", "<g stroke-dasharray='5,5'><path d='M0 0H9' stroke='red'/></g>", "5 -5"},
@@ -415,6 +416,8 @@ TEST(BrowserDashes, EverySourceMakesALineTypeAndTheOffsetTurnsIt) {
         {"negative offset", "<path d='M0 0H9' stroke='red' stroke-dasharray='6 3' stroke-dashoffset='-1'/>",
          "0 -1 6 -2"},
         {"none", "<path d='M0 0H9' stroke='red' stroke-dasharray='none'/>", ""},
+        {"scaled with its element",
+         "<g transform='scale(2)'><path d='M0 0H9' stroke='red' stroke-dasharray='6 3'/></g>", "6 -3", 2},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -432,6 +435,7 @@ TEST(BrowserDashes, EverySourceMakesALineTypeAndTheOffsetTurnsIt) {
             }
         }
         EXPECT_EQ(pattern, c.pattern) << lines[0].Str(6);
+        EXPECT_DOUBLE_EQ(lines[0].Real(48), c.scale);
     }
 }
 
