@@ -66,8 +66,10 @@ public:
     // the width given. A vertex on the one before it is left out, and so is
     // the last of a closed polyline when it returns to the first: CAM programs
     // stop at zero-length segments. Fewer than two vertices left: nothing.
+    // bulges, when given, hold one bulge per point: the arc of the segment
+    // that starts there (0 straight).
     void WritePolyline(const CPointData* points, size_t count, bool closed, double width,
-                       const DL_Attributes& attributes);
+                       const DL_Attributes& attributes, const double* bulges = nullptr);
     // Two vertices this close are one: a segment between them has no length a
     // CAD or CAM program could use.
     static bool SameVertex(const CPointData& a, const CPointData& b);
@@ -97,6 +99,7 @@ private:
     // their values in the frame, filled in at the end.
     void WriteExtentSlots(CDxfWriter& writer);
     void RewriteSavedView();
+    void AddBulgeExtents(const CPointData& from, const CPointData& to, double bulge);
     // dxf/objects_section.cpp
     void WriteObjectsSection(const std::vector<CImageDefData>& pictures);
     void WritePictureDefinitions(const std::vector<CImageDefData>& pictures, long dictionary,
@@ -104,6 +107,7 @@ private:
 
     CExtents m_extents;
     std::vector<CPointData> m_vertices;  // of the polyline being written
+    std::vector<double> m_bulges;        // and their bulges
     CHatchBoundary m_boundary;
     bool m_bHatchBoundaries = false;
     std::string m_strRecordedOptions;

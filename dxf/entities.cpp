@@ -41,19 +41,46 @@ unsigned long CDxfOutput::WriteImage(const DL_ImageData& image, const DL_Attribu
 }
 
 void CDxfOutput::WritePolyline(const CPointData* points, size_t count, bool closed,
-                               double width, const DL_Attributes& attributes) {
+                               double width, const DL_Attributes& attributes, const double* bulges) {
     if (!m_pWriter) return;
     m_vertices.clear();
-    for (size_t i = 0; i < count; ++i)
-        if (m_vertices.empty() || !SameVertex(points[i], m_vertices.back()))
-            m_vertices.push_back(points[i]);
-    if (closed && m_vertices.size() > 1 && SameVertex(m_vertices.back(), m_vertices.front()))
+    m_bulges.clear();
+    for (size_t i = 0; i < count; ++i) {
+        const double bulge = bulges ? bulges[i] : 0;
+        // A repeated vertex goes; the segment from it is the kept one's.
+        if (!m_vertices.empty() && SameVertex(points[i], m_vertices.back())) {
+            m_bulges.back() = bulge;
+            continue;
+        }
+        m_vertices.push_back(points[i]);
+        m_bulges.push_back(bulge);
+    }
+    if (closed && m_vertices.size() > 1 && SameVertex(m_vertices.back(), m_vertices.front())) {
         m_vertices.pop_back();
+        m_bulges.pop_back();
+    }
     if (m_vertices.size() < 2) return;
     m_dxf.writePolyline(*m_pWriter, DL_PolylineData(int(m_vertices.size()), 0, 0, closed ? 1 : 0),
                         attributes);
-    for (const CPointData& p : m_vertices) WriteVertex(p.x, p.y, 0, 0, width, width);
+    for (size_t i = 0; i < m_vertices.size(); ++i) {
+        const CPointData& p = m_vertices[i];
+        if (m_bulges[i] != 0) AddBulgeExtents(p, m_vertices[(i + 1) % m_vertices.size()], m_bulges[i]);
+        WriteVertex(p.x, p.y, 0, m_bulges[i], width, width);
+    }
     m_dxf.writePolylineEnd(*m_pWriter);
+}
+
+// The arc of a bulged segment: its centre lies off the chord's middle by
+// (1 - b^2) / (4 b) of the chord, to the left, and it turns 4 atan(b).
+void CDxfOutput::AddBulgeExtents(const CPointData& from, const CPointData& to, double bulge) {
+    const double dx = to.x - from.x, dy = to.y - from.y;
+    const double offset = (1 - bulge * bulge) / (4 * bulge);
+    const double cx = (from.x + to.x) / 2 - dy * offset, cy = (from.y + to.y) / 2 + dx * offset;
+    const double radius = std::hypot(from.x - cx, from.y - cy);
+    const double start = std::atan2(from.y - cy, from.x - cx), sweep = 4 * std::atan(bulge);
+    // A clockwise arc (negative bulge) covers the same points as its reverse.
+    const double low = sweep > 0 ? start : start + sweep;
+    m_extents.AddEllipse(cx, cy, radius, 0, 1, low, low + std::fabs(sweep));
 }
 
 void CDxfOutput::WriteVertex(double x, double y, double z, double bulge, double startWidth,
@@ -107,7 +134,7 @@ void CDxfOutput::EndHatch(const DL_HatchData& hatch, const DL_Attributes& attrib
             WriteEllipse(DL_EllipseData(c.cx, c.cy, 0, c.majorX, c.majorY, 0, c.ratio, 0, 2 * M_PI),
                          attributes);
     }
-    for (const std::vector<CPointData>& loop : m_boundary.Polygons())
-        WritePolyline(loop.data(), loop.size(), true, 0, attributes);
+    for (const CHatchBoundary::CPolygon& loop : m_boundary.Polygons())
+        WritePolyline(loop.points.data(), loop.points.size(), true, 0, attributes, loop.bulges.data());
     m_boundary.Clear();
 }

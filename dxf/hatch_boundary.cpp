@@ -31,7 +31,8 @@ void CHatchBoundary::AddEdge(const DL_HatchEdgeData& edge) {
     m_bLoopHasEdges = true;
     if (edge.type == 1) {
         // Each edge starts where the one before it ended; the loop closes itself.
-        m_polygons.back().emplace_back(edge.x1, edge.y1);
+        m_polygons.back().points.emplace_back(edge.x1, edge.y1);
+        m_polygons.back().bulges.push_back(0);
         return;
     }
     const bool circle = edge.type == 2;
@@ -46,17 +47,23 @@ void CHatchBoundary::AddEdge(const DL_HatchEdgeData& edge) {
     AddArc(edge.cx, edge.cy, majorX, majorY, ratio, edge.angle1, edge.angle2);
 }
 
-// The arc from start up to (not including) its end, which the next edge begins with.
+// The arc from start up to (not including) its end, which the next edge begins
+// with. A circular arc is written in pieces of at most half a turn, each a
+// bulge (the tangent of a quarter of its sweep); an elliptic one flattened.
 void CHatchBoundary::AddArc(double cx, double cy, double majorX, double majorY, double ratio,
                             double start, double end) {
     double sweep = std::fmod(end - start, kTwoPi);
     if (sweep <= 0) sweep += kTwoPi;
-    const int pieces = std::max(1, int(std::ceil(sweep / kTwoPi * kPiecesPerTurn)));
+    const bool circular = ratio == 1;
+    const double perTurn = circular ? 2 : kPiecesPerTurn;
+    const int pieces = std::max(1, int(std::ceil(sweep / kTwoPi * perTurn)));
+    const double bulge = circular ? std::tan(sweep / pieces / 4) : 0;
     const double minorX = -majorY * ratio, minorY = majorX * ratio;
-    std::vector<CPointData>& points = m_polygons.back();
+    CPolygon& polygon = m_polygons.back();
     for (int i = 0; i < pieces; ++i) {
         const double t = start + sweep * i / pieces;
-        points.emplace_back(cx + majorX * std::cos(t) + minorX * std::sin(t),
-                            cy + majorY * std::cos(t) + minorY * std::sin(t));
+        polygon.points.emplace_back(cx + majorX * std::cos(t) + minorX * std::sin(t),
+                                    cy + majorY * std::cos(t) + minorY * std::sin(t));
+        polygon.bulges.push_back(bulge);
     }
 }

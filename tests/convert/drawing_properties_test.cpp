@@ -133,6 +133,16 @@ std::vector<std::pair<double, double>> PointsOn(const Entity& e) {
         for (size_t i = 0; i < xs.size() && i < ys.size(); ++i)
             if (e.type != "HATCH" || i > 0) points.emplace_back(xs[i], ys[i]);  // HATCH's first: its elevation
         if (e.type == "LINE") points.emplace_back(e.Real(11), e.Real(21));
+        // A bulged segment's arc reaches furthest from its chord at its middle.
+        const std::vector<double> bulges = e.Reals(42);
+        if (e.type == "LWPOLYLINE" && bulges.size() == xs.size()) {
+            for (size_t i = 0; i < xs.size(); ++i) {
+                const size_t j = (i + 1) % xs.size();
+                const double dx = xs[j] - xs[i], dy = ys[j] - ys[i];
+                points.emplace_back((xs[i] + xs[j]) / 2 + dy * bulges[i] / 2,
+                                    (ys[i] + ys[j]) / 2 - dx * bulges[i] / 2);
+            }
+        }
     } else if (e.type == "CIRCLE") {
         for (int quarter = 0; quarter < 4; ++quarter)
             points.emplace_back(e.Real(10) + e.Real(40) * std::cos(quarter * M_PI / 2),

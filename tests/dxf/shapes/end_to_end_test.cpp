@@ -2,6 +2,8 @@
 // a real DXF reader (dxf_audit_all).
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "tests/support/convert_fixture.h"
 #include "tests/support/shape_document.h"
 
@@ -70,6 +72,15 @@ TEST(ShapesFromSvg, FilledRectsFollowTheFillOptionCirclesDoNot) {
     EXPECT_EQ(entities[3].Int(70), 1);
     EXPECT_GT(vxtest::Points(entities[3]).size(), 4u);  // the rounded corners, flattened
     EXPECT_EQ(entities[5].Real(40), 5);
+    // Circular corners are arcs of the cut path: each a quarter turn, bulge tan(pi / 8).
+    const auto round = vxtest::EntitiesOf(vxtest::ConvertSvg(
+        Svg("<rect x='20' width='10' height='10' rx='2' fill='red'/>"), kFillBoth, "round-corners"),
+        "LWPOLYLINE");
+    ASSERT_EQ(round.size(), 1u);
+    EXPECT_EQ(vxtest::Points(round[0]).size(), 8u);
+    int arcs = 0;
+    for (double bulge : round[0].Reals(42)) arcs += std::fabs(bulge - std::tan(M_PI / 8)) < 1e-9;
+    EXPECT_EQ(arcs, 4);
 }
 
 TEST(ShapesFromSvg, LineAfterAnEllipseTakesItsLineType) {
