@@ -6,16 +6,16 @@ PACKAGES = build-essential cmake libdxflib-dev libcurl4-openssl-dev zlib1g-dev l
            file desktop-file-utils man-db nlohmann-json3-dev libpolyclipping-dev
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: run test test-sanitize test-tsan test-fuzz build deps deps-fuzz clean package
+.PHONY: run test test-cad test-sanitize test-tsan test-fuzz build deps deps-fuzz clean package
 
-# Installs those of the Debian packages $(1) that are missing.
+# Installs those of the Debian packages $(1) that are missing (apt-get options: $(2)).
 define install_missing
 	@missing=$$(for p in $(1); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null \
 	  | grep -q "install ok installed" || echo $$p; done); \
 	if [ -n "$$missing" ]; then \
 	  echo "Installing:" $$missing; \
 	  $(SUDO) apt-get update -qq && \
-	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq $$missing; \
+	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq $(2) $$missing; \
 	fi
 endef
 
@@ -41,6 +41,13 @@ run: build
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 	@if [ "$$(id -u)" = 0 ]; then packaging/test-package.sh $(BUILD) --system; fi
+
+# LibreCAD prints and FreeCAD imports what `make run` converts (tests/cad/run);
+# both are installed when missing, without their recommended extras.
+CAD_PACKAGES = librecad freecad-python3 poppler-utils python3-ezdxf
+test-cad: build
+	$(call install_missing,$(CAD_PACKAGES),--no-install-recommends)
+	tests/cad/run $(BUILD)
 
 # The Debian package: $(BUILD)/vextora_<version>_<arch>.deb
 package: build
