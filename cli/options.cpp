@@ -190,6 +190,8 @@ bool ParseCommandLine(int argc, char** argv, CCommandLine& options, std::string&
         return error = "no output folder (-o)", false;
     if (options.inputs.empty() && options.filesFrom.empty())
         return error = "no input files", false;
+    if (options.update && options.toStdout)
+        return error = "--update needs a DXF file to compare with, not --stdout", false;
     return true;
 }
 
@@ -199,5 +201,10 @@ bool CheckInputs(const CCommandLine& options, std::string& error) {
     const long readers = std::count(options.inputs.begin(), options.inputs.end(), "-") +
                          (options.filesFrom == "-" ? 1 : 0);
     if (readers > 1) return error = "standard input can be read only once", false;
+    // A name never holds NUL: such a list ends its names with NUL, and read by
+    // lines it would put one drawing under another's name.
+    const auto holdsNul = [](const std::string& name) { return name.find('\0') != name.npos; };
+    if (!options.nulSeparated && std::any_of(options.inputs.begin(), options.inputs.end(), holdsNul))
+        return error = options.filesFrom + " holds NUL bytes: give -0 for a list of NUL-ended names", false;
     return true;
 }

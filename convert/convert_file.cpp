@@ -95,6 +95,12 @@ void CSvgConverter::WarnAboutLeftOutEntities() {
                       " left out: coordinates not finite");
 }
 
+// The parser's "Warning Tag Block is Incomplete" does not say what it means for the DXF.
+void CSvgConverter::WarnIfCutOff() {
+    if (!m_xmlRoot.m_bEndOfFile || !m_pMessages) return;
+    m_pMessages->Warn("the drawing ends before its closing tag: the DXF holds only what was read");
+}
+
 // given is null when the input is read from inputPath here.
 bool CSvgConverter::ConvertInput(std::string inputPath, std::string* given, std::string& outName) {
     StartFile(inputPath, outName);
@@ -120,6 +126,7 @@ bool CSvgConverter::ConvertInput(std::string inputPath, std::string* given, std:
             m_xmlRoot.Clear();
             return Fail("not an SVG drawing");
         }
+        WarnIfCutOff();
         const size_t inputBytes = content.size();
         content = std::string();
         ReportProgress(12);

@@ -185,7 +185,6 @@ TEST(Job, PathDataBeyondAnyRealDrawingFailsTheFileInsteadOfCuttingItShort) {
     CSvgConverter converter;
     CConvertOptions chosen = converter.Options();
     chosen.outputFolder = TestOutputFolder() + "flood/";
-    fs::remove_all(chosen.outputFolder);  // a rerun of the test starts afresh
     fs::create_directories(chosen.outputFolder);
     converter.SetOptions(chosen);
     const std::string input = TestInputFolder() + "flood.svg";
