@@ -8,6 +8,7 @@
 #include <new>
 #include <sys/stat.h>
 
+#include "convert/classic_differences.h"
 #include "convert/input_text.h"
 #include "convert/svg_converter.h"
 #include "convert/svg_element.h"
@@ -95,6 +96,11 @@ void CSvgConverter::WarnAboutLeftOutEntities() {
                       " left out: coordinates not finite");
 }
 
+void CSvgConverter::PrepareClassicReading() {
+    vx::CollectLayerNames(m_xmlRoot, m_tables.m_arrLayerNames);
+    m_job.m_nClassicDifferences = CountClassicDifferences(m_xmlRoot);
+}
+
 // The parser's "Warning Tag Block is Incomplete" does not say what it means for the DXF.
 void CSvgConverter::WarnIfCutOff() {
     if (!m_xmlRoot.m_bEndOfFile || !m_pMessages) return;
@@ -134,7 +140,7 @@ bool CSvgConverter::ConvertInput(std::string inputPath, std::string* given, std:
         if (m_options.svgRules == SvgRules::Browser)
             PrepareBrowserReading();
         else
-            vx::CollectLayerNames(m_xmlRoot, m_tables.m_arrLayerNames);
+            PrepareClassicReading();
         ReportProgress(15);
 
         m_job.m_nInputBytes = static_cast<long long>(inputBytes);
@@ -173,6 +179,8 @@ bool CSvgConverter::ConvertInput(std::string inputPath, std::string* given, std:
     }
 
     WarnAboutLeftOutEntities();
+    const std::string hint = ClassicDifferencesWarning(m_job.m_nClassicDifferences);
+    if (!hint.empty() && m_pMessages) m_pMessages->Warn(hint);
     ReportProgress(100);
     if (m_pProgress) m_pProgress->Hide();
     return true;
