@@ -14,6 +14,7 @@
 #include "cli/outcome.h"
 #include "cli/report.h"
 #include "convert/output_clashes.h"
+#include "convert/recorded_options_reader.h"
 #include "convert/svg_converter.h"
 
 namespace {
@@ -33,6 +34,7 @@ std::vector<std::string> InputNames(const std::vector<std::string>& inputs) {
 }
 
 // A DXF at least as new as its SVG; false when either cannot be looked at.
+// DxfIsCurrent then asks whether it was made the way this run would make it.
 bool IsUpToDate(const std::string& svgPath, const std::string& dxfPath) {
     struct stat svg = {}, dxf = {};
     if (stat(svgPath.c_str(), &svg) != 0 || stat(dxfPath.c_str(), &dxf) != 0) return false;
@@ -155,8 +157,9 @@ void Convert(CBatch& batch, CSvgConverter& converter, size_t index, CFileOutcome
         outcome.reason = ClashReason(outcome.outName, batch.clashes[index]);
         return;
     }
-    if (options.update && !options.toStdout && outcome.input != "-" &&
-        IsUpToDate(outcome.input, options.outputFolder + outcome.outName)) {
+    const std::string dxfPath = options.outputFolder + outcome.outName;
+    if (options.update && outcome.input != "-" && IsUpToDate(outcome.input, dxfPath) &&
+        DxfIsCurrent(dxfPath, RecordedOptionsText(converter.Options()))) {
         outcome.status = CStatus::kUpToDate;
         return;
     }

@@ -33,7 +33,10 @@ int ReadNameList(const std::string& path, bool nulSeparated, std::vector<std::st
     std::string_view rest(list);
     while (!rest.empty()) {
         const size_t end = std::min(rest.find(separator), rest.size());
-        if (end > 0) names.emplace_back(rest.substr(0, end));
+        std::string_view name = rest.substr(0, end);
+        // A list made on Windows ends its lines with CR LF.
+        if (!nulSeparated && !name.empty() && name.back() == '\r') name.remove_suffix(1);
+        if (!name.empty()) names.emplace_back(name);
         rest.remove_prefix(std::min(end + 1, rest.size()));
     }
     return 0;

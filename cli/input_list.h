@@ -6,6 +6,7 @@
 // Everything from the descriptor up to its end: 0, or the errno of the failure
 // (EINTR once the batch was interrupted while waiting).
 int ReadAll(int fd, std::string& content);
-// Appends the names listed in path ("-": standard input), one per line or,
-// with nulSeparated, each ended by NUL; empty names are skipped. 0 or errno.
+// Appends the names listed in path ("-": standard input), one per line (a
+// trailing CR dropped) or, with nulSeparated, each ended by NUL; empty names
+// are skipped. 0 or errno.
 int ReadNameList(const std::string& path, bool nulSeparated, std::vector<std::string>& names);

@@ -1,6 +1,7 @@
 // vextora-convert: the batch of the dialog's Convert, from the command line.
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -25,6 +26,15 @@ int UsageError(const std::string& error) {
 int SetupError(const std::string& what, int error) {
     std::fprintf(stderr, "vextora-convert: %s: %s\n", what.c_str(), std::strerror(error));
     return 2;
+}
+
+// 0 when folder is empty (no folder: --stdout) or is a folder now, else the errno.
+int MakeOutputFolder(const std::string& folder) {
+    if (folder.empty()) return 0;
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    if (std::filesystem::is_directory(folder)) return 0;
+    return error ? error.value() : ENOTDIR;
 }
 
 CStandardInput ReadStandardInputSvg(const CCommandLine& options) {
@@ -54,9 +64,12 @@ int main(int argc, char** argv) {
     if (!CheckInputs(options, error)) return UsageError(error);
     if (!options.outputFolder.empty() && options.outputFolder.back() != '/')
         options.outputFolder += '/';
-    // A missing output folder is made; when that fails every file fails on its own.
-    std::error_code ignored;
-    if (!options.outputFolder.empty()) std::filesystem::create_directories(options.outputFolder, ignored);
+    // A missing output folder is made; one that cannot be is said once, not per file.
+    if (const int failure = MakeOutputFolder(options.outputFolder)) {
+        std::fprintf(stderr, "vextora-convert: cannot make the output folder %s: %s\n",
+                     options.outputFolder.c_str(), std::strerror(failure));
+        return 1;
+    }
 
     CReport report;
     if (!options.reportPath.empty()) {

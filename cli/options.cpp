@@ -29,9 +29,12 @@ const char kUsageText[] =
     "                        written beside the reading (the same bytes). Default: 2 for\n"
     "                        inputs from 256 KB on a machine of two cores or more, but 1\n"
     "                        when several workers run\n"
-    "  --files-from=FILE     also convert the files named in FILE, one per line (- : stdin)\n"
+    "  --files-from=FILE     also convert the files named in FILE, one per line (- : stdin);\n"
+    "                        a CR before the newline is dropped; NUL bytes in it need -0\n"
     "  -0, --null            names in the --files-from list end with NUL, not newline\n"
-    "  -u, --update          convert only when the DXF is missing or older than the SVG\n"
+    "  -u, --update          convert only when the DXF is missing, older than the SVG,\n"
+    "                        made with another --svg-rules or --fill (or before DXFs\n"
+    "                        recorded them), or missing a picture; not with --stdout\n"
     "  --report=FILE.jsonl   write one JSON object per input: input, output, status,\n"
     "                        reason, warnings, entities (count per type), seconds\n"
     "  -q, --quiet           print no warnings (failure reasons still print)\n"
@@ -77,13 +80,17 @@ const char kUsageText[] =
     "\n"
     "Messages go to standard error. A failed file gets one line with its reason,\n"
     "\"vextora-convert: FILE: REASON\"; a warning about something left out is \"FILE: TEXT\".\n"
+    "A drawing cut off before its closing tag converts what was read, with a warning.\n"
+    "Classic warns once per file of the elements it reads unlike a browser (rotate,\n"
+    "skew, style sheets, class, hidden layers, ...), with their count. An output folder\n"
+    "that cannot be made is said once, before converting, with exit status 1.\n"
     "Two inputs that would write the same DXF name (a/x.svg and b/x.svg): the later one\n"
     "fails and nothing of the earlier one's is overwritten. On a terminal, standard error\n"
     "shows the batch's progress as \"[n/N] FILE  pct%\" on one line.\n"
     "\n"
-    "With -j N > 1 each worker has its own converter: what one converter carries from one\n"
-    "file to the next (the last curve control point of path data; the output folder and\n"
-    "fill option are the same everywhere) is per worker. Lines still come in input order.\n"
+    "With -j N > 1 each worker has its own converter. Every file starts from the same\n"
+    "state, so its DXF is the same alone, in a batch and on any number of workers.\n"
+    "Lines still come in input order.\n"
     "\n"
     "SIGINT, SIGTERM and SIGHUP stop the batch: the file in progress fails (\"interrupted\";\n"
     "no temporary file stays, an earlier DXF of its name is kept), finished files stay, and\n"
@@ -197,6 +204,8 @@ bool ParseCommandLine(int argc, char** argv, CCommandLine& options, std::string&
         return error = "no output folder (-o)", false;
     if (options.inputs.empty() && options.filesFrom.empty())
         return error = "no input files", false;
+    if (options.update && options.toStdout)
+        return error = "--update needs a DXF file to compare with, not --stdout", false;
     return true;
 }
 
@@ -206,5 +215,10 @@ bool CheckInputs(const CCommandLine& options, std::string& error) {
     const long readers = std::count(options.inputs.begin(), options.inputs.end(), "-") +
                          (options.filesFrom == "-" ? 1 : 0);
     if (readers > 1) return error = "standard input can be read only once", false;
+    // A name never holds NUL: such a list ends its names with NUL, and read by
+    // lines it would put one drawing under another's name.
+    const auto holdsNul = [](const std::string& name) { return name.find('\0') != name.npos; };
+    if (!options.nulSeparated && std::any_of(options.inputs.begin(), options.inputs.end(), holdsNul))
+        return error = options.filesFrom + " holds NUL bytes: give -0 for a list of NUL-ended names", false;
     return true;
 }

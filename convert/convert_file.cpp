@@ -8,6 +8,7 @@
 #include <new>
 #include <sys/stat.h>
 
+#include "convert/classic_differences.h"
 #include "convert/input_text.h"
 #include "convert/svg_converter.h"
 #include "convert/svg_element.h"
@@ -96,6 +97,17 @@ void CSvgConverter::WarnAboutLeftOutEntities() {
                       " left out: coordinates not finite");
 }
 
+void CSvgConverter::PrepareClassicReading() {
+    vx::CollectLayerNames(m_xmlRoot, m_tables.m_arrLayerNames);
+    m_job.m_nClassicDifferences = CountClassicDifferences(m_xmlRoot);
+}
+
+// The parser's "Warning Tag Block is Incomplete" does not say what it means for the DXF.
+void CSvgConverter::WarnIfCutOff() {
+    if (!m_xmlRoot.m_bEndOfFile || !m_pMessages) return;
+    m_pMessages->Warn("the drawing ends before its closing tag: the DXF holds only what was read");
+}
+
 // given is null when the input is read from inputPath here.
 bool CSvgConverter::ConvertInput(std::string inputPath, std::string* given, std::string& outName) {
     StartFile(inputPath, outName);
@@ -121,6 +133,7 @@ bool CSvgConverter::ConvertInput(std::string inputPath, std::string* given, std:
             m_xmlRoot.Clear();
             return Fail("not an SVG drawing");
         }
+        WarnIfCutOff();
         const size_t inputBytes = content.size();
         content = std::string();
         ReportProgress(12);
@@ -128,7 +141,7 @@ bool CSvgConverter::ConvertInput(std::string inputPath, std::string* given, std:
         if (m_options.svgRules == SvgRules::Browser)
             PrepareBrowserReading();
         else
-            vx::CollectLayerNames(m_xmlRoot, m_tables.m_arrLayerNames);
+            PrepareClassicReading();
         ReportProgress(15);
 
         m_job.m_nInputBytes = static_cast<long long>(inputBytes);
@@ -167,6 +180,8 @@ bool CSvgConverter::ConvertInput(std::string inputPath, std::string* given, std:
     }
 
     WarnAboutLeftOutEntities();
+    const std::string hint = ClassicDifferencesWarning(m_job.m_nClassicDifferences);
+    if (!hint.empty() && m_pMessages) m_pMessages->Warn(hint);
     ReportProgress(100);
     if (m_pProgress) m_pProgress->Hide();
     return true;

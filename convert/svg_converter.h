@@ -89,6 +89,9 @@ public:
     bool ConvertInput(std::string inputPath, std::string* content, std::string& outName);
     void StartFile(const std::string& inputPath, std::string& outName);
     void WarnAboutLeftOutEntities();
+    void WarnIfCutOff();
+    // Before the document opens: the layer table, and what a browser would draw differently.
+    void PrepareClassicReading();
 
     // ---- The browser reading (convert/converter_browser.cpp, resolve/) ---
     // Walks the tree as a browser does; false (with the failure reason set) when

@@ -31,11 +31,12 @@ struct CPathReaderState {
     // last point reached.
     bool svgPathRules = false;
 
-    // A new document: no previous command or pending closepath, fresh
-    // budgets. The last control point carries over from the document before.
+    // A new document: no previous command, pending closepath or control
+    // point, fresh budgets; a file reads the same alone or after another.
     void StartDocument(long long points, long long text) {
         previousCommand.clear();
         closePending = 0;
+        lastControlX = lastControlY = 0;
         pointsLeft = points;
         textLeft = text;
     }

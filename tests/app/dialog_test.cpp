@@ -204,7 +204,8 @@ private slots:
         QVERIFY(m_messages.last().startsWith("Convert finished"));
         const QTreeWidgetItem* row = dialog.FileList()->topLevelItem(0);
         QCOMPARE(row->text(1), QStringLiteral("cut.dxf"));
-        QCOMPARE(row->toolTip(1), QStringLiteral("Warning Tag Block is Incomplete"));
+        QCOMPARE(row->toolTip(1), QStringLiteral("Warning Tag Block is Incomplete\nthe drawing ends before "
+                                                 "its closing tag: the DXF holds only what was read"));
         QVERIFY(!row->icon(1).isNull());
         QVERIFY(dialog.FileList()->topLevelItem(1)->toolTip(1).isEmpty());
         QVERIFY(dialog.FileList()->topLevelItem(1)->icon(1).isNull());

@@ -13,6 +13,7 @@
 #include <thread>
 
 #include "tests/support/convert_fixture.h"
+#include "tests/support/dxf_tail.h"
 
 using namespace vxtest;
 namespace fs = std::filesystem;
@@ -113,6 +114,8 @@ TEST(Cli, OptionForms) {
     const std::string in = TestInputFolder();
     WriteFile(in + "a.svg", kLine);
     WriteFile(in + "-q.svg", kLine);
+    WriteFile(in + "crlf.list", "a.svg\r\n-q.svg\r\n");
+    WriteFile(in + "nul.list", std::string("a.svg\0-q.svg\n", 13));
     const std::string out = TestOutputFolder();
     const struct {
         std::string arguments;
@@ -129,7 +132,9 @@ TEST(Cli, OptionForms) {
         {"--threads 2 -o " + out + " a.svg", 0, "a.dxf\n", ""},
         {"-j 2 --threads=1 -o " + out + " a.svg", 0, "a.dxf\n", ""},
         {"--svg-rules=browser -o " + out + " a.svg", 0, "a.dxf\n", ""},
-        {"--jobs=2 -qu --no-fill --no-download -o " + out + " a.svg", 0, "a.dxf (up to date)\n", ""},
+        // Made with hatches before: --update converts it again without.
+        {"--jobs=2 -qu --no-fill --no-download -o " + out + " a.svg", 0, "a.dxf\n", ""},
+        {"--files-from crlf.list -o " + out, 0, "a.dxf\n-q.dxf\n", ""},
         {"-o " + out + " -- -q.svg", 0, "-q.dxf\n", ""},
         {"--help", 0, "", ""},
         {"--files-from /dev/null -o " + out, 0, "", ""},
@@ -149,6 +154,9 @@ TEST(Cli, OptionForms) {
          "vextora-convert: invalid SVG rules 'Browser': use classic or browser"},
         {"--stdout a.svg a.svg", 2, "", "vextora-convert: --stdout takes a single input"},
         {"-o " + out + " - -", 2, "", "vextora-convert: standard input can be read only once"},
+        {"-u --stdout a.svg", 2, "", "vextora-convert: --update needs a DXF file to compare with, not --stdout"},
+        {"--files-from nul.list -o nothing", 2, "",
+         "vextora-convert: nul.list holds NUL bytes: give -0 for a list of NUL-ended names"},
     };
     for (const auto& row : rows) {
         const RunResult r = RunCli(row.arguments, "cd " + in + " && ");
@@ -163,6 +171,7 @@ TEST(Cli, OptionForms) {
         else
             EXPECT_EQ(r.err, "") << row.arguments;
     }
+    EXPECT_FALSE(fs::exists(in + "nothing"));
 }
 
 // Why a file failed goes to stderr, one line naming the input as given.
@@ -171,6 +180,12 @@ TEST(Cli, FailureReasons) {
     WriteFile(in + "a.svg", kLine);
     const RunResult missing = RunCli("-o " + TestOutputFolder() + " " + in + "gone.svg");
     EXPECT_EQ(missing.err, "vextora-convert: " + in + "gone.svg: cannot read: No such file or directory\n");
+    // An output folder that cannot be made is said once, whatever the number of inputs.
+    const std::string a = in + "a.svg";
+    const RunResult unmade = RunCli("-o " + a + "/out " + a + " " + a + " " + in + "gone.svg");
+    EXPECT_EQ(unmade.status, 1);
+    EXPECT_EQ(unmade.out, "");
+    EXPECT_EQ(unmade.err, "vextora-convert: cannot make the output folder " + a + "/out/: Not a directory\n");
 
     const std::string locked = TestOutputFolder() + "locked/";
     fs::create_directories(locked);
@@ -197,18 +212,48 @@ TEST(Cli, WarningsNameTheirFile) {
                               "<circle cx=\"1e308\" cy=\"0\" r=\"1e308\" transform=\"scale(10)\"/>"
                               "<line x1=\"0\" x2=\"1\"/></svg>");
     WriteFile(in + "cut.svg", "<svg><g><line x1=\"3\"");
+    WriteFile(in + "ink.svg", "<svg height=\"10\"><g inkscape:groupmode=\"layer\" style=\"display:none\">"
+                              "<rect width=\"1\" height=\"1\"/></g><rect width=\"2\" height=\"1\" "
+                              "transform=\"rotate(30)\"/></svg>");
+    WriteFile(in + "tabler.svg", "<svg class=\"icon icon-tabler\" width=\"24\" height=\"24\" stroke=\"#000\" "
+                                 "fill=\"none\"><path stroke=\"none\" d=\"M0 0h24v24H0z\" fill=\"none\"/>"
+                                 "<circle cx=\"12\" cy=\"12\" r=\"9\"/></svg>");
     WriteFile(in + "web.svg",
               "<svg><image xlink:href=\"http://127.0.0.1:9/a.png\" width=\"1\" height=\"1\"/></svg>");
     const std::string arguments =
-        "--no-download -o " + TestOutputFolder() + " far.svg cut.svg web.svg gone.svg";
+        "--no-download -o " + TestOutputFolder() + " far.svg cut.svg ink.svg tabler.svg web.svg gone.svg";
     const RunResult loud = RunCli(arguments, "cd " + in + " && ");
+    const std::string hint = " use rotations, style sheets or hidden layers that the classic reading does "
+                             "not apply; --svg-rules=browser reads them as a browser does\n";
     EXPECT_EQ(loud.err, "far.svg: 2 entities left out: coordinates not finite\n"
                         "cut.svg: Warning Tag Block is Incomplete\n"
+                        "cut.svg: the drawing ends before its closing tag: the DXF holds only what was read\n"
+                        "ink.svg: 2 elements" + hint +
+                        "tabler.svg: 2 elements" + hint +
                         "web.svg: picture http://127.0.0.1:9/a.png left out: downloads are off\n"
                         "vextora-convert: gone.svg: cannot read: No such file or directory\n");
     const RunResult quiet = RunCli("-q " + arguments, "cd " + in + " && ");
     EXPECT_EQ(quiet.err, "vextora-convert: gone.svg: cannot read: No such file or directory\n");
     EXPECT_EQ(quiet.out, loud.out);
+    // The browser reading reads them as a browser does: nothing to tell.
+    EXPECT_EQ(RunCli("--svg-rules=browser -o " + TestOutputFolder() + " ink.svg tabler.svg", "cd " + in + " && ").err, "");
+}
+
+// A drawing converts the same alone and after another, in either reading, on any number of workers.
+TEST(Cli, FileConvertsTheSameAloneAndInABatch) {
+    const std::string in = TestInputFolder();
+    WriteFile(in + "a.svg", "<svg height=\"10\"><path stroke=\"#000\" d=\"M0 0 C 10 10 20 10 30 0\"/></svg>");
+    WriteFile(in + "b.svg", "<svg height=\"10\"><path stroke=\"#000\" d=\"M0 0 C 1\"/>"
+                            "<path stroke=\"#000\" d=\"S 10 10 20 0\"/></svg>");
+    for (const std::string rules : {"classic", "browser"}) {
+        const std::string alone = TestOutputFolder() + rules + "/alone/";
+        ASSERT_EQ(RunCli("--svg-rules=" + rules + " -j 1 -o " + alone + " " + in + "b.svg").status, 0);
+        for (const std::string jobs : {"1", "2"}) {
+            const std::string batch = TestOutputFolder() + rules + "/batch" + jobs + "/";
+            RunCli("--svg-rules=" + rules + " -j " + jobs + " -o " + batch + " " + in + "a.svg " + in + "b.svg");
+            EXPECT_EQ(ReadFile(batch + "b.dxf"), ReadFile(alone + "b.dxf")) << rules << " -j " << jobs;
+        }
+    }
 }
 
 // Two inputs that would write one DXF: the later fails, the earlier's DXF stays its own.
@@ -243,7 +288,6 @@ TEST(Cli, InterruptLosesNothing) {
     for (const auto& row : rows) {
         const std::string out = TestOutputFolder() + std::to_string(row.jobs) + "-" +
                                 std::to_string(row.signal) + "/";
-        fs::remove_all(out);  // a rerun of the test starts afresh
         ASSERT_EQ(RunCli("-o " + out + " " + in + "early/big.svg").status, 0);
         const std::string earlier = ReadFile(out + "big.dxf");
         const std::string inputs = in + "small.svg " + in + "big.svg " + in + "after.svg";
@@ -262,22 +306,46 @@ TEST(Cli, InterruptLosesNothing) {
     }
 }
 
-// A rerun with --update converts only what changed and says which were skipped.
+// A rerun with --update converts only what changed, was made with other
+// options, or lost a picture, and says which were skipped.
 TEST(Cli, UpdateSkipsFreshFiles) {
-    const std::string in = TestInputFolder(), out = TestOutputFolder();
-    WriteFile(in + "a.svg", kLine);
-    WriteFile(in + "b.svg", kLine);
-    const std::string arguments = "--update -o " + out + " " + in + "a.svg " + in + "b.svg";
-    fs::remove(out + "a.dxf");  // a rerun of the test starts afresh
-    fs::remove(out + "b.dxf");
-    EXPECT_EQ(RunCli(arguments).out, "a.dxf\nb.dxf\n");
-    const auto later = fs::last_write_time(in + "a.svg") + std::chrono::hours(1);
-    fs::last_write_time(out + "a.dxf", later);
-    fs::last_write_time(in + "b.svg", fs::last_write_time(out + "b.dxf") + std::chrono::seconds(1));
-    const RunResult rerun = RunCli(arguments);
-    EXPECT_EQ(rerun.status, 0);
-    EXPECT_EQ(rerun.out, "a.dxf (up to date)\nb.dxf\n");
-    EXPECT_EQ(fs::last_write_time(out + "a.dxf"), later);
+    // Outside test-dxf/: the DXFs here are ends of DXFs alone.
+    const std::string in = TestInputFolder(), out = in + "out/";
+    const char classic[] = "svg-rules=classic fill=hatch";
+    std::string inputs;
+    for (const char* name : {"fresh", "older", "lost", "stale"}) {
+        WriteFile(in + name + ".svg", kLine);
+        inputs += " " + in + name + ".svg";
+    }
+    const auto prepare = [&] {
+        fs::create_directories(out);
+        WriteFile(out + "fresh.dxf", DxfTail({}, classic));
+        WriteFile(out + "older.dxf", DxfTail({}, ""));
+        WriteFile(out + "lost.dxf", DxfTail({"lost-1.png"}, classic));
+        WriteFile(out + "stale.dxf", DxfTail({}, classic));
+        const auto later = fs::last_write_time(in + "fresh.svg") + std::chrono::hours(1);
+        for (const char* name : {"fresh", "older", "lost"}) fs::last_write_time(out + name + ".dxf", later);
+        fs::last_write_time(in + "stale.svg", fs::last_write_time(out + "stale.dxf") + std::chrono::seconds(1));
+        return later;
+    };
+    const std::string converted = "older.dxf\nlost.dxf\nstale.dxf\n";
+    const struct {
+        std::string options, out;
+    } rows[] = {
+        {"", "fresh.dxf (up to date)\n" + converted},
+        {"--fill=hatch --svg-rules=classic", "fresh.dxf (up to date)\n" + converted},
+        {"--svg-rules=browser", "fresh.dxf\n" + converted},
+        {"--no-fill", "fresh.dxf\n" + converted},
+    };
+    for (const auto& row : rows) {
+        const auto later = prepare();
+        const RunResult rerun = RunCli("--update " + row.options + " -o " + out + inputs);
+        EXPECT_EQ(rerun.status, 0) << row.options;
+        EXPECT_EQ(rerun.out, row.out) << row.options;
+        if (row.out.rfind("fresh.dxf (up to date)", 0) == 0) {
+            EXPECT_EQ(fs::last_write_time(out + "fresh.dxf"), later) << row.options;
+        }
+    }
 }
 
 // One JSON object per input, in input order, from --files-from names.

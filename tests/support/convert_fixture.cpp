@@ -8,6 +8,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <mutex>
+#include <set>
 #include <sstream>
 
 namespace fs = std::filesystem;
@@ -31,7 +33,13 @@ static std::string TestSlug() {
     return TestSvgRules() == SvgRules::Browser ? slug + ".browser" : slug;
 }
 
+// The first time a test asks for its folder it is emptied: what an earlier
+// run (or a failed one) left there must not reach this run.
 static std::string MakeFolder(const fs::path& path) {
+    static std::mutex mutex;
+    static std::set<std::string> emptied;
+    std::lock_guard<std::mutex> lock(mutex);
+    if (emptied.insert(path.string()).second) fs::remove_all(path);
     fs::create_directories(path);
     return path.string() + "/";
 }

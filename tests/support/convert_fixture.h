@@ -12,9 +12,11 @@ namespace vxtest {
 // the browser reading, anything else the classic one.
 SvgRules TestSvgRules();
 
-// A folder below test-dxf/ for this test (created, ends with '/').
+// A folder below test-dxf/ for this test (created, ends with '/'), empty
+// when the test first asks for it.
 std::string TestOutputFolder();
-// A scratch folder outside test-dxf/ for inputs (created, ends with '/').
+// A scratch folder outside test-dxf/ for inputs (created, ends with '/'),
+// empty when the test first asks for it.
 std::string TestInputFolder();
 void WriteFile(const std::string& path, const std::string& content);
 // Every regular file below folder, as paths relative to it, sorted: what a
