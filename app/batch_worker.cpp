@@ -69,10 +69,12 @@ CRowResult CBatchWorker::ConvertRow(const std::string& input, const std::string&
         result.converted = true;
     else
         reason = m_converter.FailureReason();
-    if (result.converted)
+    if (result.converted) {
         result.outName = DisplayText(outName);
-    else
-        result.failure = DisplayText(input) + QStringLiteral(": ") + DisplayText(reason);
+    } else {
+        result.reason = DisplayText(reason);
+        result.failure = DisplayText(input) + QStringLiteral(": ") + result.reason;
+    }
     result.warnings = std::move(m_warnings);
     m_warnings.clear();
     return result;

@@ -21,12 +21,13 @@
 
 class CSvgConverter;
 
-// How one row ended: the DXF name, else the failure line "<input>: <reason>"
-// (the command line prints the same after its program name); either way the
-// warnings about parts of the drawing left out.
+// How one row ended: the DXF name, else the reason and the failure line
+// "<input>: <reason>" (the command line prints the same after its program
+// name); either way the warnings about parts of the drawing left out.
 struct CRowResult {
     bool converted = false;
     QString outName;
+    QString reason;
     QString failure;
     QStringList warnings;
 };

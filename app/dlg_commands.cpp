@@ -5,6 +5,8 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QTreeWidget>
@@ -51,8 +53,20 @@ void CVextoraDlg::OnBrowse() {
     m_pFolderEdit->setText(dialog.GetFolderPath());
 }
 
+// The cut outlines go with the hatch only: without fill their box waits, greyed.
 void CVextoraDlg::OnFillOption() {
-    ChangeOptions([](CConvertOptions& options) { options.fillOption = options.fillOption == 0 ? 1 : 0; });
+    const int fill = !m_pFillCheck->isChecked() ? kFillOutline
+                     : m_pCutCheck->isChecked() ? kFillBoth
+                                                : kFillHatch;
+    ChangeOptions([fill](CConvertOptions& options) { options.fillOption = fill; });
+    m_pCutCheck->setEnabled(m_pFillCheck->isChecked());
+}
+
+void CVextoraDlg::ShowFillOption() {
+    const int fill = m_converter.Options().fillOption;
+    m_pFillCheck->setChecked(fill != kFillOutline);
+    m_pCutCheck->setChecked(fill == kFillBoth);
+    m_pCutCheck->setEnabled(fill != kFillOutline);
 }
 
 void CVextoraDlg::OnBrowserRules() {
@@ -72,8 +86,11 @@ void CVextoraDlg::SetOutputFolder(std::string folder) {
     ChangeOptions([&folder](CConvertOptions& options) { options.outputFolder = std::move(folder); });
 }
 
-void CVextoraDlg::OnHelp() {
-    OpenWithDesktop(HelpPagePath(QCoreApplication::applicationDirPath()));
+void CVextoraDlg::OnHelp() { OpenOrSay(HelpPagePath(QCoreApplication::applicationDirPath())); }
+
+void CVextoraDlg::OpenOrSay(const QString& path) {
+    if (!OpenWithDesktop(path))
+        VextoraMessageBox(this, tr("No program could be found to open %1.").arg(path));
 }
 
 void CVextoraDlg::OnAbout() {
@@ -87,8 +104,24 @@ void CVextoraDlg::dragEnterEvent(QDragEnterEvent* event) {
 }
 
 void CVextoraDlg::dropEvent(QDropEvent* event) {
-    const QStringList paths = SvgFilesFromUrls(event->mimeData()->urls());
+    QStringList leftOut;
+    const QStringList paths = SvgFilesFromUrls(event->mimeData()->urls(), &leftOut);
     if (paths.isEmpty()) return;
     AddFiles(paths);
+    ShowStatus(LeftOutLines(leftOut).join(QLatin1Char('\n')));
     event->acceptProposedAction();
+}
+
+void CVextoraDlg::ShowStatus(const QString& text) { m_pStatus->setText(text); }
+
+void CVextoraDlg::keyPressEvent(QKeyEvent* event) {
+    const bool asks = event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier &&
+                      !IsConverting() && m_pList->topLevelItemCount() > 0;
+    if (!asks) {
+        QDialog::keyPressEvent(event);
+        return;
+    }
+    const QString question = tr("Close Vextora? The list of files will be lost.");
+    if (VextoraMessageBox(this, question, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes)
+        reject();
 }

@@ -1,8 +1,10 @@
 // The Convert batch: checks, one conversion per row in list order on the
 // batch's worker thread with each result shown in column 1 as the file ends,
-// then the offer to open the output folder.
+// stopping it, then the counts and the offer to open the output folder.
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
+#include <QPushButton>
 #include <QLineEdit>
 #include <QStyle>
 #include <QTreeWidget>
@@ -11,7 +13,6 @@
 #include "app/text_progress_ctrl.h"
 #include "app/vextora_dlg.h"
 #include "base/text.h"
-#include "platform/qt/desktop.h"
 
 namespace {
 
@@ -63,6 +64,9 @@ bool CVextoraDlg::PrepareOutputFolder() {
 }
 
 void CVextoraDlg::StartBatch(std::vector<std::string> inputs) {
+    ClearResults();
+    m_tally = CBatchTally();
+    m_bStopped = false;
     EnableCommands(false);
     m_pWorker = new CBatchWorker(m_converter, std::move(inputs), this);
     connect(m_pWorker, &CBatchWorker::NewsArrived, this, &CVextoraDlg::ShowBatchNews,
@@ -83,11 +87,32 @@ void CVextoraDlg::ShowBatchNews() {
     }
 }
 
+// A row from the previous batch would pass for this one's until its file is redone.
+void CVextoraDlg::ClearResults() {
+    ShowStatus(QString());
+    for (int row = 0; row < m_pList->topLevelItemCount(); ++row) {
+        QTreeWidgetItem* item = m_pList->topLevelItem(row);
+        item->setText(1, QString());
+        item->setIcon(1, QIcon());
+        for (int column = 0; column < 2; ++column) item->setToolTip(column, QString());
+    }
+}
+
+// After a stop, the rows that have no result yet never started.
+void CVextoraDlg::MarkRowsNotStarted() {
+    for (int row = 0; row < m_pList->topLevelItemCount(); ++row) {
+        QTreeWidgetItem* item = m_pList->topLevelItem(row);
+        if (!item->text(1).isEmpty()) continue;
+        item->setText(1, tr("not converted"));
+        ++m_tally.notStarted;
+    }
+}
+
 void CVextoraDlg::ShowRowResult(int row, const CRowResult& result) {
     QTreeWidgetItem* item = m_pList->topLevelItem(row);
     if (!item) return;
-    item->setText(1, result.converted ? result.outName
-                                      : QStringLiteral("Convert\t%1 failed.").arg(item->text(0)));
+    m_tally.Count(result);
+    item->setText(1, result.converted ? result.outName : tr("failed: %1").arg(result.reason));
     item->setIcon(1, RowMark(*style(), result));
     const QString tip = RowTip(result);
     for (int column = 0; column < 2; ++column) item->setToolTip(column, tip);
@@ -100,6 +125,20 @@ void CVextoraDlg::ShowRowResult(int row, const CRowResult& result) {
 void CVextoraDlg::OnEngineMessage(const QString& text) {
     BatchMessageBox(text, QMessageBox::Ok);
     FinishIfPending();
+}
+
+void CVextoraDlg::OnCancel() {
+    if (IsConverting())
+        Stop();
+    else
+        reject();
+}
+
+void CVextoraDlg::Stop() {
+    if (!m_pWorker) return;
+    m_bStopped = true;
+    m_pWorker->Stop();
+    m_pCancelButton->setEnabled(false);  // until the file in progress is abandoned
 }
 
 void CVextoraDlg::reject() {
@@ -138,11 +177,16 @@ void CVextoraDlg::OnBatchFinished() {
     m_pWorker = nullptr;
     m_pProgress->TakeSinkState();
     m_pProgress->setVisible(false);
+    m_pCancelButton->setEnabled(true);
     EnableCommands(true);
     if (m_bCloseWhenStopped) {
         m_bCloseWhenStopped = false;
         QDialog::reject();
+    } else if (m_bStopped) {
+        MarkRowsNotStarted();
+        ShowStatus(tr("Stopped: %1").arg(m_tally.StatusText()));
     } else {
+        ShowStatus(m_tally.StatusText());
         OfferOutputFolder();
     }
     emit BatchFinished();
@@ -150,15 +194,14 @@ void CVextoraDlg::OnBatchFinished() {
 
 void CVextoraDlg::OfferOutputFolder() {
     const QString folder = DisplayPath(m_converter.Options().outputFolder);
-    const QString question =
-        QStringLiteral("%1 %2").arg(
-            tr("Convert finished, do you need to open the output folder now? \nOutput folder is"),
-            folder);
+    QString question = QStringLiteral("%1 %2").arg(
+        tr("Convert finished, do you need to open the output folder now? \nOutput folder is"), folder);
+    if (m_tally.failed > 0) question.prepend(m_tally.FailedLead() + QLatin1Char(' '));
     if (VextoraMessageBox(this, question, QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
     // Every file failed before it could be written: there is nothing to open.
     if (!QFileInfo(folder).isDir())
         VextoraMessageBox(this, tr("The output folder %1 does not exist.").arg(folder));
     else
-        OpenWithDesktop(folder);
+        OpenOrSay(folder);
 }

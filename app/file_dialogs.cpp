@@ -4,7 +4,7 @@
 
 bool CFECFileDialog::DoModal() {
     m_paths = QFileDialog::getOpenFileNames(m_pParent, QString(), QString(),
-                                            QStringLiteral("SVG Files (*.svg);;All Files (*)"));
+                                            QStringLiteral("SVG Files (*.svg *.svgz);;All Files (*)"));
     return !m_paths.isEmpty();
 }
 

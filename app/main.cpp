@@ -8,8 +8,9 @@ namespace {
 const char kHelp[] =
     "Usage: vextora [FILE.svg | FOLDER]...\n"
     "Opens the Vextora window, which converts SVG drawings into DXF files.\n"
-    "The named SVG files are listed in it; a folder lists the SVG files directly\n"
-    "inside it. Names that are not SVG files are reported here and left out.\n"
+    "The named SVG files (.svg, .svgz) are listed in it; a folder lists the SVG\n"
+    "files directly inside it. Names that are not SVG files are left out and\n"
+    "reported here and in the window.\n"
     "\n"
     "  --help     show this help and exit\n"
     "  --version  show the version and exit\n";

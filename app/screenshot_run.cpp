@@ -29,7 +29,7 @@ void WaitUntilExposed(QWidget& window) {
 
 const QTreeWidgetItem* FirstFailedRow(const QTreeWidget& list) {
     for (int row = 0; row < list.topLevelItemCount(); ++row) {
-        if (list.topLevelItem(row)->text(1).endsWith(QStringLiteral(" failed.")))
+        if (list.topLevelItem(row)->text(1).startsWith(QStringLiteral("failed: ")))
             return list.topLevelItem(row);
     }
     return nullptr;

@@ -37,9 +37,8 @@ QStringList AddCommandLineFiles(CVextoraDlg& dialog, const QStringList& argument
     }
     QStringList leftOut;
     dialog.AddFiles(SvgFilesFromPaths(names, &leftOut));
-    for (const QString& name : leftOut)
-        report << name + (QFileInfo::exists(name) ? QStringLiteral(": not an SVG file or folder")
-                                                  : QStringLiteral(": no such file or folder"));
+    report << LeftOutLines(leftOut);
+    dialog.ShowStatus(report.join(QLatin1Char('\n')));
     return report;
 }
 

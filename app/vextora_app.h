@@ -17,7 +17,8 @@ public:
 // files this way) go into the list the way "Add File(s)" puts them there; a
 // folder adds the SVG files inside it, as dropping it does. arguments is the
 // whole command line, the program first. Returns a line for each name left
-// out ("notes.txt: not an SVG file or folder").
+// out ("notes.txt: not an SVG file or folder"), which the dialog's status
+// line shows too.
 QStringList AddCommandLineFiles(CVextoraDlg& dialog, const QStringList& arguments);
 
 // The help page for a program in programFolder: beside it in a build tree,

@@ -55,10 +55,15 @@ void CVextoraDlg::BuildControls() {
     m_pFolderEdit = new QLineEdit(this);
     m_pBrowseButton = new QPushButton(QStringLiteral("..."), this);
     m_pFillCheck = new QCheckBox(tr("Output fill entities"), this);
+    m_pCutCheck = new QCheckBox(tr("Also write outlines to cut"), this);
+    m_pCutCheck->setToolTip(
+        tr("Each filled shape's boundary as a polyline after its hatch, for laser and CNC cutting."));
     m_pBrowserCheck = new QCheckBox(tr("Read as browsers draw"), this);
     m_pBrowserCheck->setToolTip(
         tr("Style sheets, inherited styles, every transform, clip paths, markers and true sizes "
            "in millimetres, as a browser shows the drawing. Off: Vextora's classic rules."));
+    m_pStatus = new QLabel(this);
+    m_pStatus->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_pProgress = new CTextProgressCtrl(this);
     m_pHelpButton = new CCoolBtn(tr("Help"), this);
     m_pConvertButton = new QPushButton(tr("Convert"), this);
@@ -68,9 +73,10 @@ void CVextoraDlg::BuildControls() {
     connect(m_pRemoveButton, &QPushButton::clicked, this, &CVextoraDlg::Remove);
     connect(m_pBrowseButton, &QPushButton::clicked, this, &CVextoraDlg::OnBrowse);
     connect(m_pFillCheck, &QCheckBox::clicked, this, &CVextoraDlg::OnFillOption);
+    connect(m_pCutCheck, &QCheckBox::clicked, this, &CVextoraDlg::OnFillOption);
     connect(m_pBrowserCheck, &QCheckBox::clicked, this, &CVextoraDlg::OnBrowserRules);
     connect(m_pConvertButton, &QPushButton::clicked, this, &CVextoraDlg::Convert);
-    connect(m_pCancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_pCancelButton, &QPushButton::clicked, this, &CVextoraDlg::OnCancel);
 }
 
 void CVextoraDlg::LayOutControls() {
@@ -89,6 +95,7 @@ void CVextoraDlg::LayOutControls() {
     files->addWidget(new QLabel(tr("Select SVG File:"), this), 0, 0);
     files->addWidget(m_pList, 1, 0);
     files->addLayout(listButtons, 1, 1);
+    files->addWidget(m_pStatus, 2, 0);
 
     auto* folder = new QHBoxLayout;
     folder->addWidget(new QLabel(tr("Output DXF File:"), this));
@@ -106,7 +113,11 @@ void CVextoraDlg::LayOutControls() {
     body->setContentsMargins(11, 6, 11, 11);
     body->addLayout(files, 1);
     body->addLayout(folder);
-    body->addWidget(m_pFillCheck);
+    auto* fill = new QHBoxLayout;
+    fill->addWidget(m_pFillCheck);
+    fill->addWidget(m_pCutCheck);
+    fill->addStretch();
+    body->addLayout(fill);
     body->addWidget(m_pBrowserCheck);
     body->addWidget(m_pProgress);
     body->addWidget(EtchedLine(this));
@@ -139,8 +150,6 @@ void CVextoraDlg::InitDialog() {
     m_pList->setColumnWidth(1, kOutputColumnWidth);
     m_pList->header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     ShareColumnWidths(m_pList, double(kInputColumnWidth) / (kInputColumnWidth + kOutputColumnWidth));
-    // A failed row's text ends in "failed.": a long path gives way in its middle.
-    m_pList->setTextElideMode(Qt::ElideMiddle);
     m_pList->setRootIsDecorated(false);
     m_pList->setUniformRowHeights(true);
     m_pList->setAllColumnsShowFocus(true);
@@ -154,16 +163,18 @@ void CVextoraDlg::InitDialog() {
     m_pProgress->SetPosition(0);
     m_converter.SetProgressSink(m_pProgress);
 
-    m_pFillCheck->setChecked(m_converter.Options().fillOption != 0);
+    ShowFillOption();
     m_pBrowserCheck->setChecked(m_converter.Options().svgRules == SvgRules::Browser);
     m_pConvertButton->setDefault(true);
 }
 
-// Everything but Cancel, which asks whether to stop the batch. The fill
-// option and the output folder were read when the batch started.
+// Everything but Cancel, which is Stop during the batch. The fill option and
+// the output folder were read when the batch started.
 void CVextoraDlg::EnableCommands(bool enable) {
     for (QWidget* control : std::initializer_list<QWidget*>{
              m_pAddButton, m_pRemoveButton, m_pFolderEdit, m_pBrowseButton, m_pFillCheck,
-             m_pBrowserCheck,             m_pHelpButton, m_pConvertButton})
+             m_pBrowserCheck, m_pHelpButton, m_pConvertButton})
         control->setEnabled(enable);
+    m_pCutCheck->setEnabled(enable && m_pFillCheck->isChecked());
+    m_pCancelButton->setText(enable ? tr("Cancel") : tr("Stop"));
 }

@@ -50,7 +50,8 @@ private slots:
     void filesOnTheCommandLineAreAddedWithFullPaths() {
         QTemporaryDir work;
         const QString elsewhere = work.filePath("elsewhere/b c.svg");
-        for (const char* name : {"drawings/a.svg", "notes.txt", "set/2.svg", "set/1.SVG", "set/x.txt"})
+        for (const char* name : {"drawings/a.svg", "notes.txt", "set/2.svg", "set/1.SVG", "set/x.txt",
+                                 "set/3.svgz", "z.svgz"})
             Touch(work.filePath(name));
         Touch(elsewhere);
         const QString previous = QDir::currentPath();
@@ -60,15 +61,18 @@ private slots:
         // A folder brings its SVG files as a drop does; other names are reported.
         const QStringList report = AddCommandLineFiles(
             dialog, {"vextora", "drawings/a.svg", "--unknown", elsewhere, "notes.txt", "set",
-                     "gone.svg"});
+                     "gone.svg", "z.svgz"});
         QDir::setCurrent(previous);
 
         QCOMPARE(ListedPaths(dialog),
                  QStringList({work.filePath("drawings/a.svg"), elsewhere, work.filePath("set/1.SVG"),
-                              work.filePath("set/2.svg")}));
+                              work.filePath("set/2.svg"), work.filePath("set/3.svgz"),
+                              work.filePath("z.svgz")}));
         QCOMPARE(report, QStringList({"--unknown: unknown option (see vextora --help)",
                                       "notes.txt: not an SVG file or folder",
                                       "gone.svg: no such file or folder"}));
+        // The window says it too, not only standard error.
+        QCOMPARE(dialog.StatusLine()->text(), report.join('\n'));
         QCOMPARE(dialog.OutputFolderEdit()->text(), work.path() + "/drawings/");
         QCOMPARE(dialog.Converter().Options().outputFolder, (work.path() + "/drawings/").toStdString());
     }

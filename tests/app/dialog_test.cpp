@@ -1,11 +1,13 @@
 // The main dialog end to end: adding, removing and dropping files, the
 // output folder rules, the batch on its worker thread with its results,
-// failures and messages, stopping it, the fill option kept in the settings,
-// the columns on a resize, and the Help button's menu.
+// failures, counts and messages, stopping it, the fill modes kept in the
+// settings, the columns on a resize, Esc, and the Help button's menu.
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
@@ -157,21 +159,30 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         RunBatch(dialog);
 
-        QCOMPARE(Column(dialog, 1),
-                 QStringList({"first.dxf", "Convert\t" + missing + " failed.", "third.dxf"}));
+        QCOMPARE(Column(dialog, 1), QStringList({"first.dxf",
+                                                 "failed: cannot read: No such file or directory",
+                                                 "third.dxf"}));
         QVERIFY(QFile::exists(out + "first.dxf"));
         QVERIFY(QFile::exists(out + "third.dxf"));
         QVERIFY(!QFile::exists(out + "missing.dxf"));
-        QCOMPARE(m_messages.size(), 1);  // only the final question
+        QCOMPARE(dialog.StatusLine()->text(), QStringLiteral("2 converted, 1 failed"));
+        QCOMPARE(m_messages.size(), 1);  // only the final question, the failures counted first
+        QVERIFY(m_messages.first().startsWith("1 file failed. Convert finished, do you need"));
         QVERIFY(m_messages.first().endsWith("Output folder is " + out));
         QVERIFY(!dialog.Progress()->isVisible());
         QCOMPARE(dialog.Progress()->GetPos(), 100);
         QCOMPARE(dialog.FileList()->currentItem(), dialog.FileList()->topLevelItem(2));
         QVERIFY(dialog.FileList()->selectedItems().isEmpty());
 
-        // A second batch converts every row again and overwrites the results.
-        dialog.FileList()->topLevelItem(0)->setText(1, "stale");
-        RunBatch(dialog);
+        // A second batch clears every row before its first result arrives, then
+        // converts every row again.
+        QSignalSpy finished(&dialog, &CVextoraDlg::BatchFinished);
+        dialog.Convert();
+        QCOMPARE(Column(dialog, 1), QStringList({QString(), QString(), QString()}));
+        QVERIFY(dialog.FileList()->topLevelItem(1)->icon(1).isNull());
+        QVERIFY(dialog.FileList()->topLevelItem(1)->toolTip(1).isEmpty());
+        QVERIFY(dialog.StatusLine()->text().isEmpty());
+        QVERIFY(finished.wait(60000));
         QCOMPARE(Column(dialog, 1).first(), QStringLiteral("first.dxf"));
     }
 
@@ -209,6 +220,7 @@ private slots:
         QVERIFY(!row->icon(1).isNull());
         QVERIFY(dialog.FileList()->topLevelItem(1)->toolTip(1).isEmpty());
         QVERIFY(dialog.FileList()->topLevelItem(1)->icon(1).isNull());
+        QCOMPARE(dialog.StatusLine()->text(), QStringLiteral("2 converted, 0 failed (1 with warnings)"));
     }
 
     void failedRowsShowWhyAndAMark() {
@@ -220,15 +232,17 @@ private slots:
         dialog.OutputFolderEdit()->setText(out);
         RunBatch(dialog);
 
-        const QStringList tips = {missing + ": cannot read: No such file or directory", QString(),
-                                  clash + ": not converted: x.dxf is already the output of " + first};
+        // The cell gives the reason alone; the tooltip names the file too.
+        const QStringList reasons = {"cannot read: No such file or directory", QString(),
+                                     "not converted: x.dxf is already the output of " + first};
         for (int row = 0; row < 3; ++row) {
             const QTreeWidgetItem* item = dialog.FileList()->topLevelItem(row);
-            const bool failed = !tips[row].isEmpty();
-            QCOMPARE(item->text(1), failed ? "Convert\t" + item->text(0) + " failed." : "x.dxf");
-            QCOMPARE(item->toolTip(1), tips[row]);
+            const bool failed = !reasons[row].isEmpty();
+            QCOMPARE(item->text(1), failed ? "failed: " + reasons[row] : "x.dxf");
+            QCOMPARE(item->toolTip(1), failed ? item->text(0) + ": " + reasons[row] : QString());
             QCOMPARE(item->icon(1).isNull(), !failed);
         }
+        QVERIFY(m_messages.last().startsWith("2 files failed. Convert finished"));
 
         // A second batch that converts what failed before drops the old mark.
         WriteText(missing, kDrawing);
@@ -246,6 +260,21 @@ private slots:
         RunBatch(dialog);
         QVERIFY(dialog.FileList()->topLevelItem(0)->toolTip(1).contains("cannot write " + out + "a.dxf"));
         QCOMPARE(m_messages.last(), "The output folder " + out + " does not exist.");
+    }
+
+    // The offscreen platform has no program to open anything with.
+    void aPageOrFolderThatCannotBeOpenedIsNamed() {
+        CVextoraDlg dialog;
+        dialog.AddFiles({Input("a.svg")});
+        const QString out = OutputFolder("opened") + "/";
+        dialog.OutputFolderEdit()->setText(out);
+        m_answer = QMessageBox::Yes;
+        RunBatch(dialog);
+        QCOMPARE(m_messages.last(), "No program could be found to open " + out + ".");
+
+        dialog.HelpButton()->Menu()->actions().at(0)->trigger();
+        QVERIFY(m_messages.last().startsWith("No program could be found to open "));
+        QVERIFY(m_messages.last().endsWith("help.html."));
     }
 
     void windowKeepsTurningDuringALongFile() {
@@ -316,6 +345,54 @@ private slots:
         QCOMPARE(ReadAll(dxf), earlier);
     }
 
+    void stopKeepsTheWindowAndTheList() {
+        const QString out = OutputFolder("stop");
+        CVextoraDlg dialog;
+        WriteText(m_inputs.filePath("halted.svg"), LongDrawing());
+        const QStringList inputs = {m_inputs.filePath("halted.svg"), Input("next.svg"), Input("last.svg")};
+        dialog.AddFiles(inputs);
+        dialog.OutputFolderEdit()->setText(out);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QSignalSpy finished(&dialog, &CVextoraDlg::BatchFinished);
+        dialog.Convert();
+        QCOMPARE(dialog.CancelButton()->text(), QStringLiteral("Stop"));
+        QTRY_VERIFY(dialog.Progress()->isVisible());
+        QTest::mouseClick(dialog.CancelButton(), Qt::LeftButton);
+        QVERIFY(finished.wait(60000));
+
+        QVERIFY(m_messages.isEmpty());  // neither a question nor the offer to open the folder
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(Column(dialog, 0), inputs);
+        QCOMPARE(Column(dialog, 1),
+                 QStringList({"failed: interrupted", "not converted", "not converted"}));
+        QCOMPARE(dialog.StatusLine()->text(),
+                 QStringLiteral("Stopped: 0 converted, 1 failed, 2 not converted"));
+        QCOMPARE(QDir(out).entryList(QDir::Files | QDir::Hidden), QStringList());
+        QVERIFY(dialog.ConvertButton()->isEnabled() && dialog.CancelButton()->isEnabled());
+        QCOMPARE(dialog.CancelButton()->text(), QStringLiteral("Cancel"));
+    }
+
+    void escOnAnIdleWindowAsksOnlyWhenFilesAreListed() {
+        CVextoraDlg dialog;
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        dialog.AddFiles({"/x/1.svg"});
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        QCOMPARE(m_messages, QStringList({"Close Vextora? The list of files will be lost."}));
+        QVERIFY(dialog.isVisible());
+        m_answer = QMessageBox::Yes;
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        QVERIFY(!dialog.isVisible());
+
+        m_messages.clear();
+        dialog.show();
+        dialog.FileList()->clear();
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        QVERIFY(!dialog.isVisible());
+        QVERIFY(m_messages.isEmpty());
+    }
+
     void columnsShareTheWidthOnResize() {
         CVextoraDlg dialog;
         dialog.show();
@@ -371,6 +448,39 @@ private slots:
         QCOMPARE(settings.value("Vextora/BrowserRules").toInt(), 0);
     }
 
+    // The two boxes make three modes: outlines, hatches, hatches with their
+    // outlines to cut; the second box counts only with the first.
+    void fillChecksChooseTheFillMode_data() {
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<QString>("clicks");  // f: the fill box, c: the cut box
+        QTest::addColumn<int>("chosen");
+        QTest::addColumn<bool>("cutEnabled");
+        QTest::newRow("both read back") << 2 << "" << 2 << true;
+        QTest::newRow("out of range reads as hatch") << 7 << "" << 1 << true;
+        QTest::newRow("outline greys the cut box") << 0 << "" << 0 << false;
+        QTest::newRow("cut added to the hatch") << 1 << "c" << 2 << true;
+        QTest::newRow("fill off drops the cut") << 2 << "f" << 0 << false;
+        QTest::newRow("fill on again keeps the ticked cut") << 2 << "ff" << 2 << true;
+    }
+    void fillChecksChooseTheFillMode() {
+        QFETCH(int, stored);
+        QFETCH(QString, clicks);
+        QFETCH(int, chosen);
+        QFETCH(bool, cutEnabled);
+        QSettings settings("Local AppWizard-Generated Applications", "Vextora");
+        settings.setValue("Vextora/FillOption", stored);
+        settings.sync();
+        {
+            CVextoraDlg dialog;
+            dialog.show();
+            for (QChar click : clicks) ClickCheck(click == 'f' ? dialog.FillCheck() : dialog.CutCheck());
+            QCOMPARE(dialog.Converter().Options().fillOption, chosen);
+            QCOMPARE(dialog.CutCheck()->isEnabled(), cutEnabled);
+        }
+        settings.sync();
+        if (!clicks.isEmpty()) QCOMPARE(settings.value("Vextora/FillOption").toInt(), chosen);
+    }
+
     void removeDeletesTheSelectedRows() {
         CVextoraDlg dialog;
         dialog.AddFiles({"/x/1.svg", "/x/2.svg", "/x/3.svg", "/x/4.svg"});
@@ -391,6 +501,7 @@ private slots:
         QTemporaryDir dropped;
         WriteText(dropped.filePath("b.svg"), kDrawing);
         WriteText(dropped.filePath("A.SVG"), kDrawing);
+        WriteText(dropped.filePath("c.svgz"), kDrawing);
         WriteText(dropped.filePath("notes.txt"), "no drawing");
         QDir(dropped.path()).mkpath("nested");
         WriteText(dropped.filePath("nested/deep.svg"), kDrawing);
@@ -406,7 +517,10 @@ private slots:
         QDropEvent drop(QPointF(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(&dialog, &drop);
         QCOMPARE(Column(dialog, 0), QStringList({single, dropped.filePath("A.SVG"),
-                                                 dropped.filePath("b.svg")}));
+                                                 dropped.filePath("b.svg"), dropped.filePath("c.svgz")}));
+        QCOMPARE(dialog.StatusLine()->text(),
+                 "http://example.com/x.svg: no such file or folder\n" + dropped.filePath("notes.txt") +
+                     ": not an SVG file or folder");
         QCOMPARE(dialog.OutputFolderEdit()->text(), m_inputs.path() + "/");
     }
 
