@@ -4,8 +4,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
-#include <QPushButton>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QStyle>
 #include <QTreeWidget>
 
