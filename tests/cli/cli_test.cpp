@@ -13,7 +13,6 @@
 #include <thread>
 
 #include "tests/support/convert_fixture.h"
-#include "tests/support/dxf_tail.h"
 
 using namespace vxtest;
 namespace fs = std::filesystem;
@@ -83,6 +82,14 @@ std::string LargeDrawing() {
 }
 
 const char kLine[] = "<svg height=\"10\"><line x1=\"0\" y1=\"0\" x2=\"5\" y2=\"5\"/></svg>";
+
+// A DXF's OBJECTS section as the writer ends it: pictures, then the record of its options, if any.
+std::string DxfTail(const std::string& picture, const std::string& options) {
+    std::string tail = "  0\nSECTION\n  2\nOBJECTS\n";
+    if (!picture.empty()) tail += "  0\nIMAGEDEF\n  5\n1F\n  1\n" + picture + "\n";
+    if (!options.empty()) tail += "  0\nXRECORD\n  5\n2A\n330\nC\n100\nAcDbXrecord\n  1\n" + options + "\n";
+    return tail + "  0\nENDSEC\n  0\nEOF\n";
+}
 
 }  // namespace
 
@@ -319,10 +326,12 @@ TEST(Cli, UpdateSkipsFreshFiles) {
     }
     const auto prepare = [&] {
         fs::create_directories(out);
-        WriteFile(out + "fresh.dxf", DxfTail({}, classic));
-        WriteFile(out + "older.dxf", DxfTail({}, ""));
-        WriteFile(out + "lost.dxf", DxfTail({"lost-1.png"}, classic));
-        WriteFile(out + "stale.dxf", DxfTail({}, classic));
+        // Entities beyond the first few KB: the record is found at the end all the same.
+        WriteFile(out + "kept.png", "png");
+        WriteFile(out + "fresh.dxf", std::string(20000, '\n') + DxfTail(out + "kept.png", classic));
+        WriteFile(out + "older.dxf", DxfTail("", ""));
+        WriteFile(out + "lost.dxf", DxfTail("lost-1.png", classic));
+        WriteFile(out + "stale.dxf", DxfTail("", classic));
         const auto later = fs::last_write_time(in + "fresh.svg") + std::chrono::hours(1);
         for (const char* name : {"fresh", "older", "lost"}) fs::last_write_time(out + name + ".dxf", later);
         fs::last_write_time(in + "stale.svg", fs::last_write_time(out + "stale.dxf") + std::chrono::seconds(1));

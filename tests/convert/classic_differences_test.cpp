@@ -36,10 +36,3 @@ TEST(ClassicDifferences, CountsWhatABrowserDrawsDifferently) {
     };
     for (const auto& row : rows) EXPECT_EQ(CountIn(row.svg), row.count) << row.svg;
 }
-
-TEST(ClassicDifferences, WarningNamesTheCountAndTheBrowserReading) {
-    EXPECT_EQ(ClassicDifferencesWarning(0), "");
-    EXPECT_EQ(ClassicDifferencesWarning(1).rfind("1 element uses rotations", 0), 0u);
-    EXPECT_NE(ClassicDifferencesWarning(12).find("12 elements use"), std::string::npos);
-    EXPECT_NE(ClassicDifferencesWarning(12).find("--svg-rules=browser"), std::string::npos);
-}
