@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <limits>
@@ -339,6 +340,24 @@ TEST(Flatten, FineFlatteningKeepsChordsWithinTheTolerance) {
     vx::AppendQuadratic(quadratic, 0, 0, 5, 10, 10, 0, drawn, tolerance);
     EXPECT_GT(quadratic.size(), 6u);
     EXPECT_NEAR(quadratic[quadratic.size() / 2].y, 5, 0.05);
+    // An elliptic arc bends most where its larger radius ends: its chords keep
+    // to the tolerance there too (half an ellipse 100 by 20 about the origin).
+    const auto distanceToEllipse = [](double x, double y, double a, double b) {
+        const double near = std::atan2(y * a, x * b);
+        double best = HUGE_VAL;
+        for (int i = -5000; i <= 5000; ++i) {
+            const double t = near + i * 1e-5;
+            best = std::min(best, std::hypot(x - a * std::cos(t), y - b * std::sin(t)));
+        }
+        return best;
+    };
+    std::vector<CPointData> elliptic;
+    vx::AppendArc(50, 0, 50, 10, 0, false, true, -50, 0, elliptic, drawn, tolerance);
+    double worst = 0;
+    for (size_t i = 0; i + 1 < elliptic.size(); ++i)
+        worst = std::max(worst, distanceToEllipse((elliptic[i].x + elliptic[i + 1].x) / 2,
+                                                  (elliptic[i].y + elliptic[i + 1].y) / 2, 50, 10));
+    EXPECT_LE(worst, tolerance + 1e-9);
 }
 
 TEST(Flatten, DepthAndNonFiniteGuards) {

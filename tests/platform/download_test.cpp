@@ -86,6 +86,11 @@ TEST_F(Download, StoresTheResourceFollowingRedirects) {
     EXPECT_EQ(Fetch(s_http.Url("/files/logo.png")), vxtest::TinyPng());
     EXPECT_EQ(Fetch(s_http.Url("/stream/logo.png")), vxtest::TinyPng());
     EXPECT_EQ(Fetch(s_http.Url("/redirect/5/logo.png")), vxtest::TinyPng());
+    // A resource of exactly the size limit is within it, told in advance or not.
+    CDownloadLimits exact;
+    exact.maxBytes = static_cast<long long>(vxtest::TinyPng().size());
+    EXPECT_EQ(Fetch(s_http.Url("/files/logo.png"), exact), vxtest::TinyPng());
+    EXPECT_EQ(Fetch(s_http.Url("/stream/logo.png"), exact), vxtest::TinyPng());
     EXPECT_EQ(FolderNames(), std::vector<std::string>{"target.png"});
 }
 

@@ -86,6 +86,10 @@ TEST(StyleSheet, SelectorsMatchAsInABrowser) {
         {"g -2", ""},
         {".a\\:b", ""},
         {"[data-k^=v]", ""},
+        // A descendant combinator looks above the element, never at it.
+        {".a .a", "r1"},
+        {"g g", "g2"},
+        {"g > g g", ""},
     };
     for (const auto& row : rows) EXPECT_EQ(Matching(row.selector), row.ids) << row.selector;
 }

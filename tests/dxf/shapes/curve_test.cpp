@@ -114,3 +114,25 @@ TEST(Ellipse, FlatEllipseIsTheLineAcrossItAndSetsTheLineType) {
     EXPECT_EQ(vxtest::Points(all[0]), (vxtest::PointList{{50, 40}, {50, 60}}));
     EXPECT_EQ(vxtest::Points(all[1]), (vxtest::PointList{{60, 50}, {40, 50}}));
 }
+
+// However an ellipse is turned or stretched, its fill covers the ellipse its
+// outline draws: the same centre, ratio and major axis (either way along it).
+TEST(Ellipse, FillAndOutlineAreTheSameEllipseUnderAnyTransform) {
+    for (const char* transform : {"", "scale(2,3)", "matrix(0 1 -1 0 0 0)",
+                                  "matrix(0.6 0.8 -0.8 0.6 10 20)", "matrix(0.6 -0.8 0.8 0.6 0 0)"}) {
+        SCOPED_TRACE(transform);
+        ShapeDocument doc;
+        doc.conv.ConvertEllipse(1, transform, "50", "40", "20", "10", "", 1);
+        const auto all = doc.Entities();
+        ASSERT_EQ(all.size(), 2u);
+        ASSERT_EQ(all[0].type + all[1].type, "HATCHELLIPSE");
+        const auto edges = vxtest::HatchEdges(all[0]);
+        ASSERT_EQ(edges.size(), 1u);
+        const Values fill = ValuesOf(edges[0], {10, 20, 40, 11, 21});
+        const Values outline = ValuesOf(all[1], {10, 20, 40, 11, 21});
+        for (size_t i = 0; i < 3; ++i) EXPECT_NEAR(fill[i], outline[i], 1e-9) << i;
+        const double sign = fill[3] * outline[3] + fill[4] * outline[4] < 0 ? -1 : 1;
+        EXPECT_NEAR(fill[3], sign * outline[3], 1e-9);
+        EXPECT_NEAR(fill[4], sign * outline[4], 1e-9);
+    }
+}

@@ -2,6 +2,7 @@
 // a real DXF reader (dxf_audit_all).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "tests/support/convert_fixture.h"
@@ -107,4 +108,39 @@ TEST(ShapesFromSvg, NegativeAndSqueezedRadiiStillGiveValidEllipses) {
     EXPECT_DOUBLE_EQ(ellipses[0].Real(21), -10.0);
     for (size_t i = 1; i < ellipses.size(); ++i) EXPECT_NEAR(ellipses[i].Real(40), 1.0 / 3, 1e-12);
     EXPECT_EQ(vxtest::EntitiesOf(dxf, "HATCH").size(), 1u);
+}
+
+// With both, every filled shape gains exactly one boundary, whatever was
+// filled before it: the hatches' own entities stay as the plain fill writes them.
+TEST(ShapesFromSvg, EachFilledShapeGainsItsOwnBoundaryOnly) {
+    const std::string body =
+        "<circle cx=\"10\" cy=\"10\" r=\"5\" fill=\"blue\"/>"
+        "<rect x=\"20\" y=\"0\" width=\"10\" height=\"10\" fill=\"red\"/>"
+        "<circle cx=\"50\" cy=\"10\" r=\"4\" fill=\"blue\"/>"
+        "<rect x=\"60\" y=\"0\" width=\"10\" height=\"10\" fill=\"red\"/>";
+    const auto count = [](const std::vector<std::string>& types, const char* type) {
+        return std::count(types.begin(), types.end(), type);
+    };
+    const TypeList fill = Types(vxtest::ConvertSvg(Svg(body), true, "fill-only"));
+    const TypeList both = Types(vxtest::ConvertSvg(Svg(body), kFillBoth, "fill-and-boundaries"));
+    EXPECT_EQ(count(both, "HATCH"), 4);
+    EXPECT_EQ(count(fill, "HATCH"), 4);
+    EXPECT_EQ(count(both, "CIRCLE"), count(fill, "CIRCLE") + 2);
+    EXPECT_EQ(count(both, "LWPOLYLINE"), count(fill, "LWPOLYLINE") + 2);
+    EXPECT_EQ(both.size(), fill.size() + 4);
+}
+
+// A rectangle of negative height or width keeps the corners its radii give
+// (each at most half its side's length), as valid ellipses.
+TEST(ShapesFromSvg, RoundedCornersOfANegativeSizeKeepTheirRadii) {
+    for (const char* rect : {"<rect x=\"10\" y=\"40\" width=\"30\" height=\"-20\" rx=\"5\" ry=\"4\"/>",
+                             "<rect x=\"40\" y=\"10\" width=\"-30\" height=\"20\" rx=\"5\" ry=\"4\"/>"}) {
+        SCOPED_TRACE(rect);
+        const auto ellipses = vxtest::EntitiesOf(vxtest::ConvertSvg(Svg(rect)), "ELLIPSE");
+        ASSERT_EQ(ellipses.size(), 4u);
+        for (const Entity& corner : ellipses) {
+            EXPECT_DOUBLE_EQ(std::hypot(corner.Real(11), corner.Real(21)), 5);
+            EXPECT_DOUBLE_EQ(corner.Real(40), 0.8);
+        }
+    }
 }
