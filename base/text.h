@@ -8,6 +8,12 @@
 
 namespace vx {
 
+// Characters of UTF-8 text, as a reader counts them: bytes that do not continue a sequence.
+inline size_t Utf8CharacterCount(std::string_view text) {
+    return size_t(std::count_if(text.begin(), text.end(),
+                                [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+}
+
 // White space as the C library sees it: space, \t, \n, \v, \f, \r.
 inline bool IsSpace(char c) {
     return c == ' ' || (c >= '\t' && c <= '\r');

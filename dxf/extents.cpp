@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "base/finite.h"
+#include "base/text.h"
 
 namespace {
 
@@ -13,19 +14,6 @@ constexpr double kTwoPi = 6.283185307179586;
 constexpr double kAdvancePerHeight = 1.0;
 constexpr double kDescentPerHeight = 0.3;
 
-// Characters of UTF-8 text: bytes that do not continue a sequence.
-size_t CharacterCount(const std::string& text) {
-    return size_t(std::count_if(text.begin(), text.end(),
-                                [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
-}
-
-// start..end with end past start by at most a full turn.
-double SweepEnd(double start, double end) {
-    double sweep = std::fmod(end - start, kTwoPi);
-    if (sweep <= 0) sweep += kTwoPi;
-    return start + sweep;
-}
-
 // True when the angle a (plus whole turns) lies between start and end.
 bool WithinSweep(double a, double start, double end) {
     const double turns = std::ceil((start - a) / kTwoPi);
@@ -33,6 +21,12 @@ bool WithinSweep(double a, double start, double end) {
 }
 
 }  // namespace
+
+double ArcSweep(double start, double end) {
+    double sweep = std::fmod(end - start, kTwoPi);
+    if (sweep <= 0) sweep += kTwoPi;
+    return sweep;
+}
 
 void CExtents::Add(double x, double y) {
     if (!vx::AllFinite({x, y})) return;
@@ -55,7 +49,7 @@ void CExtents::AddEllipse(double cx, double cy, double majorX, double majorY, do
         Add(cx + majorX * std::cos(t) + minorX * std::sin(t),
             cy + majorY * std::cos(t) + minorY * std::sin(t));
     };
-    end = SweepEnd(start, end);
+    end = start + ArcSweep(start, end);
     at(start);
     at(end);
     // Where x and where y turn back: tan t = minor / major of that coordinate.
@@ -68,7 +62,7 @@ void CExtents::AddText(const DL_TextData& text) {
     // An aligned TEXT stands at its alignment point and reaches either way.
     const bool aligned = text.hJustification != 0;
     const double x = aligned ? text.apx : text.ipx, y = aligned ? text.apy : text.ipy;
-    const double width = text.height * kAdvancePerHeight * double(CharacterCount(text.text));
+    const double width = text.height * kAdvancePerHeight * double(vx::Utf8CharacterCount(text.text));
     const double left = aligned ? -width : 0;
     const double bottom = -text.height * kDescentPerHeight, top = text.height;
     const double c = std::cos(text.angle), s = std::sin(text.angle);

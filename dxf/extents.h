@@ -25,3 +25,7 @@ public:
 private:
     double m_minX = 1, m_minY = 1, m_maxX = -1, m_maxY = -1;  // empty
 };
+
+// The counter-clockwise turn from angle start to angle end (radians), more
+// than 0 and at most a full turn: equal angles are a whole circle.
+double ArcSweep(double start, double end);

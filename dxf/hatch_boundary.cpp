@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "dxf/extents.h"
+
 namespace {
 
 constexpr double kTwoPi = 6.283185307179586;
@@ -52,8 +54,7 @@ void CHatchBoundary::AddEdge(const DL_HatchEdgeData& edge) {
 // bulge (the tangent of a quarter of its sweep); an elliptic one flattened.
 void CHatchBoundary::AddArc(double cx, double cy, double majorX, double majorY, double ratio,
                             double start, double end) {
-    double sweep = std::fmod(end - start, kTwoPi);
-    if (sweep <= 0) sweep += kTwoPi;
+    const double sweep = ArcSweep(start, end);
     const bool circular = ratio == 1;
     const double perTurn = circular ? 2 : kPiecesPerTurn;
     const int pieces = std::max(1, int(std::ceil(sweep / kTwoPi * perTurn)));

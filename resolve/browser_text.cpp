@@ -36,11 +36,8 @@ double FontSizeOf(const CComputedStyle& style) {
 
 // Characters as a reader counts them: code points, a reference as one.
 size_t CharacterCount(std::string_view run) {
-    const std::string decoded = run.find('&') == std::string_view::npos ? std::string() : DecodeEntities(run);
-    const std::string_view text = decoded.empty() ? run : std::string_view(decoded);
-    size_t count = 0;
-    for (unsigned char c : text) count += (c & 0xC0) != 0x80;
-    return count;
+    if (run.find('&') == std::string_view::npos) return Utf8CharacterCount(run);
+    return Utf8CharacterCount(DecodeEntities(run));
 }
 
 bool HoldsRuns(const CXML& text) {
