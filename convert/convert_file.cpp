@@ -85,9 +85,8 @@ void CSvgConverter::StartFile(const std::string& inputPath, std::string& outName
     // Every part starts afresh, so a file converts the same alone or in a batch.
     ResetForFile();
     outName = DeriveOutputName(inputPath);
+    m_job.m_strInputPath = inputPath;
     m_job.m_strOutputPath = m_options.outputFolder + outName;
-    m_shapes.Settings().outputPath = m_job.m_strOutputPath;
-    m_shapes.Settings().inputPath = inputPath;
 }
 
 void CSvgConverter::WarnAboutLeftOutEntities() {
@@ -157,7 +156,9 @@ bool CSvgConverter::ConvertInput(std::string inputPath, std::string* given, std:
                 return false;
             }
         } else {
-            CClassicWalker(m_walker, m_definitions, *this, m_options.fillOption).Walk(m_xmlRoot);
+            const CClassicWalkParts parts{m_walker, m_definitions, m_groupTransforms, m_tables,
+                                          m_shapes, *this};
+            CClassicWalker(parts, m_options.fillOption).Walk(m_xmlRoot);
         }
         m_xmlRoot.Clear();
         if (PathBudgetSpent()) {

@@ -50,7 +50,7 @@ void CSvgConverter::PrepareBrowserReading() {
 bool CSvgConverter::ReadAsBrowser() {
     const CXML* svg = vx::FindSvgElement(m_xmlRoot);
     if (!svg) return true;
-    vx::CBrowserWalk walk(*this, *svg, kVisitsPerDocument + m_job.m_nInputBytes * kVisitsPerInputByte);
+    vx::CBrowserWalk walk(m_shapes, *this, *svg, kVisitsPerDocument + m_job.m_nInputBytes * kVisitsPerInputByte);
     walk.Run(vx::RootFrame(*svg));
     if (walk.StylesCutShort() && m_pMessages)
         m_pMessages->Warn("style sheet rules applied only in part: matching beyond the work limit");

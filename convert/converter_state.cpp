@@ -15,7 +15,6 @@ CSvgConverter::CSvgConverter(IProfile* profile) : m_pProfile(profile) {
         if (m_pProfile->GetProfileInt(kProfileSection, kBrowserRulesEntry, 0) == 1)
             m_options.svgRules = SvgRules::Browser;
     }
-    ShareOptions();
     ResetDocumentState();
 }
 
@@ -31,19 +30,10 @@ void CSvgConverter::ResetForFile() {
     m_xmlRoot.Clear();
     m_walker.ResetForFile();
     m_tables.Reset();
-    m_shapes.ResetNonFiniteLeftOut();
+    m_shapes.ResetForFile();
     ResetDocumentState();
 }
 
 void CSvgConverter::SetOptions(CConvertOptions options) {
     m_options = std::move(options);
-    ShareOptions();
-}
-
-void CSvgConverter::ShareOptions() {
-    CShapeSettings& settings = m_shapes.Settings();
-    settings.fillOption = m_options.fillOption;
-    settings.imageFetch = m_options.imageFetch;
-    settings.imageCaFile = m_options.imageCaFile;
-    settings.imageFolder = m_options.outputFolder;
 }

@@ -6,6 +6,7 @@
 #include "dxf/dxf_writer.h"
 
 struct CJobState {
+    std::string m_strInputPath;
     std::string m_strOutputPath;
     std::string m_strFailureReason;
     int m_nOutputError = 0;  // errno of the output file's failure

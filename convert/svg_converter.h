@@ -2,8 +2,9 @@
 // CSvgConverter: the conversion engine. One object converts every file of a
 // batch; it owns the parts that the walkers and the shape writer share (the
 // element tree, the walker state, the definitions, the group transforms, the
-// DXF tables and output), each with its own state and reset, and hands what
-// either walker reads to the shape writer.
+// DXF tables and output), each with its own state and reset. Either walker
+// hands its drawables straight to the shape writer; the converter runs the
+// job around them (progress, cancellation, failures).
 #include <atomic>
 #include <memory>
 #include <string>
@@ -19,7 +20,7 @@
 #include "geometry/path_parser.h"
 #include "platform/output_sink.h"
 #include "resolve/resolved_drawing.h"
-#include "svg/classic_emitter.h"
+#include "base/walk_control.h"
 #include "svg/definitions.h"
 #include "svg/group_transforms.h"
 #include "svg/walker_state.h"
@@ -44,7 +45,7 @@ constexpr long long kPathPointsPerInputByte = 16;
 constexpr long long kPathTextPerDocument = 1LL << 28;
 constexpr long long kPathTextPerInputByte = 8;
 
-class CSvgConverter : public vx::IResolvedDrawing, public vx::IClassicEmitter {
+class CSvgConverter : public vx::IWalkControl {
 public:
     // Reads the fill option from the profile (section "Vextora", entry
     // "FillOption", default 1) when one is given; writes it back on destruction.
@@ -66,7 +67,7 @@ public:
     void SetProgressSink(IProgressSink* sink) { m_pProgress = sink; }
     void SetMessageSink(IMessageSink* sink) {
         m_pMessages = sink;
-        m_shapes.Settings().messages = sink;
+        m_shapes.SetMessages(sink);
     }
     void ReportProgress(int percent) override;
     void AbandonDocument();
@@ -101,56 +102,11 @@ public:
     // their labels) and the units the header declares.
     void PrepareBrowserReading();
 
-    // ---- Drawing, handed to the shape writer (convert/converter_shapes.cpp):
-    // the classic walker's emitters and the browser walk's resolved drawables.
-    int ConvertPath(const std::string& transform, const std::string& data,
-                    const std::string& dashArray, const std::string& markerStart,
-                    const std::string& markerEnd) override;
-    void FillPath(const std::string& transform, const std::string& data) override;
-    void ConvertPolyline(const std::string& transform, const std::string& points,
-                         const std::string& dashArray, bool closed = false) override;
-    void ConvertLine(const std::string& transform, const std::string& x1,
-                     const std::string& y1, const std::string& x2, const std::string& y2) override;
-    void ConvertRect(const std::string& transform, const std::string& x, const std::string& y,
-                     const std::string& width, const std::string& height, int filled,
-                     const std::string& rx, const std::string& ry) override;
-    void ConvertCircle(int fill, const std::string& transform, const std::string& cx,
-                       const std::string& cy, const std::string& r,
-                       const std::string& dashArray, int stroke) override;
-    void ConvertEllipse(int fill, const std::string& transform, const std::string& cx,
-                        const std::string& cy, const std::string& rx, const std::string& ry,
-                        const std::string& dashArray, int stroke) override;
-    void ConvertUse(const std::string& transform, const std::string& x, const std::string& y,
-                    const std::string& reference) override;
-    void FillUse(const std::string& transform, const std::string& x, const std::string& y,
-                 const std::string& href) override;
-    void ConvertText(const std::string& transform, const std::string& fontFamily,
-                     const std::string& fontSize, const std::string& content,
-                     const std::string& x, const std::string& y) override;
-    void ConvertImage(const std::string& x, const std::string& y, const std::string& width,
-                      const std::string& height, const std::string& href) override;
-    void PlaceImage(const vx::CPointMap& toDrawing, double left, double top, double w, double h,
-                    const std::string& href, const std::string* preserveAspectRatio) override;
-    void DrawResolvedPath(std::vector<CPolylinedata>& subpaths,
-                          const vx::CResolvedPaint& paint) override;
-    void DrawResolvedEllipse(const vx::CEllipseImage& ellipse,
-                             const vx::CResolvedPaint& paint) override;
-    void DrawResolvedText(double x, double y, double fontSize, double angle, int alignment,
-                          std::string_view content, std::string_view family,
-                          int color) override;
-    bool FillsAsHatches() const override { return m_options.fillOption != 0; }
-    void SetLayer(const std::string& name) override { m_walker.m_strLayerName = name; }
-
     // ---- The group transforms (convert/converter_transforms.cpp) --------
     void ResetTransforms();
-    void PushTransform() override;
-    void PopTransform() override;
-    void ParseGroupTransform(std::string_view text) override;
-    const CGroupTransforms& GroupTransforms() const { return m_groupTransforms; }
-
-    // ---- Path data reading (geometry/path_parser.h) ----------------------
+    CGroupTransforms& GroupTransforms() { return m_groupTransforms; }
     // The document's reader state, for every path, marker and symbol it reads.
-    vx::CPathReaderState& PathReaderState() override { return m_pathReader; }
+    vx::CPathReaderState& PathReaderState() { return m_pathReader; }
 
     // ---- The DXF document (convert/converter_document.cpp, dxf/dxf_output.h)
     // 0 on success, -1 when the output cannot be created.
@@ -188,8 +144,6 @@ public:
 private:
     // Before each file: every part's state, and the document's.
     void ResetForFile();
-    // The options that the shape writer draws with.
-    void ShareOptions();
 
     CConvertOptions m_options;
     CJobState m_job;
@@ -200,8 +154,9 @@ private:
     CDocumentTables m_tables;
     CDefinitions m_definitions;
     CDxfOutput m_output;
-    CShapeWriter m_shapes{m_walker, m_groupTransforms, m_pathReader, m_tables, m_definitions,
-                          m_output};
+    CShapeWriter m_shapes{{m_options.fillOption, m_options.imageFetch, m_options.imageCaFile,
+                           m_options.outputFolder, m_job.m_strInputPath, m_job.m_strOutputPath},
+                          m_pathReader, m_tables, m_output};
 
     // Platform services.
     IProgressSink* m_pProgress = nullptr;

@@ -25,6 +25,8 @@ public:
     bool AddDashPattern(std::string_view pattern);
     // The line type of a pattern; empty when it has none.
     std::string LookupDashName(std::string_view pattern) const;
+    // The line type an entity with this dash array takes: its entry, else "BYLAYER".
+    std::string LineTypeName(std::string_view dashArray) const;
     // The lengths of a pattern and their sum, each bounded to a finite number.
     static std::vector<double> ParseDashPattern(const CDashData& record, double& sum);
 

@@ -53,6 +53,11 @@ std::string CDocumentTables::LookupDashName(std::string_view pattern) const {
     return position < 0 ? std::string() : m_dashes[size_t(position)].name;
 }
 
+std::string CDocumentTables::LineTypeName(std::string_view dashArray) const {
+    std::string name = LookupDashName(vx::TrimView(dashArray));
+    return name.empty() ? std::string("BYLAYER") : name;
+}
+
 std::vector<double> CDocumentTables::ParseDashPattern(const CDashData& record, double& sum) {
     std::vector<double> numbers;
     sum = 0;

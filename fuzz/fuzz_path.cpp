@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "convert/svg_converter.h"
+#include "svg/classic_elements.h"
 
 namespace {
 
@@ -42,8 +43,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // A smaller share of points than a real document's, so that each run stays
     // quick; running out is itself a path worth fuzzing.
     conv.PathReaderState().pointsLeft = 200000;
-    conv.ConvertPath(transform, pathData, "4 2", "", "");
-    conv.FillPath(transform, pathData);
+    vx::CClassicElements classic(conv.Walker(), conv.Definitions(), conv.GroupTransforms(),
+                                 conv.Tables(), conv.Shapes(), chosen.fillOption);
+    classic.Path(transform, pathData, "4 2", "", "");
+    classic.FillPath(transform, pathData);
     conv.EndDocument();
     if (HasNonFiniteValue(static_cast<const CStringSink&>(*conv.Output().m_pEndedSink).Data()))
         __builtin_trap();

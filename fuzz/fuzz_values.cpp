@@ -9,6 +9,7 @@
 
 #include "base/records.h"
 #include "convert/svg_converter.h"
+#include "svg/classic_elements.h"
 #include "dxf/shapes/picture_size.h"
 #include "svg/colors.h"
 #include "dxf/dxf_palette.h"
@@ -28,17 +29,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     conv.Walker().StrokeUpdate(text);
     conv.Walker().FillUpdate(text);
     conv.Walker().ParseViewBox(text);
-    conv.PushTransform();
-    conv.ParseGroupTransform(text);
+    conv.GroupTransforms().Push();
+    conv.GroupTransforms().ReadOwnTransform(text);
     std::string fontSize, fontFamily;
     conv.Walker().ParseTextStyle(text, fontSize, fontFamily);
     if (conv.Tables().AddDashPattern(text)) {
         double sum = 0;
         CDocumentTables::ParseDashPattern(conv.Tables().m_dashes.back(), sum);
     }
-    conv.ConvertPolyline(text, text, text, true);
-    conv.ConvertText(text, fontFamily, fontSize, text, text, text);
-    conv.PopTransform();
+    vx::CClassicElements classic(conv.Walker(), conv.Definitions(), conv.GroupTransforms(),
+                                 conv.Tables(), conv.Shapes(), conv.Options().fillOption);
+    classic.Polyline(text, text, text, true);
+    classic.Text(text, fontFamily, fontSize, text, text, text);
+    conv.GroupTransforms().Pop();
     conv.EndDocument();
     return 0;
 }

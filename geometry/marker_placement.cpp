@@ -2,12 +2,10 @@
 
 #include <cmath>
 
-#include "base/text.h"
-
 namespace vx {
 
 CMarkerPlacement::CMarkerPlacement(const CPointData& first, const CPointData& second,
-                                   bool start, std::string_view refX, std::string_view refY) {
+                                   bool start, double refX, double refY) {
     const double dx = second.x - first.x, dy = second.y - first.y;
     const double length = std::hypot(dx, dy);
     if (length > 1e-5) {
@@ -15,8 +13,8 @@ CMarkerPlacement::CMarkerPlacement(const CPointData& first, const CPointData& se
         m_sine = dy / length;
     }
     const CPointData& anchor = start ? first : second;
-    m_shiftX = LeadingNumber(refX) + anchor.x;
-    m_shiftY = LeadingNumber(refY) + anchor.y;
+    m_shiftX = refX + anchor.x;
+    m_shiftY = refY + anchor.y;
 }
 
 void CMarkerPlacement::Place(double& x, double& y) const {

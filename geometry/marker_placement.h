@@ -1,7 +1,5 @@
 #pragma once
 // Where the points of a marker land at the start or end of a path.
-#include <string_view>
-
 #include "base/records.h"
 
 namespace vx {
@@ -12,7 +10,7 @@ namespace vx {
 class CMarkerPlacement {
 public:
     CMarkerPlacement(const CPointData& first, const CPointData& second, bool start,
-                     std::string_view refX, std::string_view refY);
+                     double refX, double refY);
     // A marker point, after the marker's own matrix, in drawing coordinates (y down).
     void Place(double& x, double& y) const;
 

@@ -1,14 +1,12 @@
 #include "geometry/symbol_placement.h"
 
 #include "base/matrix.h"
-#include "base/text.h"
 
 namespace vx {
 
-CSymbolPlacement::CSymbolPlacement(const CMatrix& useMatrix, std::string_view x,
-                                   std::string_view y, CGroupMatrices groups, double height)
-    : m_matrix(useMatrix), m_groups(groups), m_height(height), m_dx(LeadingNumber(x)),
-      m_dy(LeadingNumber(y)) {
+CSymbolPlacement::CSymbolPlacement(const CMatrix& useMatrix, double x, double y,
+                                   CGroupMatrices groups, double height)
+    : m_matrix(useMatrix), m_groups(groups), m_height(height), m_dx(x), m_dy(y) {
     m_matrix.a = 0.55;
     m_matrix.d = 0.55;
 }

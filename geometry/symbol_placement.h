@@ -21,8 +21,8 @@ struct CGroupMatrices {
 // the element's x and y, and y is flipped in a drawing of the given height.
 class CSymbolPlacement {
 public:
-    CSymbolPlacement(const CMatrix& useMatrix, std::string_view x, std::string_view y,
-                     CGroupMatrices groups, double height);
+    CSymbolPlacement(const CMatrix& useMatrix, double x, double y, CGroupMatrices groups,
+                     double height);
     // The DXF point (y flipped) of a symbol point.
     void Place(double& x, double& y) const;
 

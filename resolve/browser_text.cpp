@@ -12,6 +12,7 @@
 #include "resolve/element_access.h"
 #include "resolve/lengths.h"
 #include "resolve/paint.h"
+#include "svg/shown_text.h"
 #include "xml/xml_node.h"
 #include "xml/xml_parser.h"
 
@@ -102,7 +103,8 @@ void CBrowserWalk::DrawTextRun(std::string_view run, const CResolveFrame& frame,
         double x = pen.x, y = pen.y;
         ApplyMatrix(frame.toDrawing, x, y);
         const CMatrix& m = frame.toDrawing;
-        m_drawing.DrawResolvedText(x, y, size * LengthScale(m), std::atan2(m.b, m.a), alignment, glyphs,
+        m_drawing.DrawResolvedText(x, y, size * LengthScale(m), std::atan2(m.b, m.a), alignment,
+                                   ShownText(glyphs),
                                    frame.style.Get(CssProperty::FontFamily),
                                    paint.fill ? paint.fillColor : paint.strokeColor);
     }

@@ -15,6 +15,7 @@
 #include "resolve/viewport.h"
 #include "svg/layer_names.h"
 #include "xml/xml_node.h"
+#include "xml/xml_parser.h"
 
 namespace vx {
 
@@ -58,8 +59,9 @@ const std::string* LayerTitle(const CXML& group) {
     return group.FindAttribute("id");
 }
 
-CBrowserWalk::CBrowserWalk(IResolvedDrawing& drawing, const CXML& svg, long long visitLimit)
-    : m_drawing(drawing), m_svg(svg), m_visitsLeft(visitLimit), m_clipBudget(kClipWork) {
+CBrowserWalk::CBrowserWalk(IResolvedDrawing& drawing, IWalkControl& control, const CXML& svg,
+                           long long visitLimit)
+    : m_drawing(drawing), m_control(control), m_svg(svg), m_visitsLeft(visitLimit), m_clipBudget(kClipWork) {
     m_sheet.AddStyleElements(svg);
     IndexIds(svg, m_ids);
 }
@@ -74,7 +76,7 @@ void CBrowserWalk::Run(const CRootFrame& root) {
     const auto& children = m_svg.Children();
     for (size_t i = 0; i < children.size(); ++i) {
         Walk(*children[i], frame);
-        m_drawing.ReportProgress(int(15 + (i + 1) * 80.0 / children.size()));
+        m_control.ReportProgress(int(15 + (i + 1) * 80.0 / children.size()));
     }
     m_ancestors.pop_back();
 }
@@ -115,7 +117,7 @@ void CBrowserWalk::WalkChildren(const CXML& element, const CResolveFrame& frame)
 // The frame an element draws in and hands down; false when nothing of it shows.
 bool CBrowserWalk::Enter(const CXML& element, const CResolveFrame& parent, CResolveFrame& frame) {
     if (--m_visitsLeft < 0) return false;
-    m_drawing.ThrowIfCancelled();
+    m_control.ThrowIfCancelled();
     frame.style = ComputeStyle(element, m_ancestors, parent.style, m_sheet);
     if (frame.style.Get(CssProperty::Display) == "none") return false;
     // A group at zero opacity hides all it holds.
@@ -250,9 +252,10 @@ void CBrowserWalk::DrawImage(const CXML& element, const CResolveFrame& frame) {
         vx::ApplyMatrix(m, x, y);
         return CPointData(x, y);
     };
+    const CAspectRatio aspect = ReadAspectRatio(AttributeText(element, "preserveAspectRatio"));
     m_drawing.PlaceImage(toDrawing, NumberAttribute(element, "x"), NumberAttribute(element, "y"),
                       NumberAttribute(element, "width"), NumberAttribute(element, "height"),
-                      ReferenceOf(element), &AttributeText(element, "preserveAspectRatio"));
+                      DecodeEntities(ReferenceOf(element)), &aspect);
 }
 
 }  // namespace vx

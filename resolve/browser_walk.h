@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "base/records.h"
+#include "base/walk_control.h"
 #include "geometry/clip_region.h"
 #include "resolve/browser_markers.h"
 #include "resolve/computed_style.h"
@@ -38,7 +39,8 @@ struct CWalkNotes {
 
 class CBrowserWalk {
 public:
-    CBrowserWalk(IResolvedDrawing& drawing, const CXML& svg, long long visitLimit);
+    CBrowserWalk(IResolvedDrawing& drawing, IWalkControl& control, const CXML& svg,
+                 long long visitLimit);
     // Draws the root svg element and all it holds, starting from the root frame.
     void Run(const CRootFrame& root);
     // The walk stopped at its visit limit: the drawing is incomplete.
@@ -94,6 +96,7 @@ private:
     void PlaceMarker(CMarkerSource& marker, const CMatrix& at, const CResolveFrame& path);
 
     IResolvedDrawing& m_drawing;
+    IWalkControl& m_control;
     const CXML& m_svg;
     CStyleSheet m_sheet;
     CElementIds m_ids;

@@ -14,6 +14,7 @@ namespace vx {
 
 struct CResolvedPaint;  // resolve/paint.h
 struct CEllipseImage;   // geometry/ellipse_image.h
+struct CAspectRatio;    // resolve/viewport.h
 
 // Drawing coordinates of a point given in an image's own units.
 using CPointMap = std::function<CPointData(double x, double y)>;
@@ -21,10 +22,6 @@ using CPointMap = std::function<CPointData(double x, double y)>;
 class IResolvedDrawing {
 public:
     virtual ~IResolvedDrawing() = default;
-    // How far the walk has come, in percent of the whole file's work.
-    virtual void ReportProgress(int percent) = 0;
-    // Throws when the user has stopped the file in progress.
-    virtual void ThrowIfCancelled() const = 0;
     // False when fills are not wanted: a filled shape then draws its outline.
     virtual bool FillsAsHatches() const = 0;
     // The layer of the drawables that follow.
@@ -35,17 +32,18 @@ public:
     virtual void DrawResolvedPath(std::vector<CPolylinedata>& subpaths,
                                   const CResolvedPaint& paint) = 0;
     virtual void DrawResolvedEllipse(const CEllipseImage& ellipse, const CResolvedPaint& paint) = 0;
-    // A text at its insertion point, fontSize and angle (radians) in drawing
-    // terms; alignment 0 left, 1 centre, 2 right.
+    // A text as shown (character references decoded) at its insertion point,
+    // fontSize and angle (radians) in drawing terms; alignment 0 left, 1
+    // centre, 2 right.
     virtual void DrawResolvedText(double x, double y, double fontSize, double angle,
                                   int alignment, std::string_view content,
                                   std::string_view family, int color) = 0;
-    // A picture over the w x h area at left, top that toDrawing maps into the
-    // drawing, fitted into it as preserveAspectRatio says; null stretches it
-    // over the whole area.
+    // A picture (its address, character references decoded) over the w x h
+    // area at left, top that toDrawing maps into the drawing, fitted into it
+    // as aspect says; null stretches it over the whole area.
     virtual void PlaceImage(const CPointMap& toDrawing, double left, double top, double w,
-                            double h, const std::string& href,
-                            const std::string* preserveAspectRatio) = 0;
+                            double h, const std::string& reference,
+                            const CAspectRatio* aspect) = 0;
 };
 
 }  // namespace vx

@@ -11,14 +11,6 @@ namespace vx {
 
 namespace {
 
-enum Align { kMin, kMid, kMax };
-
-struct CAspect {
-    bool stretch = false;  // align "none": each axis scaled on its own
-    Align x = kMid, y = kMid;
-    bool slice = false;
-};
-
 // The next blank-separated word from pos on; empty at the end.
 std::string_view NextWord(std::string_view text, size_t& pos) {
     while (pos < text.size() && IsSpace(text[pos])) ++pos;
@@ -27,20 +19,20 @@ std::string_view NextWord(std::string_view text, size_t& pos) {
     return text.substr(start, pos - start);
 }
 
-bool ParseAlign(std::string_view word, Align& align) {
+bool ParseAlign(std::string_view word, CAspectRatio::Align& align) {
     if (word == "Min")
-        align = kMin;
+        align = CAspectRatio::kMin;
     else if (word == "Mid")
-        align = kMid;
+        align = CAspectRatio::kMid;
     else if (word == "Max")
-        align = kMax;
+        align = CAspectRatio::kMax;
     else
         return false;
     return true;
 }
 
 // "x???Y???" or "none".
-bool ParseAlignment(std::string_view word, CAspect& aspect) {
+bool ParseAlignment(std::string_view word, CAspectRatio& aspect) {
     if (word == "none") {
         aspect.stretch = true;
         return true;
@@ -49,7 +41,7 @@ bool ParseAlignment(std::string_view word, CAspect& aspect) {
            ParseAlign(word.substr(1, 3), aspect.x) && ParseAlign(word.substr(5, 3), aspect.y);
 }
 
-bool ParseAspect(std::string_view text, CAspect& aspect) {
+bool ParseAspect(std::string_view text, CAspectRatio& aspect) {
     size_t pos = 0;
     std::string_view word = NextWord(text, pos);
     if (word == "defer") word = NextWord(text, pos);  // only meaningful for images
@@ -63,19 +55,28 @@ bool ParseAspect(std::string_view text, CAspect& aspect) {
 }
 
 // The offset that places content of the given size at the alignment.
-double AlignOffset(Align align, double viewport, double content) {
-    return align == kMin ? 0 : (align == kMid ? (viewport - content) / 2 : viewport - content);
+double AlignOffset(CAspectRatio::Align align, double viewport, double content) {
+    return align == CAspectRatio::kMin ? 0 : (align == CAspectRatio::kMid ? (viewport - content) / 2 : viewport - content);
 }
 
 }  // namespace
 
+CAspectRatio ReadAspectRatio(std::string_view text) {
+    CAspectRatio aspect;
+    if (!ParseAspect(text, aspect)) aspect = CAspectRatio();
+    return aspect;
+}
+
 CMatrix ViewportMatrix(double vbX, double vbY, double vbW, double vbH, double width, double height,
                        std::string_view preserveAspectRatio) {
+    return ViewportMatrix(vbX, vbY, vbW, vbH, width, height, ReadAspectRatio(preserveAspectRatio));
+}
+
+CMatrix ViewportMatrix(double vbX, double vbY, double vbW, double vbH, double width, double height,
+                       const CAspectRatio& aspect) {
     if (!AllFinite({vbX, vbY, vbW, vbH, width, height}) || !(vbW > 0) || !(vbH > 0) || width < 0 ||
         height < 0)
         return CMatrix();
-    CAspect aspect;
-    if (!ParseAspect(preserveAspectRatio, aspect)) aspect = CAspect();
     double sx = width / vbW, sy = height / vbH;
     if (!aspect.stretch) sx = sy = aspect.slice ? std::max(sx, sy) : std::min(sx, sy);
     const double ex = AlignOffset(aspect.x, width, vbW * sx) - vbX * sx;

@@ -8,12 +8,23 @@ class CXML;
 
 namespace vx {
 
-// The matrix from viewBox coordinates to the viewport's (width × height, at
-// its origin). preserveAspectRatio is "[defer] <align> [meet | slice]", align
+// A preserveAspectRatio text read: "[defer] <align> [meet | slice]", align
 // being none or x{Min,Mid,Max}Y{Min,Mid,Max}; an empty or invalid text reads
-// as xMidYMid meet, as browsers read it. A viewBox that is not finite or not
-// above 0 wide and high, or a viewport size that is not finite or below 0,
-// gives the identity: the viewBox is then ignored.
+// as xMidYMid meet, as browsers read it.
+struct CAspectRatio {
+    enum Align { kMin, kMid, kMax };
+    bool stretch = false;  // align "none": each axis scaled on its own
+    Align x = kMid, y = kMid;
+    bool slice = false;
+};
+CAspectRatio ReadAspectRatio(std::string_view text);
+
+// The matrix from viewBox coordinates to the viewport's (width × height, at
+// its origin), fitted as the aspect ratio says. A viewBox that is not finite
+// or not above 0 wide and high, or a viewport size that is not finite or
+// below 0, gives the identity: the viewBox is then ignored.
+CMatrix ViewportMatrix(double vbX, double vbY, double vbW, double vbH, double width, double height,
+                       const CAspectRatio& aspect);
 CMatrix ViewportMatrix(double vbX, double vbY, double vbW, double vbH, double width, double height,
                        std::string_view preserveAspectRatio);
 

@@ -1,6 +1,6 @@
 #pragma once
-// The attribute texts the walker collects for one element, handed to its
-// emitter. They point into the element tree, which outlives the emitter call;
+// The attribute texts the walker collects for one element, which its drawable
+// is resolved from. They point into the element tree, which outlives the call;
 // a text that was not collected is empty.
 #include <string>
 

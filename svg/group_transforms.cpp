@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/matrix.h"
+#include "svg/transform_text.h"
 
 void CGroupTransforms::Reset() {
     std::fill(std::begin(m_entries), std::end(m_entries), CMatrix());
@@ -36,4 +37,13 @@ void CGroupTransforms::Apply(double& x, double& y) const {
     if (!m_active) return;
     // The innermost group first: its matrix is nearest to the element.
     for (int i = m_depth - 1; i >= 0; --i) vx::ApplyMatrix(m_entries[i], x, y);
+}
+
+void CGroupTransforms::ReadOwnTransform(std::string_view text) {
+    // Only the innermost open group's own entry takes the text: a group beyond
+    // the stack's depth, or a transform outside any group, has no entry.
+    CMatrix* entry = OwnEntry();
+    if (!entry) return;
+    vx::ReadTransformText(text, *entry);
+    if (!text.empty()) Activate();
 }

@@ -3,6 +3,8 @@
 // to a fixed depth. Each group starts with the identity; a transform read on
 // the group fills its own entry and makes the stack apply from then on, for
 // the rest of the document.
+#include <string_view>
+
 #include "base/records.h"
 
 constexpr int kTransformStackSize = 50;
@@ -17,6 +19,9 @@ public:
     // The innermost open group's own entry; nullptr beyond the stack's depth or
     // outside any group.
     CMatrix* OwnEntry();
+    // A group's transform text fills its own entry, and activates the stack
+    // unless the text is empty.
+    void ReadOwnTransform(std::string_view text);
     void Activate() { m_active = true; }
     bool Active() const { return m_active; }
     // Through every entry, the innermost group first, once the stack is active.

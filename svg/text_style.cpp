@@ -1,5 +1,5 @@
 // The style of a text element: its fill colour becomes the current colour,
-// and the font family and size go to the text emitter.
+// and the font family and size go to the text's drawable.
 #include "base/text.h"
 #include "svg/colors.h"
 #include "svg/walker_state.h"

@@ -1,6 +1,6 @@
 // The element walker: visits the tree depth first in document order, updates
 // the drawing state from each element's attributes, calls the element's
-// emitter and walks its children. State is carried from element to element in
+// drawable and walks its children. State is carried from element to element in
 // document order, not inherited along the tree.
 #include "svg/classic_walker.h"
 #include "svg/element_kind.h"
@@ -14,7 +14,7 @@ void CClassicWalker::WalkElement(CXML& element, int topCount) {
     const CElementKind kind(element.m_strTag);
 
     if (kind.isGroupExact) {
-        m_emitter.PushTransform();
+        m_groups.Push();
         m_state.m_bGroupFill = 0;
     }
     if (kind.isDefs || kind.isGroupExact) {
@@ -27,7 +27,7 @@ void CClassicWalker::WalkElement(CXML& element, int topCount) {
         m_definitions.Collect(element);
 
     CElementTexts texts;
-    vx::ApplyAttributes(m_state, m_emitter, element, kind, texts);
+    vx::ApplyAttributes(m_state, m_groups, element, kind, texts);
     EmitElement(element, kind, texts);
     WalkChildren(element, kind, texts, topCount);
 
@@ -36,7 +36,7 @@ void CClassicWalker::WalkElement(CXML& element, int topCount) {
         m_state.m_strTextFontFamily.clear();
         m_state.m_strTextFontSize.clear();
     } else if (kind.isGroupExact) {
-        m_emitter.PopTransform();
+        m_groups.Pop();
         m_state.m_bGroupFill = 0;
     } else if (kind.isDefs) {
         // A defs nested in another defs ends the outer one too.
@@ -56,9 +56,9 @@ void CClassicWalker::WalkChildren(CXML& element, const CElementKind& kind,
     }
     int done = 0;
     for (CXML* child : element.Children()) {
-        m_emitter.ThrowIfCancelled();
+        m_control.ThrowIfCancelled();
         WalkElement(*child, 0);
         ++done;
-        if (topCount > 0) m_emitter.ReportProgress(int(15 + done * step));
+        if (topCount > 0) m_control.ReportProgress(int(15 + done * step));
     }
 }

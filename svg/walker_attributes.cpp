@@ -55,7 +55,7 @@ void ApplyStyleDeclarations(CWalkerState& state, std::string_view style, const C
     }
 }
 
-void ApplyGroupAttribute(CWalkerState& state, vx::IClassicEmitter& emitter, const CElementKind& kind,
+void ApplyGroupAttribute(CWalkerState& state, CGroupTransforms& groups, const CElementKind& kind,
                          const std::string& n, const std::string& v, CElementTexts& texts) {
     if (EqualsNoCase(n, "stroke-width")) {
         state.m_dGroupStrokeWidth = LeadingNumber(v);
@@ -65,7 +65,7 @@ void ApplyGroupAttribute(CWalkerState& state, vx::IClassicEmitter& emitter, cons
         state.StrokeUpdate(v);
     } else if (EqualsNoCase(n, "transform")) {
         // Only a group that pushed a stack entry takes a transform.
-        if (kind.isGroupExact) emitter.ParseGroupTransform(v);
+        if (kind.isGroupExact) groups.ReadOwnTransform(v);
     } else if (EqualsNoCase(n, "style")) {
         state.m_bFill = 0;
         if (vx::DeclarationStart(v, "font-size") != std::string_view::npos)
@@ -179,14 +179,14 @@ void ApplyPathAttribute(CWalkerState& state, const CElementKind& kind, const std
 
 }  // namespace
 
-void vx::ApplyAttributes(CWalkerState& state, IClassicEmitter& emitter, const CXML& element,
+void vx::ApplyAttributes(CWalkerState& state, CGroupTransforms& groups, const CXML& element,
                          const CElementKind& kind, CElementTexts& texts) {
     if (kind.isPath) state.m_bFill = state.m_bStroke = 0;
     for (const CAttribute& attribute : element.Attributes()) {
         const std::string& n = attribute.m_strName;
         const std::string& v = attribute.m_strValue;
         if (kind.isSvg) ApplySvgAttribute(state, n, v);
-        else if (kind.isGroup) ApplyGroupAttribute(state, emitter, kind, n, v, texts);
+        else if (kind.isGroup) ApplyGroupAttribute(state, groups, kind, n, v, texts);
         else if (kind.isText) ApplyTextAttribute(state, false, n, v, texts);
         else if (kind.isTspan) ApplyTextAttribute(state, true, n, v, texts);
         else if (kind.isRect) ApplyRectAttribute(state, n, v, texts);

@@ -1,6 +1,6 @@
 #pragma once
-// What the classic walker carries from element to element and the emitters
-// draw with: its flags, the remembered group and text texts, the colours,
+// What the classic walker carries from element to element and resolves each
+// element's drawable with: its flags, the remembered group and text texts, the colours,
 // stroke widths, line type and layer, and the drawing size.
 #include <cstdint>
 #include <string>
@@ -18,9 +18,6 @@ struct CWalkerState {
     std::string m_strTextFontFamily;
     std::string m_strTextFontSize;
     std::string m_strLineType;
-    // Set and emptied by each path that names markers.
-    std::string m_strMarkerStart;
-    std::string m_strMarkerEnd;
 
     // Drawing size (the transforms' reset clears it), colours, stroke widths,
     // the group's font texts and the current layer.

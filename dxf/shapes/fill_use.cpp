@@ -3,20 +3,16 @@
 #include "dxf/shapes/symbol_instance.h"
 #include "geometry/subpaths.h"
 
-void CShapeWriter::FillUse(const std::string& transform, const std::string& x,
-                            const std::string& y, const std::string& href) {
-    const CSymble* symbol = vx::FindLinkedSymbol(*this, href);
-    if (!symbol) return;
-    vx::CPathReaderState& state = m_pathReader;
-    std::vector<CPointData> points = vx::CollectSymbolPoints(state, symbol->path);
+void CShapeWriter::FillUse(const vx::CClassicUse& use) {
+    std::vector<CPointData> points = vx::CollectSymbolPoints(m_pathReader, use.symbolPath);
     m_pathReader.closePending = 0;
     // The last subpath is filled too: end it as a moveto would.
     if (!points.empty()) points.back().subpathEnd = 1;
     std::vector<CPolylinedata> subpaths;
     vx::SplitSubpaths(points, subpaths);
     // The fill lands exactly where the outline of the same use element does.
-    const vx::CSymbolPlacement placement = vx::PlaceSymbolInstance(*this, transform, x, y);
+    const vx::CSymbolPlacement placement = vx::PlaceSymbolInstance(use);
     for (CPolylinedata& subpath : subpaths)
         for (CPointData& p : subpath.points) placement.Place(p.x, p.y);
-    vx::WriteSolidFill(*this, subpaths);
+    vx::WriteSolidFill(*this, use.style, subpaths);
 }

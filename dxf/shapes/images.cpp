@@ -14,7 +14,6 @@
 #include "platform/message_sink.h"
 #include "resolve/viewport.h"
 #include "dxf/dxf_palette.h"
-#include "xml/xml_parser.h"
 
 namespace {
 
@@ -71,11 +70,10 @@ DL_ImageData ImageOver(const std::string& file, const CImagePlace& place, const 
 // The part of the area a picture fills when it keeps its aspect ratio, as
 // browsers place it. slice would crop the picture, which an IMAGE entity here
 // cannot: it keeps the whole area, as none does.
-void FitPicture(const CPictureSize& pixels, std::string_view preserveAspectRatio, double& left,
+void FitPicture(const CPictureSize& pixels, const vx::CAspectRatio& aspect, double& left,
                 double& top, double& w, double& h) {
-    if (!pixels.Known() || vx::Contains(preserveAspectRatio, "slice")) return;
-    const CMatrix fit =
-        vx::ViewportMatrix(0, 0, pixels.width, pixels.height, w, h, preserveAspectRatio);
+    if (!pixels.Known() || aspect.slice) return;
+    const CMatrix fit = vx::ViewportMatrix(0, 0, pixels.width, pixels.height, w, h, aspect);
     left += fit.e;
     top += fit.f;
     w = pixels.width * fit.a;
@@ -90,20 +88,29 @@ void WarnLeftOut(IMessageSink* messages, std::string_view href, const std::strin
 
 }  // namespace
 
-void CShapeWriter::ConvertImage(const std::string& x, const std::string& y,
-                                 const std::string& width, const std::string& height,
-                                 const std::string& href) {
-    const vx::CPointMap toDrawing = [this](double px, double py) {
-        m_groupTransforms.Apply(px, py);
-        return CPointData(px, m_walker.m_dHeight - py);
+void CShapeWriter::DrawImage(const vx::CClassicImage& image) {
+    const vx::CClassicStyle& style = image.style;
+    const vx::CPointMap toDrawing = [&style](double px, double py) {
+        style.groups->Apply(px, py);
+        return CPointData(px, style.height - py);
     };
-    PlaceImage(toDrawing, vx::LeadingNumber(x), vx::LeadingNumber(y), vx::LeadingNumber(width),
-               vx::LeadingNumber(height), href);
+    const DL_Attributes attributes =
+        EntityAttributes(style.layer, vx::NearestDxfColor(style.fillRgb), -1, "BYLAYER");
+    PlacePicture(attributes, toDrawing, image.x, image.y, image.width, image.height,
+                 image.reference, nullptr);
 }
 
 void CShapeWriter::PlaceImage(const vx::CPointMap& toDrawing, double left, double top, double w,
-                               double h, const std::string& href,
-                               const std::string* preserveAspectRatio) {
+                              double h, const std::string& reference,
+                              const vx::CAspectRatio* aspect) {
+    // A picture's colour number does not change how it shows; this reading gives it black's.
+    PlacePicture(EntityAttributes(vx::NearestDxfColor(0), -1, "BYLAYER"), toDrawing, left, top,
+                 w, h, reference, aspect);
+}
+
+void CShapeWriter::PlacePicture(const DL_Attributes& attributes, const vx::CPointMap& toDrawing,
+                                double left, double top, double w, double h,
+                                const std::string& reference, const vx::CAspectRatio* aspect) {
     if (!m_output.m_pWriter) return;
     CImagePlace place = PlaceOf(toDrawing, left, top, w, h);
     // Checked before the picture is fetched or copied: nothing is stored for an
@@ -111,10 +118,9 @@ void CShapeWriter::PlaceImage(const vx::CPointMap& toDrawing, double left, doubl
     if (!vx::AllFinite({place.corner.x, place.corner.y, place.u.x, place.u.y, place.v.x,
                         place.v.y, w, h}))
         return LeaveOutNonFinite();
-    const std::string reference = DecodeEntities(href);
     // A DXF written to a stream has no folder beside it to hold pictures.
     if (!m_settings.imageFetch.storePictures)
-        return WarnLeftOut(m_settings.messages, reference, "no pictures are stored with a DXF on standard output");
+        return WarnLeftOut(m_messages, reference, "no pictures are stored with a DXF on standard output");
 
     const std::string drawingName = vx::DrawingName(m_settings.outputPath);
     CImageStore store;
@@ -126,17 +132,17 @@ void CShapeWriter::PlaceImage(const vx::CPointMap& toDrawing, double left, doubl
     store.caFile = m_settings.imageCaFile;
     const CImageFile stored = StoreImageFile(reference, store);
     if (stored.path.empty()) {
-        WarnLeftOut(m_settings.messages, reference, stored.failure);
+        WarnLeftOut(m_messages, reference, stored.failure);
         return;
     }
 
     const CPictureSize pixels = ReadPictureFileSize(stored.path);
-    if (preserveAspectRatio) {
-        FitPicture(pixels, *preserveAspectRatio, left, top, w, h);
+    if (aspect) {
+        FitPicture(pixels, *aspect, left, top, w, h);
         place = PlaceOf(toDrawing, left, top, w, h);
     }
     const DL_ImageData image = ImageOver(FileReference(stored.path), place, pixels, w, h);
-    const unsigned long handle = m_output.WriteImage(image, EntityAttributes(vx::NearestDxfColor(m_walker.m_crFill), -1, "BYLAYER"));
+    const unsigned long handle = m_output.WriteImage(image, attributes);
 
     CImageDefData definition;
     definition.handle = static_cast<int>(handle);

@@ -28,7 +28,7 @@ bool DrawsOutline(const vx::CResolvedPaint& paint) {
 DL_Attributes OutlineAttributes(const CShapeWriter& shapes, const vx::CResolvedPaint& paint) {
     if (!paint.stroke) return shapes.EntityAttributes(paint.fillColor, 0, "BYLAYER");
     DL_Attributes attributes =
-        shapes.EntityAttributes(paint.strokeColor, 0, shapes.DashLineType(paint.dashArray));
+        shapes.EntityAttributes(paint.strokeColor, 0, shapes.Tables().LineTypeName(paint.dashArray));
     // The line type holds the pattern in the element's units; the entity scales it.
     if (paint.dashScale > 0 && std::isfinite(paint.dashScale)) attributes.setLinetypeScale(paint.dashScale);
     return attributes;

@@ -3,11 +3,9 @@
 #include <initializer_list>
 
 #include "base/finite.h"
-#include "base/text.h"
 #include "dxf/shapes/shape_constants.h"
 #include "dxf/shapes/shape_writer.h"
 #include "dxf/dxf_palette.h"
-#include "svg/transform_text.h"
 
 namespace {
 
@@ -66,19 +64,17 @@ struct CRoundRect {
     }
 };
 
-void MapCornerPoints(const CShapeWriter& shapes, bool hasTransform, const CMatrix& m,
-                     std::initializer_list<CPointData*> points) {
-    for (CPointData* p : points) shapes.MapPoint(hasTransform, m, p->x, p->y);
+void MapCornerPoints(const vx::CClassicRect& rect, std::initializer_list<CPointData*> points) {
+    for (CPointData* p : points) CShapeWriter::MapPoint(rect.style, rect.transform, p->x, p->y);
 }
 
 // Whether every edge of the boundary can be written: the hatch is one entity,
 // so a single value that is not finite leaves all of it out.
-bool BoundaryIsFinite(const CShapeWriter& shapes, bool hasTransform, const CMatrix& m,
-                      const std::array<CCornerPiece, 4>& pieces) {
+bool BoundaryIsFinite(const vx::CClassicRect& rect, const std::array<CCornerPiece, 4>& pieces) {
     for (CCornerPiece p : pieces) {
-        MapCornerPoints(shapes, hasTransform, m, {&p.sideStart, &p.sideEnd, &p.centre, &p.axisEnd});
+        MapCornerPoints(rect, {&p.sideStart, &p.sideEnd, &p.centre, &p.axisEnd});
         const CPointData points[] = {p.sideStart, p.sideEnd, p.centre, p.axisEnd};
-        if (!vx::AllFiniteFlipped(points, 4, shapes.Walker().m_dHeight) || !std::isfinite(p.ratio) ||
+        if (!vx::AllFiniteFlipped(points, 4, rect.style.height) || !std::isfinite(p.ratio) ||
             !vx::AllFinite({p.axisEnd.x - p.centre.x, p.centre.y - p.axisEnd.y}))
             return false;
     }
@@ -87,48 +83,32 @@ bool BoundaryIsFinite(const CShapeWriter& shapes, bool hasTransform, const CMatr
 
 }  // namespace
 
-void CShapeWriter::ConvertRoundRect(const std::string& transform, const std::string& x,
-                                     const std::string& y, const std::string& width,
-                                     const std::string& height, int filled, double rx,
-                                     double ry) {
-    if (!m_output.m_pWriter) return;
-    const CRoundRect rect{vx::LeadingNumber(x), vx::LeadingNumber(y), vx::LeadingNumber(width),
-                          vx::LeadingNumber(height), rx, ry};
-    CMatrix m;
-    const bool t = vx::ParseTransform(transform, m);
-    if (!filled) {
+void CShapeWriter::DrawRoundRect(const vx::CClassicRect& r) {
+    const vx::CClassicStyle& style = r.style;
+    const CRoundRect rect{r.x, r.y, r.width, r.height, r.rx, r.ry};
+    if (!r.filled) {
         // Sides and arcs take the stroke colour, unlike a plain rectangle's outline.
-        for (const CCornerPiece& p : rect.OutlinePieces())
-            WriteRoundCornerOutline(t, m, p.sideStart, p.sideEnd, p.centre, p.axisEnd, p.ratio,
-                                    p.startAngle, p.endAngle);
+        for (CCornerPiece p : rect.OutlinePieces()) {
+            MapCornerPoints(r, {&p.sideStart, &p.sideEnd, &p.centre, &p.axisEnd});
+            WriteLineEntity(style, p.sideStart.x, p.sideStart.y, p.sideEnd.x, p.sideEnd.y);
+            WriteEllipseEntity(style, p.centre.x, p.centre.y, p.axisEnd.x, p.axisEnd.y, p.ratio,
+                               p.startAngle, p.endAngle);
+        }
         return;
     }
-    if (!BoundaryIsFinite(*this, t, m, rect.BoundaryPieces())) return LeaveOutNonFinite();
-    const DL_Attributes attributes = EntityAttributes(vx::NearestDxfColor(m_walker.m_crFill), 0, m_walker.m_strLineType);
+    if (!BoundaryIsFinite(r, rect.BoundaryPieces())) return LeaveOutNonFinite();
+    const DL_Attributes attributes = EntityAttributes(
+        style.layer, vx::NearestDxfColor(style.fillRgb), 0, std::string(style.lineType));
     WriteSingleLoopHatch(attributes, 100.0, 8, [&] {
-        for (const CCornerPiece& p : rect.BoundaryPieces())
-            WriteRoundCornerEdges(t, m, p.sideStart, p.sideEnd, p.centre, p.axisEnd, p.ratio,
-                                  p.startAngle, p.endAngle);
+        for (CCornerPiece p : rect.BoundaryPieces()) {
+            MapCornerPoints(r, {&p.sideStart, &p.sideEnd, &p.centre, &p.axisEnd});
+            const double h = style.height;
+            m_output.WriteHatchEdge(
+                DL_HatchEdgeData(p.sideStart.x, h - p.sideStart.y, p.sideEnd.x, h - p.sideEnd.y));
+            m_output.WriteHatchEdge(DL_HatchEdgeData(p.centre.x, h - p.centre.y,
+                                                     p.axisEnd.x - p.centre.x,
+                                                     p.centre.y - p.axisEnd.y, p.ratio,
+                                                     p.startAngle, p.endAngle, true));
+        }
     });
-}
-
-void CShapeWriter::WriteRoundCornerOutline(bool hasTransform, const CMatrix& m,
-                                            CPointData sideStart, CPointData sideEnd,
-                                            CPointData centre, CPointData axisEnd, double ratio,
-                                            double startAngle, double endAngle) {
-    MapCornerPoints(*this, hasTransform, m, {&sideStart, &sideEnd, &centre, &axisEnd});
-    WriteLineEntity(sideStart.x, sideStart.y, sideEnd.x, sideEnd.y);
-    WriteEllipseEntity(centre.x, centre.y, axisEnd.x, axisEnd.y, ratio, startAngle, endAngle);
-}
-
-void CShapeWriter::WriteRoundCornerEdges(bool hasTransform, const CMatrix& m,
-                                          CPointData sideStart, CPointData sideEnd,
-                                          CPointData centre, CPointData axisEnd, double ratio,
-                                          double startAngle, double endAngle) {
-    MapCornerPoints(*this, hasTransform, m, {&sideStart, &sideEnd, &centre, &axisEnd});
-    m_output.WriteHatchEdge(DL_HatchEdgeData(sideStart.x, m_walker.m_dHeight - sideStart.y,
-                                                      sideEnd.x, m_walker.m_dHeight - sideEnd.y));
-    m_output.WriteHatchEdge(DL_HatchEdgeData(centre.x, m_walker.m_dHeight - centre.y, axisEnd.x - centre.x,
-                                          centre.y - axisEnd.y, ratio, startAngle, endAngle,
-                                          true));
 }

@@ -2,7 +2,13 @@
 
 #include "base/matrix.h"
 
-void CShapeWriter::MapPoint(bool hasTransform, const CMatrix& m, double& x, double& y) const {
-    if (hasTransform) vx::ApplyMatrix(m, x, y);
-    m_groupTransforms.Apply(x, y);
+void CShapeWriter::ResetForFile() {
+    m_nNonFiniteLeftOut = 0;
+    m_layer = "0";
+}
+
+void CShapeWriter::MapPoint(const vx::CClassicStyle& style, const vx::CElementTransform& transform,
+                            double& x, double& y) {
+    if (transform.given) vx::ApplyMatrix(transform.matrix, x, y);
+    style.groups->Apply(x, y);
 }

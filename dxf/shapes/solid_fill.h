@@ -6,8 +6,10 @@
 
 namespace vx {
 
-// One HATCH in the nearest colour of the fill colour, with a loop for every
-// record of more than two points; nothing when no record qualifies.
-void WriteSolidFill(CShapeWriter& shapes, const std::vector<CPolylinedata>& subpaths);
+// One HATCH in the nearest colour of the style's fill colour, on its layer,
+// with a loop for every record of more than two points; nothing when no
+// record qualifies.
+void WriteSolidFill(CShapeWriter& shapes, const CClassicStyle& style,
+                    const std::vector<CPolylinedata>& subpaths);
 
 }  // namespace vx

@@ -1,17 +1,11 @@
 #pragma once
-// A use element's symbol in this document: found through its link and placed
-// through the element's transform and the enclosing groups.
-#include <string_view>
-
-#include "dxf/shapes/shape_writer.h"
+// Where a use element's symbol lands: the element's matrix and position, the
+// enclosing groups and the drawing's height.
 #include "geometry/symbol_placement.h"
+#include "svg/classic_drawables.h"
 
 namespace vx {
 
-// The symbol a use element's link names: trimmed, one leading "#" dropped.
-const CSymble* FindLinkedSymbol(const CShapeWriter& shapes, std::string_view link);
-
-CSymbolPlacement PlaceSymbolInstance(const CShapeWriter& shapes, std::string_view transform,
-                                     std::string_view x, std::string_view y);
+CSymbolPlacement PlaceSymbolInstance(const CClassicUse& use);
 
 }  // namespace vx

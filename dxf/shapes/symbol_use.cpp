@@ -2,13 +2,9 @@
 #include "dxf/shapes/symbol_instance.h"
 #include "geometry/subpaths.h"
 
-void CShapeWriter::ConvertUse(const std::string& transform, const std::string& x,
-                               const std::string& y, const std::string& reference) {
-    const CSymble* symbol = vx::FindLinkedSymbol(*this, reference);
-    if (!symbol) return;
-    vx::CPathReaderState& state = m_pathReader;
-    const vx::CSymbolPlacement placement = vx::PlaceSymbolInstance(*this, transform, x, y);
-    const std::vector<CPointData> points = vx::CollectSymbolPoints(state, symbol->path);
+void CShapeWriter::DrawUse(const vx::CClassicUse& use) {
+    const vx::CSymbolPlacement placement = vx::PlaceSymbolInstance(use);
+    const std::vector<CPointData> points = vx::CollectSymbolPoints(m_pathReader, use.symbolPath);
     std::vector<CPointData> placed;
     size_t index = 0, begin = 0, end = 0;
     while (vx::NextSubpath(points, index, begin, end)) {
@@ -21,6 +17,6 @@ void CShapeWriter::ConvertUse(const std::string& transform, const std::string& x
             placed.emplace_back(p.x, p.y);
             placement.Place(placed.back().x, placed.back().y);
         }
-        WriteDxfPolyline(placed, closed, 0);
+        WriteDxfPolyline(placed, closed, 0, StrokeAttributes(use.style));
     }
 }

@@ -196,8 +196,8 @@ TEST(DocumentFrame, OpeningResetsTheDocumentStateButNotTheTables) {
     conv.Walker().m_strLineType = "Dash1";
     conv.Definitions().m_markers.push_back(CMarkdata{"m", "0", "0", "M0 0", ""});
     conv.Definitions().m_symbols.push_back(CSymble{"s", "M0 0"});
-    conv.PushTransform();
-    conv.PushTransform();
+    conv.GroupTransforms().Push();
+    conv.GroupTransforms().Push();
     conv.Tables().m_arrLayerNames = {"walls"};
     conv.Tables().AddDashPattern("5 3");
     conv.Tables().AddFontFamily("Arial");

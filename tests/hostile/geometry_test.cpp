@@ -31,8 +31,8 @@ TEST(PathBudget, DeepCurvesStopWhenTheDocumentsPointsAreSpent) {
     doc.conv.PathReaderState().pointsLeft = 300000;
     // Unbounded, these would be 1.3 million vertices; the curve that spends the
     // budget is still finished, nothing after it is read.
-    doc.conv.ConvertPath("", "M0 0 " + Repeated(kDeepCubic, 10), "", "", "");
-    doc.conv.ConvertPath("", "M0 0 L5 5", "", "", "");
+    doc.classic.Path("", "M0 0 " + Repeated(kDeepCubic, 10), "", "", "");
+    doc.classic.Path("", "M0 0 L5 5", "", "", "");
     const std::vector<Entity> lines = doc.Entities("LWPOLYLINE");
     ASSERT_EQ(lines.size(), 1u);
     // Three curves of 131072 points each, every inner vertex read twice (as
@@ -46,8 +46,8 @@ TEST(PathBudget, MarkersAndSymbolsPlacedAgainAndAgainShareThePoints) {
     doc.conv.Definitions().m_markers.push_back({"m", "", "", "M0 0 " + Repeated("l1 1 ", 99), ""});
     doc.conv.Definitions().m_symbols.push_back({"s", "M0 0 " + Repeated("l1 1 ", 99)});
     // Each path draws one point and its marker 99: ten placements fit.
-    for (int i = 0; i < 20; ++i) doc.conv.ConvertPath("", "M0 0 L1 0", "", "", "url(#m)");
-    for (int i = 0; i < 20; ++i) doc.conv.ConvertUse("", "", "", "#s");
+    for (int i = 0; i < 20; ++i) doc.classic.Path("", "M0 0 L1 0", "", "", "url(#m)");
+    for (int i = 0; i < 20; ++i) doc.classic.Use("", "", "", "#s");
     EXPECT_EQ(VertexCount(doc.Entities("LWPOLYLINE")), 10u * (2u + 100u));
 }
 
@@ -56,7 +56,7 @@ TEST(PathBudget, LongMarkerTextsPlacedAgainAndAgainStopWhenTheTextIsSpent) {
     doc.conv.PathReaderState().textLeft = 12000;
     // Closepath letters without numbers draw nothing but are read at every placement.
     doc.conv.Definitions().m_markers.push_back({"z", "", "", "M0 0 L1 1 " + std::string(5000, 'z'), ""});
-    for (int i = 0; i < 5; ++i) doc.conv.ConvertPath("", "M0 0 L1 0", "", "", "url(#z)");
+    for (int i = 0; i < 5; ++i) doc.classic.Path("", "M0 0 L1 0", "", "", "url(#z)");
     // Three paths and their markers are read, the third crossing the bound.
     EXPECT_EQ(doc.Entities("LWPOLYLINE").size(), 6u);
 }
@@ -67,12 +67,12 @@ TEST(PathBudget, EveryDocumentStartsWithTheFullBudget) {
     EXPECT_EQ(doc.conv.PathReaderState().textLeft, kPathTextPerDocument);
     doc.conv.PathReaderState().pointsLeft = 0;
     doc.conv.PathReaderState().textLeft = 0;
-    doc.conv.ConvertPath("", "M0 0 L5 5", "", "", "");
+    doc.classic.Path("", "M0 0 L5 5", "", "", "");
     EXPECT_TRUE(doc.Entities("LWPOLYLINE").empty());
     auto sink = std::make_unique<CStringSink>();
     CStringSink* data = sink.get();
     ASSERT_EQ(doc.conv.BeginDocumentOn(std::move(sink)), 0);
-    doc.conv.ConvertPath("", "M0 0 L5 5", "", "", "");
+    doc.classic.Path("", "M0 0 L5 5", "", "", "");
     doc.conv.EndDocument();
     EXPECT_EQ(vxtest::EntitiesOf(data->Data(), "LWPOLYLINE").size(), 1u);
 }

@@ -137,24 +137,24 @@ TEST_F(Download, ImagesFetchedByTheConverter) {
     chosen.imageCaFile = s_root + "ca.pem";
     doc.conv.SetOptions(chosen);
     // The file name drops the query; the scheme may be in capitals.
-    doc.conv.ConvertImage("10", "20", "64.9", "32", s_http.Url("/files/logo.png?v=2#x"));
+    doc.classic.Image("10", "20", "64.9", "32", s_http.Url("/files/logo.png?v=2#x"));
     std::string upper = s_http.Url("/files/logo.png");
     upper.replace(0, 4, "HTTP");
-    doc.conv.ConvertImage("0", "0", "1", "1", upper);
-    if (s_certificates) doc.conv.ConvertImage("0", "0", "1", "1", s_https.Url("/files/logo.png"));
-    doc.conv.ConvertImage("0", "0", "1", "1", s_http.Url("/redirect/2/other.png"));
+    doc.classic.Image("0", "0", "1", "1", upper);
+    if (s_certificates) doc.classic.Image("0", "0", "1", "1", s_https.Url("/files/logo.png"));
+    doc.classic.Image("0", "0", "1", "1", s_http.Url("/redirect/2/other.png"));
     // Two addresses ending in the same name share one file: the later download.
     vxtest::WriteFile(s_served + "same.png", "first");
-    doc.conv.ConvertImage("0", "0", "1", "1", s_http.Url("/files/same.png"));
+    doc.classic.Image("0", "0", "1", "1", s_http.Url("/files/same.png"));
     vxtest::WriteFile(s_served + "same.png", "second");
-    doc.conv.ConvertImage("0", "0", "1", "1", s_http.Url("/stream/same.png"));
+    doc.classic.Image("0", "0", "1", "1", s_http.Url("/stream/same.png"));
     // Left out: an error status, an address without a file name, "..".
     const std::string dropped[][2] = {{s_http.Url("/status/404?x=/a.png"), "HTTP 404"},
                                       {s_http.Url(""), "no file name"},
                                       {s_http.Url("/files/"), "no file name"},
                                       {s_http.Url("/files/.."), "unsafe name"}};
     for (const auto& [url, reason] : dropped) {
-        doc.conv.ConvertImage("0", "0", "1", "1", url);
+        doc.classic.Image("0", "0", "1", "1", url);
         EXPECT_EQ(warnings.messages.back(), "picture " + url + " left out: " + reason);
     }
     EXPECT_EQ(warnings.messages.size(), std::size(dropped));
@@ -178,9 +178,9 @@ TEST_F(Download, NoNetworkWhenDownloadsAreOff) {
     chosen.outputFolder = folder;  // pictures go beside the DXF
     chosen.imageFetch.allowNetwork = false;
     doc.conv.SetOptions(chosen);
-    doc.conv.ConvertImage("0", "0", "1", "1", s_http.Url("/files/logo.png"));
-    doc.conv.ConvertImage("0", "0", "1", "1", s_https.Url("/files/logo.png"));
-    doc.conv.ConvertImage("0", "0", "1", "1", std::string("data:image/png;base64,") + vxtest::kTinyPngBase64);
+    doc.classic.Image("0", "0", "1", "1", s_http.Url("/files/logo.png"));
+    doc.classic.Image("0", "0", "1", "1", s_https.Url("/files/logo.png"));
+    doc.classic.Image("0", "0", "1", "1", std::string("data:image/png;base64,") + vxtest::kTinyPngBase64);
     EXPECT_EQ(doc.Entities("IMAGE").size(), 1u);
     EXPECT_FALSE(fs::exists(folder + "logo.png"));
     EXPECT_EQ(warnings.messages,

@@ -1,12 +1,14 @@
 #pragma once
-// A converter with a DXF document open in memory, for calling the shape
-// emitters directly and reading back what they wrote.
+// A converter with a DXF document open in memory, for handing elements'
+// texts to the classic reading's elements (which draw through the converter's
+// shape writer) and reading back what they wrote.
 #include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "convert/svg_converter.h"
+#include "svg/classic_elements.h"
 #include "tests/support/convert_fixture.h"
 #include "tests/support/dxf_groups.h"
 
@@ -31,8 +33,27 @@ public:
         return EntitiesOf(m_dxf, type);
     }
 
+    // A rectangle whose corner radii are taken as they stand, in the current style.
+    vx::CClassicRect RoundRect(double x, double y, double w, double h, bool filled, double rx,
+                               double ry) {
+        vx::CClassicRect rect;
+        rect.style.height = conv.Walker().m_dHeight;
+        rect.style.groups = &conv.GroupTransforms();
+        rect.x = x, rect.y = y, rect.width = w, rect.height = h;
+        rect.rx = rx, rect.ry = ry;
+        rect.filled = filled;
+        return rect;
+    }
+
     CSvgConverter conv;
     bool opened = false;
+    // The classic elements with the given fill option; the walker state they
+    // take is conv.Walker().
+    vx::CClassicElements Classic(int fillOption) {
+        return {conv.Walker(), conv.Definitions(), conv.GroupTransforms(),
+                conv.Tables(), conv.Shapes(),      fillOption};
+    }
+    vx::CClassicElements classic = Classic(kFillHatch);
 
 private:
     void Close() {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "convert/svg_converter.h"
+#include "svg/classic_elements.h"
 #include "svg/transform_text.h"
 #include "tests/support/convert_fixture.h"
 #include "tests/support/dxf_groups.h"
@@ -73,24 +74,26 @@ TEST(ParseTransform, TranslateAndScale) {
 TEST(GroupTransforms, InnermostGroupFirstThenElementMatrixBeforeGroups) {
     CSvgConverter conv;
     conv.ResetTransforms();
-    conv.PushTransform();
-    conv.ParseGroupTransform("translate(10,0)");
-    conv.PushTransform();
-    conv.ParseGroupTransform("scale(2,2)");
+    conv.GroupTransforms().Push();
+    conv.GroupTransforms().ReadOwnTransform("translate(10,0)");
+    conv.GroupTransforms().Push();
+    conv.GroupTransforms().ReadOwnTransform("scale(2,2)");
+    vx::CClassicStyle style;
+    style.groups = &conv.GroupTransforms();
     double x = 1, y = 1;
-    conv.Shapes().MapPoint(false, CMatrix(), x, y);
+    CShapeWriter::MapPoint(style, vx::ElementTransform(""), x, y);
     EXPECT_DOUBLE_EQ(x, 12);
     EXPECT_DOUBLE_EQ(y, 2);
 
-    conv.PopTransform();
-    CMatrix own;
-    ASSERT_TRUE(vx::ParseTransform("matrix(1 0 0 1 5 5)", own));
+    conv.GroupTransforms().Pop();
+    const vx::CElementTransform own = vx::ElementTransform("matrix(1 0 0 1 5 5)");
+    ASSERT_TRUE(own.given);
     x = 0, y = 0;
-    conv.Shapes().MapPoint(true, own, x, y);
+    CShapeWriter::MapPoint(style, own, x, y);
     EXPECT_DOUBLE_EQ(x, 15);
     EXPECT_DOUBLE_EQ(y, 5);
 
-    conv.PopTransform();
+    conv.GroupTransforms().Pop();
     EXPECT_EQ(conv.GroupTransforms().Depth(), 0);
     x = 1, y = 1;
     conv.GroupTransforms().Apply(x, y);
@@ -101,14 +104,14 @@ TEST(GroupTransforms, InnermostGroupFirstThenElementMatrixBeforeGroups) {
 TEST(GroupTransforms, TransformOutsideAnyGroupGoesNowhere) {
     CSvgConverter conv;
     conv.ResetTransforms();
-    conv.ParseGroupTransform("translate(10,0)");
-    conv.PopTransform();  // an unbalanced pop stays at depth 0
+    conv.GroupTransforms().ReadOwnTransform("translate(10,0)");
+    conv.GroupTransforms().Pop();  // an unbalanced pop stays at depth 0
     EXPECT_EQ(conv.GroupTransforms().GroupDepth(), 0);
     EXPECT_EQ(conv.GroupTransforms().Depth(), 0);
     EXPECT_FALSE(conv.GroupTransforms().Active());
-    conv.PushTransform();
+    conv.GroupTransforms().Push();
     double x = 1, y = 1;
-    conv.Shapes().MapPoint(false, CMatrix(), x, y);
+    conv.GroupTransforms().Apply(x, y);
     EXPECT_DOUBLE_EQ(x, 1);
 }
 
@@ -116,8 +119,8 @@ TEST(GroupTransforms, GroupsBeyondFiftyContributeNothingAndStayBalanced) {
     CSvgConverter conv;
     conv.ResetTransforms();
     for (int i = 0; i < 60; ++i) {
-        conv.PushTransform();
-        conv.ParseGroupTransform("translate(1,0)");
+        conv.GroupTransforms().Push();
+        conv.GroupTransforms().ReadOwnTransform("translate(1,0)");
     }
     EXPECT_EQ(conv.GroupTransforms().GroupDepth(), 60);
     EXPECT_EQ(conv.GroupTransforms().Depth(), kTransformStackSize);
@@ -125,20 +128,20 @@ TEST(GroupTransforms, GroupsBeyondFiftyContributeNothingAndStayBalanced) {
     conv.GroupTransforms().Apply(x, y);
     EXPECT_DOUBLE_EQ(x, 50);
 
-    for (int i = 0; i < 10; ++i) conv.PopTransform();
+    for (int i = 0; i < 10; ++i) conv.GroupTransforms().Pop();
     EXPECT_EQ(conv.GroupTransforms().Depth(), 50);  // the 50th group is still open
-    conv.PopTransform();
+    conv.GroupTransforms().Pop();
     EXPECT_EQ(conv.GroupTransforms().Depth(), 49);
     x = 0;
     conv.GroupTransforms().Apply(x, y);
     EXPECT_DOUBLE_EQ(x, 49);
 
-    for (int i = 0; i < 60; ++i) conv.PopTransform();
+    for (int i = 0; i < 60; ++i) conv.GroupTransforms().Pop();
     EXPECT_EQ(conv.GroupTransforms().GroupDepth(), 0);
     EXPECT_EQ(conv.GroupTransforms().Depth(), 0);
     // Every entry was given back as the identity.
-    conv.PushTransform();
-    conv.PushTransform();
+    conv.GroupTransforms().Push();
+    conv.GroupTransforms().Push();
     x = 0;
     conv.GroupTransforms().Apply(x, y);
     EXPECT_DOUBLE_EQ(x, 0);
@@ -147,8 +150,8 @@ TEST(GroupTransforms, GroupsBeyondFiftyContributeNothingAndStayBalanced) {
 TEST(GroupTransforms, ResultsTooLargeForADoubleAreLeftInfiniteForTheEmitterToSkip) {
     CSvgConverter conv;
     conv.ResetTransforms();
-    conv.PushTransform();
-    conv.ParseGroupTransform("matrix(1e300 0 0 1e300 0 0)");
+    conv.GroupTransforms().Push();
+    conv.GroupTransforms().ReadOwnTransform("matrix(1e300 0 0 1e300 0 0)");
     double x = 1e300, y = -1e300;
     conv.GroupTransforms().Apply(x, y);
     EXPECT_EQ(x, HUGE_VAL);

@@ -15,8 +15,8 @@ TEST(Circle, OutlineAndFillTakeTheirOwnColoursFillFirst) {
     doc.conv.SetOptions(chosen);
     doc.conv.Walker().m_nColor = 5;
     doc.conv.Walker().m_crFill = 0x0000FF;
-    doc.conv.ConvertCircle(0, "", "50", "30", "10", "", 1);
-    doc.conv.ConvertCircle(1, "", "50", "50", "10", "", 1);
+    doc.classic.Circle(0, "", "50", "30", "10", "", 1);
+    doc.classic.Circle(1, "", "50", "50", "10", "", 1);
     const auto all = doc.Entities();
     ASSERT_EQ(all.size(), 3u);
     ASSERT_EQ(all[0].type + all[1].type + all[2].type, "CIRCLEHATCHCIRCLE");
@@ -36,10 +36,10 @@ TEST(Circle, OutlineAndFillTakeTheirOwnColoursFillFirst) {
 
 TEST(Circle, MissingOrZeroSizeWritesNothingAndNeitherFlagMeansOutline) {
     ShapeDocument doc;
-    doc.conv.ConvertCircle(0, "", "", "50", "10", "", 1);
-    doc.conv.ConvertCircle(1, "", "50", "50", "abc", "", 1);
-    doc.conv.ConvertCircle(0, "scale(0,0)", "50", "50", "10", "", 1);
-    doc.conv.ConvertCircle(0, "", "1", "2", "3", "", 0);
+    doc.classic.Circle(0, "", "", "50", "10", "", 1);
+    doc.classic.Circle(1, "", "50", "50", "abc", "", 1);
+    doc.classic.Circle(0, "scale(0,0)", "50", "50", "10", "", 1);
+    doc.classic.Circle(0, "", "1", "2", "3", "", 0);
     const auto all = doc.Entities();
     ASSERT_EQ(all.size(), 1u);
     EXPECT_EQ(all[0].type, "CIRCLE");
@@ -48,8 +48,8 @@ TEST(Circle, MissingOrZeroSizeWritesNothingAndNeitherFlagMeansOutline) {
 
 TEST(Circle, RadiusIsTheMappedHorizontalRadius) {
     ShapeDocument doc;
-    doc.conv.ConvertCircle(0, "scale(2,3)", "10", "10", "5", "", 1);
-    doc.conv.ConvertCircle(0, "matrix(0 1 -1 0 0 0)", "10", "0", "5", "", 1);
+    doc.classic.Circle(0, "scale(2,3)", "10", "10", "5", "", 1);
+    doc.classic.Circle(0, "matrix(0 1 -1 0 0 0)", "10", "0", "5", "", 1);
     const auto circles = doc.Entities("CIRCLE");
     ASSERT_EQ(circles.size(), 2u);
     EXPECT_EQ(ValuesOf(circles[0], {10, 20, 40}), (Values{20, 70, 10}));
@@ -61,7 +61,7 @@ namespace {
 // Centre, major axis, ratio and parameter range of the one ELLIPSE written.
 Values EllipseOf(const std::string& rx, const std::string& ry, const std::string& transform = "") {
     ShapeDocument doc;
-    doc.conv.ConvertEllipse(0, transform, "50", "50", rx, ry, "", 1);
+    doc.classic.Ellipse(0, transform, "50", "50", rx, ry, "", 1);
     const auto ellipses = doc.Entities("ELLIPSE");
     EXPECT_EQ(ellipses.size(), 1u);
     return ellipses.empty() ? Values{} : ValuesOf(ellipses[0], {10, 20, 11, 21, 40, 41, 42});
@@ -84,8 +84,8 @@ TEST(Ellipse, FillIsAFullEllipticHatchEdgeThenTheOutline) {
     ShapeDocument doc;
     doc.conv.Walker().m_crFill = 0x00FF00;
     doc.conv.Walker().m_nColor = 7;
-    doc.conv.ConvertEllipse(1, "", "50", "40", "10", "20", "", 1);
-    doc.conv.ConvertEllipse(1, "", "0", "0", "10", "20", "", 0);
+    doc.classic.Ellipse(1, "", "50", "40", "10", "20", "", 1);
+    doc.classic.Ellipse(1, "", "0", "0", "10", "20", "", 0);
     const auto all = doc.Entities();
     ASSERT_EQ(all.size(), 3u);
     ASSERT_EQ(all[0].type + all[1].type + all[2].type, "HATCHELLIPSEHATCH");
@@ -103,10 +103,10 @@ TEST(Ellipse, FlatEllipseIsTheLineAcrossItAndSetsTheLineType) {
     ShapeDocument doc;
     doc.conv.Walker().m_strLineType = "Dash1";
     // A missing radius writes nothing and leaves the line type.
-    doc.conv.ConvertEllipse(1, "", "50", "50", "10", "", "", 1);
+    doc.classic.Ellipse(1, "", "50", "50", "10", "", "", 1);
     EXPECT_EQ(doc.conv.Walker().m_strLineType, "Dash1");
-    doc.conv.ConvertEllipse(1, "", "50", "50", "0", "10", "", 0);
-    doc.conv.ConvertEllipse(0, "", "50", "50", "10", "0", "", 1);
+    doc.classic.Ellipse(1, "", "50", "50", "0", "10", "", 0);
+    doc.classic.Ellipse(0, "", "50", "50", "10", "0", "", 1);
     EXPECT_EQ(doc.conv.Walker().m_strLineType, "BYLAYER");
     const auto all = doc.Entities();
     ASSERT_EQ(all.size(), 2u);
@@ -122,7 +122,7 @@ TEST(Ellipse, FillAndOutlineAreTheSameEllipseUnderAnyTransform) {
                                   "matrix(0.6 0.8 -0.8 0.6 10 20)", "matrix(0.6 -0.8 0.8 0.6 0 0)"}) {
         SCOPED_TRACE(transform);
         ShapeDocument doc;
-        doc.conv.ConvertEllipse(1, transform, "50", "40", "20", "10", "", 1);
+        doc.classic.Ellipse(1, transform, "50", "40", "20", "10", "", 1);
         const auto all = doc.Entities();
         ASSERT_EQ(all.size(), 2u);
         ASSERT_EQ(all[0].type + all[1].type, "HATCHELLIPSE");

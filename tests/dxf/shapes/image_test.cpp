@@ -18,9 +18,11 @@ namespace {
 struct ImageDocument : ShapeDocument {
     ImageDocument() {
         folder = vxtest::TestOutputFolder();
-        conv.Shapes().Settings().imageFolder = folder;
-        conv.Shapes().Settings().outputPath = folder + "plan.dxf";
-        conv.Shapes().Settings().inputPath = vxtest::TestInputFolder() + "plan.svg";
+        CConvertOptions options = conv.Options();
+        options.outputFolder = folder;
+        conv.SetOptions(options);
+        conv.Job().m_strOutputPath = folder + "plan.dxf";
+        conv.Job().m_strInputPath = vxtest::TestInputFolder() + "plan.svg";
         conv.SetMessageSink(&warnings);
     }
     std::string folder;
@@ -31,7 +33,7 @@ struct ImageDocument : ShapeDocument {
 void ExpectLeftOut(ImageDocument& doc, std::initializer_list<std::pair<std::string, std::string>> cases) {
     for (const auto& [href, warning] : cases) {
         const size_t before = doc.warnings.messages.size();
-        doc.conv.ConvertImage("0", "0", "1", "1", href);
+        doc.classic.Image("0", "0", "1", "1", href);
         ASSERT_EQ(doc.warnings.messages.size(), before + 1) << href;
         EXPECT_EQ(doc.warnings.messages.back(), warning) << href;
     }
@@ -45,7 +47,7 @@ TEST(Image, EmbeddedPictureCoversTheShownAreaAndRecordsItsDefinition) {
     ImageDocument doc;
     doc.conv.Walker().m_crFill = 0x0000FF;  // red
     doc.conv.Walker().m_strLayerName = "pictures";
-    doc.conv.ConvertImage("10", "20", "64.9", "32", DataPng());
+    doc.classic.Image("10", "20", "64.9", "32", DataPng());
     ASSERT_EQ(doc.conv.Tables().m_imageDefs.size(), 1u);
     const CImageDefData def = doc.conv.Tables().m_imageDefs[0];
     const auto images = doc.Entities("IMAGE");
@@ -108,15 +110,16 @@ TEST(Image, PixelsSpreadOverTheShownArea) {
     for (const Case& c : cases) {
         ImageDocument doc;
         vxtest::WriteFile(input + "picture.jpg", c.picture);
-        doc.conv.PushTransform();
-        doc.conv.ParseGroupTransform(c.groupTransform);
-        const std::string fit = c.fit ? c.fit : "";
+        doc.conv.GroupTransforms().Push();
+        doc.conv.GroupTransforms().ReadOwnTransform(c.groupTransform);
+        const vx::CAspectRatio fit = vx::ReadAspectRatio(c.fit ? c.fit : "");
         const auto flipped = [](double x, double y) { return CPointData(x, 100 - y); };
         if (c.fit)
-            doc.conv.PlaceImage(flipped, 10, 20, std::stod(c.width), std::stod(c.height), "picture.jpg", &fit);
+            doc.conv.Shapes().PlaceImage(flipped, 10, 20, std::stod(c.width), std::stod(c.height), "picture.jpg",
+                                         &fit);
         else
-            doc.conv.ConvertImage("10", "20", c.width, c.height, "picture.jpg");
-        doc.conv.PopTransform();
+            doc.classic.Image("10", "20", c.width, c.height, "picture.jpg");
+        doc.conv.GroupTransforms().Pop();
         const auto images = doc.Entities("IMAGE");
         ASSERT_EQ(images.size(), 1u) << c.what;
         EXPECT_DOUBLE_EQ(images[0].Real(10), c.cornerX) << c.what;
@@ -132,8 +135,8 @@ TEST(Image, PixelsSpreadOverTheShownArea) {
 
 TEST(Image, EmbeddedPicturesAreNumberedAndBadOnesLeftOutWithAWarning) {
     ImageDocument doc;
-    doc.conv.ConvertImage("0", "0", "1", "1", DataPng());
-    doc.conv.ConvertImage("0", "0", "1", "1", " DATA:image/JPEG;base64,/9j/4A== ");
+    doc.classic.Image("0", "0", "1", "1", DataPng());
+    doc.classic.Image("0", "0", "1", "1", " DATA:image/JPEG;base64,/9j/4A== ");
     EXPECT_TRUE(doc.warnings.messages.empty());
     const std::string longData = "data:image/png;base64," + std::string(5000, '!');
     ExpectLeftOut(doc, {
@@ -167,10 +170,10 @@ TEST(Image, LocalPicturesAreCopiedIntoTheImageFolder) {
     vxtest::WriteFile(input + "secret.txt", "not a picture");
     vxtest::WriteFile(doc.folder + "here.png", vxtest::TinyPng());
 
-    doc.conv.ConvertImage("0", "0", "1", "1", "pics/rel%20ative.png?v=1");
-    doc.conv.ConvertImage("0", "0", "1", "1", fs::absolute(input + "abs.png").string());
-    doc.conv.ConvertImage("0", "0", "1", "1", "file://" + fs::absolute(input + "url.png").string());
-    doc.conv.ConvertImage("0", "0", "1", "1", doc.folder + "here.png");  // already in place
+    doc.classic.Image("0", "0", "1", "1", "pics/rel%20ative.png?v=1");
+    doc.classic.Image("0", "0", "1", "1", fs::absolute(input + "abs.png").string());
+    doc.classic.Image("0", "0", "1", "1", "file://" + fs::absolute(input + "url.png").string());
+    doc.classic.Image("0", "0", "1", "1", doc.folder + "here.png");  // already in place
     const std::string elsewhere = "file://elsewhere" + fs::absolute(input + "url.png").string();
     ExpectLeftOut(doc, {
         {input + "secret.txt", "picture " + input + "secret.txt left out: not a picture"},

@@ -11,7 +11,7 @@ using vxtest::ShapeDocument;
 
 TEST(PathOutline, OnePolylinePerSubpathWithClosedFlag) {
     ShapeDocument doc;
-    doc.conv.ConvertPath("", "M0 0 L10 0 L10 10 z m5 5 L20 20 M7 7", "", "", "");
+    doc.classic.Path("", "M0 0 L10 0 L10 10 z m5 5 L20 20 M7 7", "", "", "");
     const std::vector<Entity> lines = doc.Entities("LWPOLYLINE");
     ASSERT_EQ(lines.size(), 2u);  // the lone last moveto draws nothing
     EXPECT_EQ(lines[0].Int(70), 1);
@@ -23,13 +23,13 @@ TEST(PathOutline, OnePolylinePerSubpathWithClosedFlag) {
 
 TEST(PathOutline, StrokeWidthsScaledByElementAndGroupMatrices) {
     ShapeDocument doc;
-    doc.conv.PushTransform();
-    doc.conv.ParseGroupTransform("scale(3)");
+    doc.conv.GroupTransforms().Push();
+    doc.conv.GroupTransforms().ReadOwnTransform("scale(3)");
     doc.conv.Walker().m_dStrokeWidth = 2;
     doc.conv.Walker().m_dGroupStrokeWidth = 1.5;
-    doc.conv.ConvertPath("", "M1 1 L2 2", "", "", "");
+    doc.classic.Path("", "M1 1 L2 2", "", "", "");
     doc.conv.Walker().m_dStrokeWidth = 0;  // falls back on the group's width
-    doc.conv.ConvertPath("scale(2,2)", "M1 1 L2 2", "", "", "");
+    doc.classic.Path("scale(2,2)", "M1 1 L2 2", "", "", "");
     const std::vector<Entity> lines = doc.Entities("LWPOLYLINE");
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[0].Reals(40), (std::vector<double>{6, 6}));
@@ -42,28 +42,28 @@ TEST(PathOutline, StrokeWidthsScaledByElementAndGroupMatrices) {
 TEST(PathMarkers, TurnedShiftedAndDrawnAtBothEndsOfEverySubpath) {
     ShapeDocument doc;
     doc.conv.Definitions().m_markers.push_back({"arrow", "2", "3", "M0 0 L1 0 z", ""});
-    doc.conv.ConvertPath("", "M0 0 L10 0 M0 0 L0 10", "", "url(#arrow)", " url(#arrow) ");
+    doc.classic.Path("", "M0 0 L10 0 M0 0 L0 10", "", "url(#arrow)", " url(#arrow) ");
+    doc.classic.Path("", "M0 0 L1 0", "", "", "");  // markers are a path's own: none here
     const std::vector<Entity> lines = doc.Entities("LWPOLYLINE");
-    ASSERT_EQ(lines.size(), 6u);
+    ASSERT_EQ(lines.size(), 7u);
     EXPECT_EQ(Points(lines[1]), (PointList{{2, 97}, {3, 97}}));    // start, along +x
     EXPECT_EQ(Points(lines[2]), (PointList{{12, 97}, {13, 97}}));  // end, anchored at (10, 0)
     EXPECT_EQ(Points(lines[4]), (PointList{{2, 97}, {2, 96}}));    // start, turned to +y
     EXPECT_EQ(lines[1].Int(70), 0);  // a marker polyline is always open
-    EXPECT_TRUE(doc.conv.Walker().m_strMarkerStart.empty());
 }
 
 TEST(PathMarkers, CoincidentAndZeroDirectionsAndLookups) {
     ShapeDocument doc;
-    doc.conv.ConvertPath("", "M0 0 L5 0", "", "url(#later)", "");  // defined afterwards
+    doc.classic.Path("", "M0 0 L5 0", "", "url(#later)", "");  // defined afterwards
     doc.conv.Definitions().m_markers.push_back({"later", "0", "0", "M0 0 L1 0", ""});
     // Coincident first points: the third gives the direction.
-    doc.conv.ConvertPath("", "M0 0 L0 0 L0 10", "", "url(#later)", "none");
+    doc.classic.Path("", "M0 0 L0 0 L0 10", "", "url(#later)", "none");
     // No direction at all: the marker is not turned; the path itself has no
     // length and writes nothing.
-    doc.conv.ConvertPath("", "M5 5 L5 5", "", "", "later");
+    doc.classic.Path("", "M5 5 L5 5", "", "", "later");
     // A marker of two subpaths draws two open polylines; a lone point draws none.
     doc.conv.Definitions().m_markers.push_back({"two", "0", "0", "M0 0 L1 0 M3 3 M0 1 L1 1", ""});
-    doc.conv.ConvertPath("", "M0 0 L5 0", "", "", "url(#two)");
+    doc.classic.Path("", "M0 0 L5 0", "", "", "url(#two)");
     const std::vector<Entity> lines = doc.Entities("LWPOLYLINE");
     ASSERT_EQ(lines.size(), 1u + 2u + 1u + 3u);
     EXPECT_EQ(Points(lines[1]), (PointList{{0, 100}, {0, 90}}));  // the repeated point once

@@ -13,7 +13,7 @@ namespace {
 std::vector<Entity> PolylinesOf(const std::string& points, bool closed = false,
                                 const std::string& transform = "") {
     ShapeDocument doc;
-    doc.conv.ConvertPolyline(transform, points, "", closed);
+    doc.classic.Polyline(transform, points, "", closed);
     return doc.Entities("LWPOLYLINE");
 }
 
@@ -30,8 +30,8 @@ PointList VerticesOf(const std::string& points) {
 TEST(Polyline, PolylineIsOpenPolygonClosedBothInTheCurrentColour) {
     ShapeDocument doc;
     doc.conv.Walker().m_nColor = 5;
-    doc.conv.ConvertPolyline("", "  10,10 20,20 30,10  ", "", false);
-    doc.conv.ConvertPolyline("", "10,10 20,20 30,10", "", true);
+    doc.classic.Polyline("", "  10,10 20,20 30,10  ", "", false);
+    doc.classic.Polyline("", "10,10 20,20 30,10", "", true);
     const auto lines = doc.Entities("LWPOLYLINE");
     ASSERT_EQ(lines.size(), 2u);
     // vertex count, flags, colour, line weight
@@ -77,7 +77,7 @@ TEST(Polyline, ElementTransformMapsEveryVertexUnlessUnreadable) {
 TEST(Polyline, DashArrayPicksTheDocumentLineTypeOrByLayer) {
     ShapeDocument doc;
     doc.conv.Tables().m_dashes.push_back(CDashData("Dash1", "5 3"));
-    for (const char* dash : {" 5 3 ", "none", "7 7"}) doc.conv.ConvertPolyline("", "0,0 1,1", dash);
+    for (const char* dash : {" 5 3 ", "none", "7 7"}) doc.classic.Polyline("", "0,0 1,1", dash, false);
     const auto lines = doc.Entities("LWPOLYLINE");
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(lines[0].Str(6) + lines[1].Str(6) + lines[2].Str(6), "Dash1BYLAYERBYLAYER");

@@ -29,12 +29,9 @@ TEST(Rect, OutlineIsClosedInTheFillColoursNumberAndAFillReplacesIt) {
     doc.conv.Walker().m_nColor = 5;
     doc.conv.Walker().m_crFill = 0x0000FF;
     doc.conv.Walker().m_strLineType = "Dash1";
-    doc.conv.ConvertRect("", "10", "10", "30", "20", 0, "", "");
-    doc.conv.ConvertRect("", "10", "10", "30", "20", 1, "", "");
-    CConvertOptions chosen = doc.conv.Options();
-    chosen.fillOption = 0;
-    doc.conv.SetOptions(chosen);
-    doc.conv.ConvertRect("", "10", "10", "30", "20", 1, "", "");
+    doc.classic.Rect("", "10", "10", "30", "20", 0, "", "");
+    doc.classic.Rect("", "10", "10", "30", "20", 1, "", "");
+    doc.Classic(kFillOutline).Rect("", "10", "10", "30", "20", 1, "", "");
     const auto all = doc.Entities();
     ASSERT_EQ(TypesOf(all), "LWPOLYLINE HATCH LWPOLYLINE ");
     const int fill = vx::NearestDxfColor(0x0000FF);
@@ -57,10 +54,10 @@ TEST(Rect, OutlineIsClosedInTheFillColoursNumberAndAFillReplacesIt) {
 
 TEST(Rect, TurnedRectangleKeepsAllFourCornersInsideGroups) {
     ShapeDocument doc(200);
-    doc.conv.PushTransform();
-    doc.conv.ParseGroupTransform("translate(100,0)");
-    doc.conv.ConvertRect("matrix(0 1 -1 0 0 0)", "0", "0", "10", "20", 0, "", "");
-    doc.conv.ConvertRect("", "10", "20", "5", "5", 0, "", "");
+    doc.conv.GroupTransforms().Push();
+    doc.conv.GroupTransforms().ReadOwnTransform("translate(100,0)");
+    doc.classic.Rect("matrix(0 1 -1 0 0 0)", "0", "0", "10", "20", 0, "", "");
+    doc.classic.Rect("", "10", "20", "5", "5", 0, "", "");
     const auto lines = doc.Entities("LWPOLYLINE");
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(vxtest::Points(lines[0]), (PointList{{100, 200}, {100, 190}, {80, 190}, {80, 200}}));
@@ -79,7 +76,7 @@ TEST(RoundRect, OneRadiusServesForBothAndEachIsAtMostHalfItsSide) {
     };
     for (const auto& row : rows) {
         ShapeDocument doc;
-        doc.conv.ConvertRect("", "10", "10", "30", "20", 0, row.rx, row.ry);
+        doc.classic.Rect("", "10", "10", "30", "20", 0, row.rx, row.ry);
         const auto all = doc.Entities();
         ASSERT_FALSE(all.empty());
         if (row.radiusX == 0) {
@@ -99,7 +96,7 @@ TEST(RoundRect, OutlineIsFourSidesAndFourQuarterEllipsesInTheStrokeColour) {
     ShapeDocument doc;
     doc.conv.Walker().m_nColor = 3;
     doc.conv.Walker().m_crFill = 0x0000FF;
-    doc.conv.ConvertRect("", "10", "10", "30", "20", 0, "5", "5");
+    doc.classic.Rect("", "10", "10", "30", "20", 0, "5", "5");
     const auto all = doc.Entities();
     ASSERT_EQ(TypesOf(all), "LINE ELLIPSE LINE ELLIPSE LINE ELLIPSE LINE ELLIPSE ");
     // Top, right, bottom, left side; then top-right, bottom-right, bottom-left, top-left arc.
@@ -118,8 +115,8 @@ TEST(RoundRect, OutlineIsFourSidesAndFourQuarterEllipsesInTheStrokeColour) {
 
 TEST(RoundRect, TallCornersPointTheMajorAxisUpInHatchAndOutline) {
     ShapeDocument doc;
-    doc.conv.ConvertRect("", "0", "0", "20", "30", 0, "2", "6");
-    doc.conv.ConvertRect("", "0", "0", "20", "30", 1, "2", "6");
+    doc.classic.Rect("", "0", "0", "20", "30", 0, "2", "6");
+    doc.classic.Rect("", "0", "0", "20", "30", 1, "2", "6");
     const auto all = doc.Entities();
     ASSERT_EQ(all.size(), 9u);
     // Outline arcs: top-right, bottom-right, bottom-left, top-left.

@@ -23,11 +23,11 @@ TEST(SymbolUse, PlacementLookupAndSubpaths) {
     ShapeDocument doc;
     doc.conv.Definitions().m_symbols.push_back({"a", "M10 0 L20 0"});
     doc.conv.Definitions().m_symbols.push_back({"b", "M0 0 L10 0 L10 10 z M20 0 L30 0 L30 10 z M5 5 M0 0 L0 1"});
-    doc.conv.ConvertUse("", "5", "", " #a ");
-    doc.conv.ConvertUse("translate(3,4)", "", "", "a");
-    doc.conv.ConvertUse("", "", "", "#missing");
-    doc.conv.ConvertUse("", "", "", "#");
-    doc.conv.ConvertUse("", "", "", "b");
+    doc.classic.Use("", "5", "", " #a ");
+    doc.classic.Use("translate(3,4)", "", "", "a");
+    doc.classic.Use("", "", "", "#missing");
+    doc.classic.Use("", "", "", "#");
+    doc.classic.Use("", "", "", "b");
     const std::vector<Entity> lines = doc.Entities("LWPOLYLINE");
     ASSERT_EQ(lines.size(), 5u);
     EXPECT_EQ(Points(lines[0]), (PointList{{16, 100}, {27, 100}}));
@@ -42,8 +42,8 @@ TEST(SymbolUse, PlacementLookupAndSubpaths) {
 TEST(PathFill, OneHatchWithALoopPerSubpath) {
     ShapeDocument doc;
     doc.conv.Walker().m_crFill = 0x0000FF;
-    doc.conv.FillPath("", "M0 0 L10 0 L10 10 L0 10 z M20 0 L30 0 L30 10 L20 10 L20 0");
-    doc.conv.FillPath("", "M0 0 L10 10 L20 20");  // no area: an outline
+    doc.classic.FillPath("", "M0 0 L10 0 L10 10 L0 10 z M20 0 L30 0 L30 10 L20 10 L20 0");
+    doc.classic.FillPath("", "M0 0 L10 10 L20 20");  // no area: an outline
     const std::vector<Entity> all = doc.Entities();
     ASSERT_EQ(all.size(), 2u);
     ASSERT_EQ(all[0].type, "HATCH");
@@ -59,13 +59,13 @@ TEST(PathFill, OneHatchWithALoopPerSubpath) {
 
 TEST(SymbolFill, SamePlacementAsTheOutlineAndLastSubpathFilled) {
     ShapeDocument doc;
-    doc.conv.PushTransform();
-    doc.conv.ParseGroupTransform("translate(100 0)");
+    doc.conv.GroupTransforms().Push();
+    doc.conv.GroupTransforms().ReadOwnTransform("translate(100 0)");
     doc.conv.Definitions().m_symbols.push_back({"s", "M0 0 L10 0 L10 10"});
-    doc.conv.FillUse("translate(3,4)", "5", "7", "#s");
-    doc.conv.ConvertUse("translate(3,4)", "5", "7", "#s");
-    doc.conv.FillUse("", "", "", "#nothing");
-    doc.conv.FillUse("", "", "", "#");
+    doc.classic.FillUse("translate(3,4)", "5", "7", "#s");
+    doc.classic.Use("translate(3,4)", "5", "7", "#s");
+    doc.classic.FillUse("", "", "", "#nothing");
+    doc.classic.FillUse("", "", "", "#");
     const std::vector<Entity> all = doc.Entities();
     ASSERT_EQ(all.size(), 2u);
     ASSERT_EQ(all[0].type, "HATCH");

@@ -14,7 +14,7 @@ namespace {
 Entity OneText(const std::string& transform, const std::string& size = "12",
                const std::string& x = "10", const std::string& y = "20") {
     ShapeDocument doc;
-    doc.conv.ConvertText(transform, "", size, "Hi", x, y);
+    doc.classic.Text(transform, "", size, "Hi", x, y);
     const auto texts = doc.Entities("TEXT");
     return texts.size() == 1 ? texts[0] : Entity{};
 }
@@ -26,7 +26,7 @@ TEST(Text, PlainTextPlacementHeightWidthFactorAndStyle) {
     doc.conv.Walker().m_nColor = 5;
     doc.conv.Walker().m_strLineType = "Dash1";
     doc.conv.Walker().m_strLayerName = "labels";
-    doc.conv.ConvertText("", "", "12", "Hello", "10", "20");
+    doc.classic.Text("", "", "12", "Hello", "10", "20");
     const auto texts = doc.Entities("TEXT");
     ASSERT_EQ(texts.size(), 1u);
     const Entity& t = texts[0];
@@ -121,13 +121,13 @@ TEST(Text, FontFallbacksAndStyleLookup) {
     doc.conv.Tables().m_fonts.push_back({"Arial", "Style-Arial"});
     doc.conv.Walker().m_strFontFamily = "Arial";
     doc.conv.Walker().m_strFontSize = "20";
-    doc.conv.ConvertText("", "", "", "a", "0", "0");           // both from the group
-    doc.conv.ConvertText("", "Courier", "10", "b", "0", "0");  // unknown family
-    doc.conv.ConvertText("", "none", "10", "c", "0", "0");
+    doc.classic.Text("", "", "", "a", "0", "0");           // both from the group
+    doc.classic.Text("", "Courier", "10", "b", "0", "0");  // unknown family
+    doc.classic.Text("", "none", "10", "c", "0", "0");
     doc.conv.Walker().m_strFontFamily.clear();
     doc.conv.Walker().m_strFontSize = "oops";
-    doc.conv.ConvertText("", "", "", "d", "0", "0");
-    doc.conv.ConvertText("", "", "", "", "0", "0");  // no content: nothing
+    doc.classic.Text("", "", "", "d", "0", "0");
+    doc.classic.Text("", "", "", "", "0", "0");  // no content: nothing
     const auto texts = doc.Entities("TEXT");
     ASSERT_EQ(texts.size(), 4u);
     EXPECT_EQ(texts[0].Str(7), "Style-Arial");
@@ -141,10 +141,10 @@ TEST(Text, FontFallbacksAndStyleLookup) {
 
 TEST(Text, ContentEndsBeforeAClosingTagAndEntitiesAreDecoded) {
     ShapeDocument doc;
-    doc.conv.ConvertText("", "", "12", "Hello</text>", "0", "0");
-    doc.conv.ConvertText("", "", "12", "ab</tspan> tail", "0", "0");
-    doc.conv.ConvertText("", "", "12", " keep  blanks ", "0", "0");
-    doc.conv.ConvertText("", "", "12", "R&amp;D &lt;1&gt; &#65;&#x42;", "0", "0");
+    doc.classic.Text("", "", "12", "Hello</text>", "0", "0");
+    doc.classic.Text("", "", "12", "ab</tspan> tail", "0", "0");
+    doc.classic.Text("", "", "12", " keep  blanks ", "0", "0");
+    doc.classic.Text("", "", "12", "R&amp;D &lt;1&gt; &#65;&#x42;", "0", "0");
     const auto texts = doc.Entities("TEXT");
     ASSERT_EQ(texts.size(), 4u);
     EXPECT_EQ(texts[0].Str(1), "Hello");

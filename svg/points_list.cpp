@@ -1,4 +1,4 @@
-#include "dxf/shapes/points_list.h"
+#include "svg/points_list.h"
 
 #include "base/text.h"
 
