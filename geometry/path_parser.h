@@ -1,47 +1,14 @@
 #pragma once
-// The path data reader: turns the d attribute of a path (or of a marker or
-// symbol) into points, and hands each subpath to a sink as a moveto ends it.
-#include <string>
+// The path data reader: turns the segments of a d attribute (of a path, a
+// marker or a symbol) into points, and hands each subpath to a sink as a
+// moveto ends it.
 #include <string_view>
 #include <vector>
 
 #include "base/records.h"
+#include "geometry/path_segments.h"
 
 namespace vx {
-
-// What the reader carries from one path data to the next within a document.
-// The document keeps one and every reading goes through it, so a marker read
-// while its path is drawn leaves the same previous command and control point
-// that the path then sees.
-struct CPathReaderState {
-    std::string previousCommand;
-    int closePending = 0;  // a closepath was read and its subpath has not ended yet
-    double lastControlX = 0;
-    double lastControlY = 0;
-    long long pointsLeft = 0;  // reading stops at 0
-    long long textLeft = 0;    // no more path data is read at 0
-    // Above 0, curves are flattened to within this distance (the reading's
-    // units); 0 keeps the fixed sample counts.
-    double tolerance = 0;
-    // Path data read as SVG reads it: an S or T after anything but a curve of
-    // its kind starts from the current point, and a segment after a closepath
-    // starts a new subpath at the closed one's start. Else the classic
-    // reading's rules: such an S takes its second control point for its first,
-    // such a T is skipped, and a segment after a closepath goes on from the
-    // last point reached.
-    bool svgPathRules = false;
-
-    // A new document: no previous command, pending closepath or control
-    // point, fresh budgets; a file reads the same alone or after another.
-    void StartDocument(long long points, long long text) {
-        previousCommand.clear();
-        closePending = 0;
-        lastControlX = lastControlY = 0;
-        pointsLeft = points;
-        textLeft = text;
-    }
-    bool BudgetSpent() const { return pointsLeft <= 0 || textLeft <= 0; }
-};
 
 // Where the subpaths that a moveto ends go. points holds every point read
 // since the sink last took some (nothing at the first moveto); the last one

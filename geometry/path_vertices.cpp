@@ -1,13 +1,10 @@
 #include "geometry/path_vertices.h"
 
 #include <cmath>
-#include <string>
-#include <utility>
+#include <limits>
 
-#include "base/text.h"
 #include "geometry/flatten.h"
-#include "geometry/path_commands.h"
-#include "geometry/path_numbers.h"
+#include "geometry/path_segments.h"
 
 namespace vx {
 
@@ -62,197 +59,80 @@ void ArcDirections(double x0, double y0, const CArcArguments& arc, CDirection& o
     in = tangent(centre.startDegrees + centre.sweepDegrees);
 }
 
-// Walks path data command by command as the path reader does with SVG's
-// smooth curves (the same cutting, the same repeats, the same commands skipped
-// or ending the data),
-// keeping the vertex before the current one until its leaving direction is known.
-class CVertexReader {
+// Turns segments into vertices, keeping the vertex before the current one
+// until its leaving direction is known.
+class CVertexReader : public IPathSegmentSink {
 public:
     explicit CVertexReader(const CVertexSink& sink) : m_sink(sink) {}
 
-    void Read(std::string_view data);
+    void Take(const CPathSegment& segment) override;
+    void Finish(bool closed);
 
 private:
-    bool Interpret(const std::string& command, std::string_view args);
-    bool Cubic(bool relative, std::string_view args);
-    void SmoothCubic(bool relative, std::string_view args, bool afterCubic);
-    void Quadratic(bool relative, std::string_view args);
-    void SmoothQuadratic(bool relative, std::string_view args, bool afterQuadratic);
-    bool Arc(bool relative, std::string_view args);
-    void Moveto(bool relative, std::string_view args);
-    void Curve(const double* controls, int count, double x, double y);
+    void Curve(const CPathSegment& segment, const double* points, int controls);
     void Segment(double x, double y, CDirection out, CDirection in);
-    void EndSubpath(bool relative);
+    void StartSubpath(double x, double y);
+    void EndSubpath(bool closed);
     void Hold(const CPathVertex& vertex);
-    void Finish();
 
     const CVertexSink& m_sink;
-    std::string m_previous;
-    int m_closePending = 0;
     double m_x = 0, m_y = 0;  // the current point
-    double m_controlX = 0, m_controlY = 0;
     bool m_inSubpath = false;
     CPathVertex m_subpathStart;  // its leaving direction is the first segment's
     bool m_holding = false, m_handedAny = false;
-    bool m_restartPending = false;  // a closepath ended the subpath
     CPathVertex m_held;
 };
 
-void CVertexReader::Read(std::string_view data) {
-    std::string command;
-    std::string_view args;
-    bool progressed = true;
-    for (;;) {
-        // SVG ends a subpath at its closepath, going back to its start.
-        if (TakeLeadingClosepaths(data)) {
-            m_closePending = 1;
-            EndSubpath(true);
-            m_restartPending = true;
-        }
-        const CPathCutState state{m_previous, m_closePending};
-        const char* before = data.data();
-        if (!NextPathCommand(data, command, args, state, progressed)) break;
-        progressed = data.data() != before;
-        command = std::string(TrimView(command));
-        if (command.empty()) {
-            if (m_previous.empty()) continue;
-            command = std::string(RepeatedCommand(m_previous));
-        }
-        const bool keepGoing = Interpret(command, args);
-        m_previous = command;
-        if (!keepGoing) break;
-    }
-    Finish();
-}
-
-bool CVertexReader::Interpret(const std::string& command, std::string_view args) {
-    if (command.size() != 1) return true;
-    const char letter = command[0];
-    const bool relative = letter >= 'a' && letter <= 'z';
-    // A segment after a closepath starts a new subpath where the closed one began.
-    if (std::exchange(m_restartPending, false) && IsSegmentCommand(letter)) {
-        m_subpathStart = CPathVertex{m_x, m_y};
-        m_inSubpath = true;
-        Hold(m_subpathStart);
-    }
-    double x = 0, y = 0;
-    switch (letter) {
-        case 'M': case 'm':
-            Moveto(relative, args);
-            return true;
-        case 'L': case 'l':
-            ParsePointPair(args, x, y, m_closePending);
-            if (relative) x += m_x, y += m_y;
-            break;
-        case 'H': case 'h':
-            x = LeadingNumber(args) + (relative ? m_x : 0);
-            y = m_y;
-            break;
-        case 'V': case 'v':
-            x = m_x;
-            y = LeadingNumber(args) + (relative ? m_y : 0);
-            break;
-        case 'C': case 'c':
-            return Cubic(relative, args);
-        case 'S': case 's':
-            SmoothCubic(relative, args, IsOneOf(m_previous, "C", "c", "S", "s"));
-            return true;
-        case 'Q': case 'q':
-            Quadratic(relative, args);
-            return true;
-        case 'T': case 't':
-            SmoothQuadratic(relative, args, IsOneOf(m_previous, "Q", "q", "T", "t"));
-            return true;
-        case 'A': case 'a':
-            return Arc(relative, args);
-        default:
-            return true;
-    }
-    const CDirection line = Between(m_x, m_y, x, y);
-    Segment(x, y, line, line);
-    return true;
-}
-
-bool CVertexReader::Cubic(bool relative, std::string_view args) {
-    double v[6];
-    if (!ParseNumberList(args, v, 6, m_closePending)) return false;
-    for (int i = 0; relative && i < 6; i += 2) v[i] += m_x, v[i + 1] += m_y;
-    m_controlX = v[2];
-    m_controlY = v[3];
-    Curve(v, 2, v[4], v[5]);
-    return true;
-}
-
-void CVertexReader::SmoothCubic(bool relative, std::string_view args, bool afterCubic) {
-    double v[6];
-    if (!ParseNumberList(args, v + 2, 4, m_closePending)) return;
-    for (int i = 2; relative && i < 6; i += 2) v[i] += m_x, v[i + 1] += m_y;
-    // Without a cubic before, the first control point is the current point.
-    v[0] = afterCubic ? 2 * m_x - m_controlX : m_x;
-    v[1] = afterCubic ? 2 * m_y - m_controlY : m_y;
-    m_controlX = v[2];
-    m_controlY = v[3];
-    Curve(v, 2, v[4], v[5]);
-}
-
-void CVertexReader::Quadratic(bool relative, std::string_view args) {
-    double v[4];
-    if (!ParseNumberList(args, v, 4, m_closePending)) return;
-    for (int i = 0; relative && i < 4; i += 2) v[i] += m_x, v[i + 1] += m_y;
-    m_controlX = v[0];
-    m_controlY = v[1];
-    Curve(v, 1, v[2], v[3]);
-}
-
-void CVertexReader::SmoothQuadratic(bool relative, std::string_view args, bool afterQuadratic) {
-    double v[4];
-    ParsePointPair(args, v[2], v[3], m_closePending);
-    if (relative) v[2] += m_x, v[3] += m_y;
-    // Without a quadratic before, the control point is the current point: a line.
-    v[0] = m_controlX = afterQuadratic ? 2 * m_x - m_controlX : m_x;
-    v[1] = m_controlY = afterQuadratic ? 2 * m_y - m_controlY : m_y;
-    Curve(v, 1, v[2], v[3]);
-}
-
-bool CVertexReader::Arc(bool relative, std::string_view args) {
-    CArcArguments arc;
-    if (!ParseArcArguments(args, arc, m_closePending)) return false;
-    if (relative) arc.x += m_x, arc.y += m_y;
+void CVertexReader::Take(const CPathSegment& s) {
     CDirection out, in;
-    ArcDirections(m_x, m_y, arc, out, in);
-    Segment(arc.x, arc.y, out, in);
-    return true;
+    switch (s.kind) {
+        case SegmentKind::Move:
+            if (s.endsSubpath) EndSubpath(s.closed);
+            StartSubpath(s.x, s.y);
+            break;
+        case SegmentKind::Close:
+            EndSubpath(true);
+            break;
+        case SegmentKind::Line:
+            out = Between(s.x0, s.y0, s.x, s.y);
+            Segment(s.x, s.y, out, out);
+            break;
+        case SegmentKind::Cubic: {
+            const double points[] = {s.x1, s.y1, s.x2, s.y2, s.x, s.y};
+            Curve(s, points, 2);
+            break;
+        }
+        case SegmentKind::Quadratic: {
+            const double points[] = {s.x1, s.y1, s.x, s.y};
+            Curve(s, points, 1);
+            break;
+        }
+        case SegmentKind::Arc:
+            ArcDirections(s.x0, s.y0, s.arc, out, in);
+            Segment(s.x, s.y, out, in);
+            break;
+    }
+    m_x = s.x;
+    m_y = s.y;
 }
 
-// controls: count control points, then the end point x, y.
-void CVertexReader::Curve(const double* controls, int count, double x, double y) {
-    CDirection in = LastDifferent(x, y, controls, count);
+// points: the control points, then the end point.
+void CVertexReader::Curve(const CPathSegment& s, const double* points, int controls) {
+    CDirection in = LastDifferent(s.x, s.y, points, controls);
     // Controls that all lie on the end: the curve arrives straight from its start.
-    if (!in.Known()) in = Between(m_x, m_y, x, y);
-    Segment(x, y, FirstDifferent(m_x, m_y, controls, count + 1), in);
+    if (!in.Known()) in = Between(s.x0, s.y0, s.x, s.y);
+    Segment(s.x, s.y, FirstDifferent(s.x0, s.y0, points, controls + 1), in);
 }
 
-void CVertexReader::Moveto(bool relative, std::string_view args) {
-    double x = 0, y = 0;
-    ParsePointPair(args, x, y, m_closePending);
-    EndSubpath(relative);
-    if (relative) x += m_x, y += m_y;
-    m_x = x;
-    m_y = y;
+void CVertexReader::StartSubpath(double x, double y) {
     m_subpathStart = CPathVertex{x, y};
     m_inSubpath = true;
     Hold(m_subpathStart);
 }
 
 void CVertexReader::Segment(double x, double y, CDirection out, CDirection in) {
-    m_x = x;
-    m_y = y;
     // Data that begins without a moveto starts its subpath at the first end point.
-    if (!m_inSubpath) {
-        m_subpathStart = CPathVertex{x, y};
-        m_inSubpath = true;
-        return Hold(m_subpathStart);
-    }
+    if (!m_inSubpath) return StartSubpath(x, y);
     if (!m_subpathStart.outX && !m_subpathStart.outY) {
         m_subpathStart.outX = out.x;
         m_subpathStart.outY = out.y;
@@ -263,18 +143,14 @@ void CVertexReader::Segment(double x, double y, CDirection out, CDirection in) {
 }
 
 // A closed subpath returns to its start, where it leaves as its first segment did.
-void CVertexReader::EndSubpath(bool relative) {
-    if (m_inSubpath && m_closePending) {
-        const double x = m_x, y = m_y;
-        const CDirection closing = Between(x, y, m_subpathStart.x, m_subpathStart.y);
+void CVertexReader::EndSubpath(bool closed) {
+    if (m_inSubpath && closed) {
+        const CDirection closing = Between(m_x, m_y, m_subpathStart.x, m_subpathStart.y);
         Segment(m_subpathStart.x, m_subpathStart.y, closing, closing);
         m_held.outX = m_subpathStart.outX;
         m_held.outY = m_subpathStart.outY;
-        // Only a relative moveto starts from the closed subpath's start.
-        if (!relative) m_x = x, m_y = y;
     }
     m_inSubpath = false;
-    m_closePending = 0;
 }
 
 void CVertexReader::Hold(const CPathVertex& vertex) {
@@ -286,8 +162,8 @@ void CVertexReader::Hold(const CPathVertex& vertex) {
     m_holding = true;
 }
 
-void CVertexReader::Finish() {
-    EndSubpath(false);
+void CVertexReader::Finish(bool closed) {
+    EndSubpath(closed);
     if (m_holding) m_sink(m_held, !m_handedAny, true);
 }
 
@@ -300,7 +176,13 @@ double Bisector(double in, double out) {
 }  // namespace
 
 void ListPathVertices(std::string_view data, const CVertexSink& sink) {
-    CVertexReader(sink).Read(data);
+    // Read alone, as the browser reading draws it, with nothing to spend.
+    CPathReaderState state;
+    state.StartDocument(std::numeric_limits<long long>::max(), std::numeric_limits<long long>::max());
+    state.svgPathRules = true;
+    CVertexReader reader(sink);
+    ReadPathSegments(state, data, reader);
+    reader.Finish(state.closePending != 0);
 }
 
 double VertexAngle(const CPathVertex& vertex) {

@@ -17,10 +17,10 @@ struct CPathVertex {
 // first: the path's first vertex; last: its last one (a lone vertex is both).
 using CVertexSink = std::function<void(const CPathVertex& vertex, bool first, bool last)>;
 
-// Hands every vertex of data to sink in order. The data is read as the path
-// reader reads it for the browser reading (svgPathRules), so that the
-// vertices lie on what it draws; one vertex is
-// held at a time, so long data needs no list of them.
+// Hands every vertex of data to sink in order. The data is read by the same
+// segment reader, with the same rules (svgPathRules), as the browser reading
+// draws it, so the vertices lie on what it draws; one vertex is held at a
+// time, so long data needs no list of them.
 void ListPathVertices(std::string_view data, const CVertexSink& sink);
 
 // The marker angle at a vertex, in radians in the data's coordinates: the

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <functional>
 #include <limits>
 #include <string>
@@ -12,6 +13,7 @@
 #include "geometry/flatten.h"
 #include "geometry/path_numbers.h"
 #include "geometry/path_parser.h"
+#include "geometry/path_segments.h"
 #include "tests/support/path_reading.h"
 
 namespace {
@@ -48,6 +50,41 @@ XY CubicPoints(double x0, double y0, double x1, double y1, double x2, double y2,
     vx::AppendCubic(x0, y0, x1, y1, x2, y2, x3, y3, points, drawn);
     return Coordinates(points);
 }
+
+// The segments of data as text: "M" a moveto ("zM" one that ends a closed
+// subpath, "+M" one that starts a subpath a closepath has ended), "L" and "A"
+// their ends, "C" and "Q" their controls and end ("C!" a C right after a
+// moveto), "Z" the point a closepath returns to. Every segment must start
+// where the one before it ended (the first at 0, 0).
+class SegmentText : public vx::IPathSegmentSink {
+public:
+    void Take(const vx::CPathSegment& s) override {
+        EXPECT_EQ(std::make_pair(s.x0, s.y0), m_last) << text;
+        if (!text.empty()) text += ' ';
+        using Kind = vx::SegmentKind;
+        switch (s.kind) {
+            case Kind::Move: text += s.endsSubpath ? (s.closed ? "zM" : "M") : "+M"; break;
+            case Kind::Line: text += "L"; break;
+            case Kind::Cubic: text += s.cubicAfterMoveto ? "C!" : "C"; break;
+            case Kind::Quadratic: text += "Q"; break;
+            case Kind::Arc: text += "A"; break;
+            case Kind::Close: text += "Z"; break;
+        }
+        if (s.kind == Kind::Cubic || s.kind == Kind::Quadratic) Point(s.x1, s.y1) += ' ';
+        if (s.kind == Kind::Cubic) Point(s.x2, s.y2) += ' ';
+        Point(s.x, s.y);
+        m_last = {s.x, s.y};
+    }
+    std::string text;
+
+private:
+    std::string& Point(double x, double y) {
+        char item[64];
+        std::snprintf(item, sizeof item, "%g,%g", x, y);
+        return text += item;
+    }
+    std::pair<double, double> m_last;
+};
 
 TEST(PathNumbers, SeparatorsSignsAndExponents) {
     EXPECT_EQ(Parse("M10 20 30 40").xy, (XY{{10, 20}, {30, 40}}));
@@ -129,6 +166,47 @@ TEST(PathNumbers, BoundaryAfterNumbersAndClosepaths) {
     EXPECT_EQ(vx::FindNumbersEnd(".5.5.5", 2, pending), 4);  // rest begins with the point
     EXPECT_EQ(vx::FindNumbersEnd("1 1 0 011 2 3", 7, pending, vx::kArcFlags), 11);
     EXPECT_EQ(vx::FindNumbersEnd("1 1 0 011 2 3", 7, pending), 13);  // no flags: 011 is one
+}
+
+// Each rule set's reading, segment by segment: relative commands made
+// absolute, the smooth curves' first control points, closepaths, and where
+// data without a moveto starts its subpath (a line's end, a curve's start).
+TEST(PathSegments, EachReadingHandsAbsoluteSegments) {
+    const struct {
+        const char* data;
+        bool svg;
+        const char* segments;
+    } cases[] = {
+        {"M1 2 l3 4 h1 v-1 H0 V0", false, "M1,2 L4,6 L5,6 L5,5 L0,5 L0,0"},
+        {"m1 1 2 2", false, "M1,1 L3,3"},
+        {"M5 5 a5 5 0 0 1 10 0", false, "M5,5 A15,5"},
+        {"M0 0 C0 10 8 12 10 0 s10 -10 10 0", false,
+         "M0,0 C!0,10 8,12 10,0 C12,-12 20,-10 20,0"},
+        {"M0 0 S5 5 10 0", false, "M0,0 C5,5 5,5 10,0"},
+        {"M0 0 S5 5 10 0", true, "M0,0 C0,0 5,5 10,0"},
+        {"M0 0 T10 10 l1 1", false, "M0,0 L1,1"},
+        {"M0 0 T10 10 l1 1", true, "M0,0 Q0,0 10,10 L11,11"},
+        {"M0 0 Q5 5 10 0 t10 0", false, "M0,0 Q5,5 10,0 Q15,-5 20,0"},
+        {"M0 0 L10 0 L10 10 z l5 5", false, "M0,0 L10,0 L10,10 L15,15"},
+        {"M0 0 L10 0 L10 10 z l5 5", true, "M0,0 L10,0 L10,10 Z0,0 +M0,0 L5,5"},
+        {"M0 0 L10 0 z m5 5 l1 0 M9 9", false, "M0,0 L10,0 zM5,5 L6,5 M9,9"},
+        {"M0 0 L10 0 z m5 5 l1 0", true, "M0,0 L10,0 Z0,0 +M5,5 L6,5"},
+        // A smooth curve after a closepath reflects the curve before it.
+        {"M0 0 C0 10 10 10 10 0 z s10 10 10 0", false,
+         "M0,0 C!0,10 10,10 10,0 C10,-10 20,10 20,0"},
+        {"M0 0 C0 10 10 10 10 0 z s10 10 10 0", true,
+         "M0,0 C!0,10 10,10 10,0 Z0,0 +M0,0 C-10,-10 10,10 10,0"},
+        {"L5 0 z m1 1", false, "L5,0 zM6,1"},
+        {"Q5 5 10 0 z m1 1", false, "Q5,5 10,0 zM1,1"},
+        {"Q5 5 10 0 z l1 1", true, "Q5,5 10,0 Z0,0 +M0,0 L1,1"},
+    };
+    for (const auto& c : cases) {
+        ReaderValues values;
+        values.svgPathRules = c.svg;
+        SegmentText segments;
+        vx::ReadPathSegments(values.State(), c.data, segments);
+        EXPECT_EQ(segments.text, c.segments) << c.data << (c.svg ? " (SVG's rules)" : "");
+    }
 }
 
 TEST(PathParser, ImplicitRepeatsAndRelativeCommands) {

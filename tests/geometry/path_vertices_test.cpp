@@ -2,9 +2,11 @@
 // lies on what is drawn, however the data is written.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "geometry/path_parser.h"
 #include "geometry/path_vertices.h"
@@ -70,6 +72,27 @@ TEST(PathVertices, ArcEndsFollowTheDrawnCurve) {
         ASSERT_EQ(angles.size(), 2u) << data;
         EXPECT_NEAR(std::remainder(angles[0] - first, 2 * M_PI), 0, 0.02) << data;
         EXPECT_NEAR(std::remainder(angles[1] - last, 2 * M_PI), 0, 0.02) << data;
+    }
+}
+
+// Every vertex is a point the browser reading draws: the vertices and the drawing read the same segments, after closepaths and
+// smooth curves too, and even for data that begins without a moveto.
+TEST(PathVertices, EveryVertexIsADrawnPoint) {
+    for (const char* data : {"M0 0 C0 10 10 10 10 0 z s10 10 10 0", "M0 0 Q5 5 10 0 t10 0 z t5 5",
+                             "M0 0 h10 v10 z m5 5 h1 z l2 2", "M1 1 A4 2 30 0 1 9 3 z a1 1 0 0 1 2 0",
+                             "Q5 5 10 0 z l5 5", "C0 10 10 10 10 0 Z s5 5 5 0"}) {
+        vx::CPathReaderState state;
+        state.StartDocument(1 << 20, 1 << 20);
+        state.tolerance = 0.01;
+        state.svgPathRules = true;
+        std::vector<CPointData> points;
+        int drawn = 0;
+        vx::CollectPathPoints(state, data, points, drawn);
+        vx::ListPathVertices(data, [&](const vx::CPathVertex& v, bool, bool) {
+            const auto here = [&v](const CPointData& p) { return p.x == v.x && p.y == v.y; };
+            EXPECT_TRUE(std::any_of(points.begin(), points.end(), here))
+                << data << ": " << v.x << "," << v.y << " is not drawn";
+        });
     }
 }
 
