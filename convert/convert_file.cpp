@@ -52,8 +52,7 @@ struct CCancelled : std::exception {
 
 // Drops an open document: its temporary file goes, an earlier DXF stays.
 void CSvgConverter::AbandonDocument() {
-    m_output.m_pWriter.reset();  // the writer refers to the sink, so it goes first
-    m_output.m_pSink.reset();
+    m_output.Abandon();
 }
 
 void CSvgConverter::ReportProgress(int percent) {

@@ -4,13 +4,17 @@
 #include "dxf/dxf_output.h"
 
 void CDxfOutput::Reset() {
-    m_pWriter.reset();  // it refers to the sink, so it goes first
-    m_pSink.reset();
+    Abandon();
     m_pEndedSink.reset();
     m_nNonFiniteReals = 0;
     m_extents = CExtents();
     m_boundary.Clear();
     m_viewSlots.clear();
+}
+
+void CDxfOutput::Abandon() {
+    m_pWriter.reset();  // it refers to the sink, so it goes first
+    m_pSink.reset();
 }
 
 void CDxfOutput::Begin(std::unique_ptr<CDxfSink> sink, CDocumentTables& tables,

@@ -28,14 +28,6 @@ struct CDocumentSettings {
 
 class CDxfOutput {
 public:
-    DL_Dxf m_dxf;
-    std::unique_ptr<CDxfSink> m_pSink;
-    std::unique_ptr<CDxfWriter> m_pWriter;
-    // The sink of the last ended document, kept until the next one opens, so
-    // that whoever handed in an in-memory sink can still read it.
-    std::unique_ptr<CDxfSink> m_pEndedSink;
-    long long m_nNonFiniteReals = 0;  // of the last document ended
-
     void Reset();
     // Opens the document on sink: header, the tables from tables (a dash
     // pattern of fewer than two numbers leaves its table), the blocks and the
@@ -47,6 +39,13 @@ public:
     // any write failed; the sink's errno is then in outputError, and the sink
     // goes at once (a file sink removes its temporary file).
     bool End(const std::vector<CImageDefData>& pictures, int& outputError);
+    // Drops the open document: its sink goes without committing (a file
+    // sink removes its temporary file, an earlier DXF stays).
+    void Abandon();
+    bool IsOpen() const { return m_pWriter != nullptr; }
+    // The sink of the last ended document, kept until the next one opens, so
+    // that whoever handed in an in-memory sink can still read it; null before.
+    const CDxfSink* EndedSink() const { return m_pEndedSink.get(); }
     // The reals that were not finite when handed to the writer, in the open
     // document or, between documents, the last one ended (see
     // CDxfWriter::NonFiniteReals).
@@ -73,9 +72,6 @@ public:
     // Two vertices this close are one: a segment between them has no length a
     // CAD or CAM program could use.
     static bool SameVertex(const CPointData& a, const CPointData& b);
-    // An LWPOLYLINE vertex with start and end widths (groups 10 20 30 40 41 [42]).
-    void WriteVertex(double x, double y, double z, double bulge, double startWidth,
-                     double endWidth);
 
     // ---- Hatches (dxf/entities.cpp): BeginHatch, then per loop BeginHatchLoop,
     // its edges, EndHatchLoop, then EndHatch. A hatch without a loop is
@@ -87,6 +83,9 @@ public:
     void EndHatch(const DL_HatchData& hatch, const DL_Attributes& attributes);
 
 private:
+    // An LWPOLYLINE vertex with start and end widths (groups 10 20 30 40 41 [42]).
+    void WriteVertex(double x, double y, double z, double bulge, double startWidth,
+                     double endWidth);
     // The header, tables and blocks, formatted as text (dxf/document_frame.cpp).
     std::string FormatFrame(CDocumentTables& tables, const CDocumentSettings& settings);
     void WriteHeaderSection(CDxfWriter& writer, int insUnits);
@@ -105,6 +104,13 @@ private:
     void WritePictureDefinitions(const std::vector<CImageDefData>& pictures, long dictionary,
                                  const std::vector<std::pair<std::string, long>>& entries);
 
+    DL_Dxf m_dxf;
+    // While a document is open: the sink, and the writer on it (which refers
+    // to the sink, so it goes first).
+    std::unique_ptr<CDxfSink> m_pSink;
+    std::unique_ptr<CDxfWriter> m_pWriter;
+    std::unique_ptr<CDxfSink> m_pEndedSink;
+    long long m_nNonFiniteReals = 0;  // of the last document ended
     CExtents m_extents;
     std::vector<CPointData> m_vertices;  // of the polyline being written
     std::vector<double> m_bulges;        // and their bulges

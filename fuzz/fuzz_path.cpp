@@ -48,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     classic.Path(transform, pathData, "4 2", "", "");
     classic.FillPath(transform, pathData);
     conv.EndDocument();
-    if (HasNonFiniteValue(static_cast<const CStringSink&>(*conv.Output().m_pEndedSink).Data()))
+    if (HasNonFiniteValue(static_cast<const CStringSink&>(*conv.Output().EndedSink()).Data()))
         __builtin_trap();
     return 0;
 }

@@ -6,7 +6,6 @@
 #include "dxf/dxf_palette.h"
 
 void CShapeWriter::DrawCircle(const vx::CClassicEllipse& circle) {
-    if (!m_output.m_pWriter) return;
     const vx::CClassicStyle& style = circle.style;
     CPointData centre(circle.cx, circle.cy);
     CPointData radiusEnd(circle.rx, 0);

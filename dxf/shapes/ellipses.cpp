@@ -15,7 +15,6 @@ bool EllipseIsFinite(double height, double cx, double cy, double ex, double ey, 
 
 void CShapeWriter::DrawEllipse(const vx::CClassicEllipse& ellipse) {
     if (ellipse.round) return DrawCircle(ellipse);
-    if (!m_output.m_pWriter) return;
     const vx::CClassicStyle& style = ellipse.style;
     const double x = ellipse.cx, y = ellipse.cy, radiusX = ellipse.rx, radiusY = ellipse.ry;
     if (radiusX == 0 || radiusY == 0) {
@@ -52,7 +51,7 @@ void CShapeWriter::WriteEllipseEntity(const vx::CClassicStyle& style, double cx,
                                       double ex, double ey, double ratio, double startAngle,
                                       double endAngle) {
     // Readers reject an ellipse without a major axis (a corner squeezed to nothing).
-    if (!m_output.m_pWriter || (ex == cx && ey == cy)) return;
+    if (ex == cx && ey == cy) return;
     if (!EllipseIsFinite(style.height, cx, cy, ex, ey, ratio)) return LeaveOutNonFinite();
     // DXF y runs upward, so the axis's y component is cy - ey.
     m_output.WriteEllipse(DL_EllipseData(cx, style.height - cy, 0, ex - cx, cy - ey, 0, ratio,

@@ -12,7 +12,7 @@ void CShapeWriter::EndHatch(const DL_HatchData& data, const DL_Attributes& attri
 
 // Points in drawing coordinates; a point on the one before it adds no edge.
 void CShapeWriter::WriteFillLoop(const std::vector<CPointData>& points) {
-    if (!m_output.m_pWriter || points.empty()) return;
+    if (points.empty()) return;
     m_loopPoints.clear();
     for (const CPointData& p : points)
         if (m_loopPoints.empty() || !CDxfOutput::SameVertex(p, m_loopPoints.back()))
@@ -34,7 +34,6 @@ void CShapeWriter::WriteFillLoop(const std::vector<CPointData>& points) {
 void CShapeWriter::WriteSingleLoopHatch(const DL_Attributes& attributes, double patternScale,
                                          int edgeCount,
                                          const std::function<void()>& writeEdges) {
-    if (!m_output.m_pWriter) return;
     const DL_HatchData data(1, true, patternScale, 0.0, "SOLID", 0.0, 0.0);
     BeginHatch(data, attributes);
     m_output.BeginHatchLoop(edgeCount);

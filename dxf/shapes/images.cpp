@@ -111,7 +111,6 @@ void CShapeWriter::PlaceImage(const vx::CPointMap& toDrawing, double left, doubl
 void CShapeWriter::PlacePicture(const DL_Attributes& attributes, const vx::CPointMap& toDrawing,
                                 double left, double top, double w, double h,
                                 const std::string& reference, const vx::CAspectRatio* aspect) {
-    if (!m_output.m_pWriter) return;
     CImagePlace place = PlaceOf(toDrawing, left, top, w, h);
     // Checked before the picture is fetched or copied: nothing is stored for an
     // image that cannot be placed.

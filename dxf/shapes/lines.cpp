@@ -11,7 +11,6 @@ void CShapeWriter::DrawLine(const vx::CClassicLine& line) {
 
 void CShapeWriter::WriteLineEntity(const vx::CClassicStyle& style, double x1, double y1,
                                    double x2, double y2) {
-    if (!m_output.m_pWriter) return;
     const double dxfY1 = style.height - y1, dxfY2 = style.height - y2;
     if (!vx::AllFinite({x1, dxfY1, x2, dxfY2})) return LeaveOutNonFinite();
     // A line has no dash array of its own: it keeps the line type last set.

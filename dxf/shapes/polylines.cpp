@@ -2,7 +2,6 @@
 #include "dxf/shapes/shape_writer.h"
 
 void CShapeWriter::DrawPolyline(const vx::CClassicPolyline& polyline) {
-    if (!m_output.m_pWriter) return;
     m_polylinePoints = *polyline.points;
     for (CPointData& p : m_polylinePoints) MapPoint(polyline.style, polyline.transform, p.x, p.y);
     WritePolylineEntity(polyline.style, m_polylinePoints.data(), m_polylinePoints.size(),

@@ -3,7 +3,6 @@
 #include "dxf/dxf_palette.h"
 
 void CShapeWriter::DrawRect(const vx::CClassicRect& rect) {
-    if (!m_output.m_pWriter) return;
     if (rect.rx != 0 && rect.ry != 0) return DrawRoundRect(rect);
     const vx::CClassicStyle& style = rect.style;
     const double left = rect.x, top = rect.y, w = rect.width, h = rect.height;

@@ -38,7 +38,6 @@ DL_Attributes OutlineAttributes(const CShapeWriter& shapes, const vx::CResolvedP
 
 void CShapeWriter::DrawResolvedPath(std::vector<CPolylinedata>& subpaths,
                                      const vx::CResolvedPaint& paint) {
-    if (!m_output.m_pWriter) return;
     if (HatchesFill(paint)) {
         vx::CLoops loops = vx::FillLoops(subpaths);
         if (!LoopsFinite(loops)) {
@@ -63,7 +62,6 @@ void CShapeWriter::DrawResolvedPath(std::vector<CPolylinedata>& subpaths,
 
 void CShapeWriter::DrawResolvedEllipse(const vx::CEllipseImage& e,
                                         const vx::CResolvedPaint& paint) {
-    if (!m_output.m_pWriter) return;
     if (!vx::AllFinite({e.cx, e.cy, e.majorX, e.majorY, e.ratio})) return LeaveOutNonFinite();
     const double ratio = vx::ReadableAxisRatio(e.ratio);
     if (HatchesFill(paint)) {

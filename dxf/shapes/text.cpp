@@ -18,7 +18,6 @@ std::string CShapeWriter::TextStyleName(std::string_view family) const {
 }
 
 void CShapeWriter::DrawText(const vx::CClassicText& text) {
-    if (!m_output.m_pWriter) return;
     const vx::CClassicStyle& style = text.style;
     const vx::CTextPlacement& placement = text.placement;
     double px = text.x, py = text.y;
@@ -35,7 +34,6 @@ void CShapeWriter::DrawText(const vx::CClassicText& text) {
 void CShapeWriter::DrawResolvedText(double x, double y, double fontSize, double angle,
                                      int alignment, std::string_view content,
                                      std::string_view family, int color) {
-    if (!m_output.m_pWriter) return;
     const double height = fontSize * kHeightPerFontSize;
     if (!vx::AllFinite({x, y, height, angle})) return LeaveOutNonFinite();
     // A centred or right-aligned TEXT is placed by its alignment point.

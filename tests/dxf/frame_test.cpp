@@ -11,6 +11,8 @@ using vxtest::Group;
 
 namespace {
 
+const DL_Attributes kAttributes("0", 7, -1, 0, "");
+
 // The text of a whole document opened in memory, with `body` writing its entities.
 template <class Body>
 std::string Document(CSvgConverter& conv, Body body) {
@@ -163,12 +165,9 @@ TEST(DocumentFrame, ImageDefinitionsFollowTheDictionariesInOrder) {
 TEST(DocumentFrame, VertexWidthsAndBulgeOnlyWhenItCounts) {
     CSvgConverter conv;
     const std::string dxf = Document(conv, [&] {
-        conv.Output().m_dxf.writePolyline(*conv.Output().m_pWriter, DL_PolylineData(3, 0, 0, 0),
-                                 conv.Shapes().EntityAttributes(7, 0, ""));
-        conv.Output().WriteVertex(1, 2, 0, 0, 0.5, 0.25);
-        conv.Output().WriteVertex(3, 4, 0, 1e-11, 0, 0);
-        conv.Output().WriteVertex(5, 6, 0, -0.5, 0, 0);
-        conv.Output().m_dxf.writePolylineEnd(*conv.Output().m_pWriter);
+        const CPointData points[] = {{1, 2}, {3, 4}, {5, 6}};
+        const double bulges[] = {0, 1e-11, -0.5};
+        conv.Output().WritePolyline(points, 3, false, 0.5, kAttributes, bulges);
     });
     const auto polylines = vxtest::EntitiesOf(dxf, "LWPOLYLINE");
     ASSERT_EQ(polylines.size(), 1u);
@@ -177,9 +176,10 @@ TEST(DocumentFrame, VertexWidthsAndBulgeOnlyWhenItCounts) {
         if (g.code >= 10 && g.code <= 42 && g.code != 38 && g.code != 39) vertexCodes.push_back(g.code);
     EXPECT_EQ(vertexCodes, (std::vector<int>{10, 20, 30, 40, 41, 10, 20, 30, 40, 41, 10, 20, 30,
                                              40, 41, 42}));
-    EXPECT_EQ(polylines[0].Reals(40), (std::vector<double>{0.5, 0, 0}));
+    EXPECT_EQ(polylines[0].Reals(40), (std::vector<double>{0.5, 0.5, 0.5}));
     EXPECT_EQ(polylines[0].Real(42), -0.5);
-    conv.Output().WriteVertex(1, 1, 0, 0, 0, 0);  // no document open: nothing happens
+    const CPointData more[] = {{1, 1}, {2, 2}};
+    conv.Output().WritePolyline(more, 2, false, 0, kAttributes);  // no document open: nothing happens
 }
 
 TEST(DocumentFrame, OpeningResetsTheDocumentStateButNotTheTables) {
@@ -218,10 +218,9 @@ TEST(DocumentFrame, OpeningResetsTheDocumentStateButNotTheTables) {
     EXPECT_EQ(conv.Tables().m_arrLayerNames.size(), 1u);
     EXPECT_EQ(conv.Tables().m_dashes.size(), 1u);
     EXPECT_EQ(conv.Tables().m_fonts.size(), 1u);
-    EXPECT_NE(conv.Output().m_pWriter, nullptr);
+    EXPECT_TRUE(conv.Output().IsOpen());
     EXPECT_TRUE(conv.EndDocument());
-    EXPECT_EQ(conv.Output().m_pWriter, nullptr);
-    EXPECT_EQ(conv.Output().m_pSink, nullptr);
+    EXPECT_FALSE(conv.Output().IsOpen());
     EXPECT_FALSE(conv.EndDocument());  // nothing open any more
 }
 

@@ -17,10 +17,10 @@ namespace {
 
 // A document large enough that the writer hands blocks to the sink before its end.
 void WriteManyVertices(CSvgConverter& conv) {
-    conv.Output().m_dxf.writePolyline(*conv.Output().m_pWriter, DL_PolylineData(100000, 0, 0, 0),
-                             conv.Shapes().EntityAttributes(7, 0, ""));
-    for (int i = 0; i < 100000; ++i) conv.Output().WriteVertex(i, i * 0.5, 0, 0, 0, 0);
-    conv.Output().m_dxf.writePolylineEnd(*conv.Output().m_pWriter);
+    std::vector<CPointData> points;
+    for (int i = 0; i < 100000; ++i) points.emplace_back(i, i * 0.5);
+    conv.Output().WritePolyline(points.data(), points.size(), false, 0,
+                                DL_Attributes("0", 7, -1, 0, ""));
 }
 
 }  // namespace
@@ -81,7 +81,7 @@ TEST(FileSink, DocumentThatCannotBeCreatedGivesMinusOne) {
     CSvgConverter conv;
     conv.Walker().m_strLayerName = "walls";
     EXPECT_EQ(conv.BeginDocument(folder + "missing/plan.dxf"), -1);
-    EXPECT_EQ(conv.Output().m_pWriter, nullptr);
+    EXPECT_FALSE(conv.Output().IsOpen());
     EXPECT_EQ(conv.Walker().m_strLayerName, "0");  // the state was reset all the same
     EXPECT_FALSE(conv.EndDocument());
 
@@ -105,8 +105,7 @@ TEST(FileSink, WholeDocumentIsCommittedAndTheConverterReleasesItsStream) {
         ASSERT_EQ(conv.BeginDocument(folder + "plan.dxf"), 0);
         WriteManyVertices(conv);
         EXPECT_TRUE(conv.EndDocument());
-        EXPECT_EQ(conv.Output().m_pWriter, nullptr);
-        EXPECT_EQ(conv.Output().m_pSink, nullptr);
+        EXPECT_FALSE(conv.Output().IsOpen());
         const std::string dxf = vxtest::ReadFile(folder + "plan.dxf");
         EXPECT_EQ(dxf.substr(0, 12), "999\nVextora\n");
         EXPECT_EQ(dxf.substr(dxf.size() - 8), "  0\nEOF\n");
