@@ -96,7 +96,9 @@ void CSvgConverter::WarnAboutLeftOutEntities() {
 }
 
 void CSvgConverter::PrepareClassicReading() {
-    vx::CollectLayerNames(m_xmlRoot, m_tables.m_arrLayerNames);
+    std::vector<std::string> layers;
+    vx::CollectLayerNames(m_xmlRoot, layers);
+    m_tables.SetLayerNames(std::move(layers));
     m_job.m_nClassicDifferences = CountClassicDifferences(m_xmlRoot);
 }
 

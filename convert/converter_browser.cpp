@@ -41,7 +41,9 @@ void CSvgConverter::PrepareBrowserReading() {
     const CXML* svg = vx::FindSvgElement(m_xmlRoot);
     if (!svg) return;
     m_job.m_nInsUnits = vx::RootFrame(*svg).insUnits;
-    vx::CollectLayerTitles(*svg, m_tables.m_arrLayerNames);
+    std::vector<std::string> layers;
+    vx::CollectLayerTitles(*svg, layers);
+    m_tables.SetLayerNames(std::move(layers));
     std::vector<std::string> dashes;
     vx::CollectDashPatterns(*svg, dashes);
     for (const std::string& pattern : dashes) m_tables.AddDashPattern(pattern);

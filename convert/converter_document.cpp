@@ -51,5 +51,5 @@ int CSvgConverter::BeginDocumentOn(std::unique_ptr<CDxfSink> sink) {
 }
 
 bool CSvgConverter::EndDocument() {
-    return m_output.End(m_tables.m_imageDefs, m_job.m_nOutputError);
+    return m_output.End(m_tables.Pictures(), m_job.m_nOutputError);
 }

@@ -40,9 +40,12 @@ std::string CDxfOutput::FormatFrame(CDocumentTables& tables, const CDocumentSett
     writer.sectionTables();
     writer.OwnTableEntries(true);
     WriteViewportTable(writer);
-    WriteLinetypeTable(writer, tables.m_dashes);
+    // The table's entry count is the one before unusable patterns leave it.
+    const int lineTypeEntries = int(tables.Dashes().size()) + 1;
+    tables.DropUnusableDashes();
+    WriteLinetypeTable(writer, lineTypeEntries, tables.Dashes());
     WriteLayerTable(writer, tables);
-    WriteStyleTable(writer, tables.m_fonts);
+    WriteStyleTable(writer, tables.Fonts());
     m_dxf.writeView(writer);
     m_dxf.writeUcs(writer);
     writer.tableAppid(1);

@@ -2,15 +2,10 @@
 
 #include <algorithm>
 
-void CDocumentTables::Reset() {
-    m_arrLayerNames.clear();
-    m_dashes.clear();
-    m_fonts.clear();
-    m_imageDefs.clear();
-}
+void CDocumentTables::Reset() { *this = CDocumentTables(); }
 
 int CDocumentTables::CountLayerEntries() const {
     const bool hasZero =
-        std::find(m_arrLayerNames.begin(), m_arrLayerNames.end(), "0") != m_arrLayerNames.end();
-    return int(m_arrLayerNames.size()) + (hasZero ? 0 : 1);
+        std::find(m_layerNames.begin(), m_layerNames.end(), "0") != m_layerNames.end();
+    return int(m_layerNames.size()) + (hasZero ? 0 : 1);
 }

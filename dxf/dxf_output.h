@@ -90,7 +90,7 @@ private:
     std::string FormatFrame(CDocumentTables& tables, const CDocumentSettings& settings);
     void WriteHeaderSection(CDxfWriter& writer, int insUnits);
     void WriteViewportTable(CDxfWriter& writer);
-    void WriteLinetypeTable(CDxfWriter& writer, std::vector<CDashData>& dashes);
+    void WriteLinetypeTable(CDxfWriter& writer, int entries, const std::vector<CDashData>& dashes);
     void WriteLayerTable(CDxfWriter& writer, const CDocumentTables& tables);
     void WriteStyleTable(CDxfWriter& writer, const std::vector<CFontData>& fonts);
     void WriteBlocksSection(CDxfWriter& writer);

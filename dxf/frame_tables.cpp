@@ -31,25 +31,19 @@ void CDxfOutput::WriteHeaderSection(CDxfWriter& writer, int insUnits) {
     writer.sectionEnd();
 }
 
-void CDxfOutput::WriteLinetypeTable(CDxfWriter& writer, std::vector<CDashData>& dashes) {
-    writer.tableLinetypes(int(dashes.size()) + 1);
+void CDxfOutput::WriteLinetypeTable(CDxfWriter& writer, int entries,
+                                    const std::vector<CDashData>& dashes) {
+    writer.tableLinetypes(entries);
     m_dxf.writeLinetype(writer, DL_LinetypeData("CONTINUOUS", "Continuous", 0, 0, 0.0));
-    // A pattern of fewer than two numbers is no dash pattern: it leaves the
-    // table, so no emitter refers to a line type that was never written.
-    std::vector<CDashData> usable;
-    usable.reserve(dashes.size());
-    for (CDashData& record : dashes) {
+    for (const CDashData& record : dashes) {
         double length = 0;
         std::vector<double> elements = CDocumentTables::ParseDashPattern(record, length);
-        if (elements.size() < 2) continue;
         // Dashes are positive, the gaps between them negative.
         for (size_t i = 1; i < elements.size(); i += 2) elements[i] = -elements[i];
         m_dxf.writeLinetype(writer,
                             DL_LinetypeData(record.name, kDashDescription, 0,
                                             int(elements.size()), length, elements.data()));
-        usable.push_back(std::move(record));
     }
-    dashes = std::move(usable);
     m_dxf.writeLinetype(writer, DL_LinetypeData("BYLAYER", "", 0, 0, 0.0));
     m_dxf.writeLinetype(writer, DL_LinetypeData("BYBLOCK", "", 0, 0, 0.0));
     writer.tableEnd();
@@ -60,9 +54,9 @@ void CDxfOutput::WriteLayerTable(CDxfWriter& writer, const CDocumentTables& tabl
     const DL_Attributes attributes("", 2, 0, 100, "CONTINUOUS");
     // The list holds unique, valid names already; "0" comes first unless the
     // drawing names it itself.
-    if (tables.CountLayerEntries() > int(tables.m_arrLayerNames.size()))
+    if (tables.CountLayerEntries() > int(tables.LayerNames().size()))
         m_dxf.writeLayer(writer, DL_LayerData("0", 0), attributes);
-    for (const std::string& name : tables.m_arrLayerNames)
+    for (const std::string& name : tables.LayerNames())
         m_dxf.writeLayer(writer, DL_LayerData(name, 0), attributes);
     writer.tableEnd();
 }

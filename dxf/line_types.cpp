@@ -1,5 +1,7 @@
 // The dash pattern table: patterns found by the raw scan become line types
 // "Dash1", "Dash2", ... that the emitters refer to by their pattern.
+#include <algorithm>
+
 #include "base/text.h"
 #include "dxf/document_tables.h"
 
@@ -68,4 +70,13 @@ std::vector<double> CDocumentTables::ParseDashPattern(const CDashData& record, d
     // A line type's lengths must be finite numbers: huge ones are bounded.
     for (double number : numbers) sum = vx::Bounded(sum + number);
     return numbers;
+}
+
+void CDocumentTables::DropUnusableDashes() {
+    m_dashes.erase(std::remove_if(m_dashes.begin(), m_dashes.end(),
+                                  [](const CDashData& record) {
+                                      double length = 0;
+                                      return ParseDashPattern(record, length).size() < 2;
+                                  }),
+                   m_dashes.end());
 }

@@ -35,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     conv.Walker().ParseTextStyle(text, fontSize, fontFamily);
     if (conv.Tables().AddDashPattern(text)) {
         double sum = 0;
-        CDocumentTables::ParseDashPattern(conv.Tables().m_dashes.back(), sum);
+        CDocumentTables::ParseDashPattern(conv.Tables().Dashes().back(), sum);
     }
     vx::CClassicElements classic(conv.Walker(), conv.Definitions(), conv.GroupTransforms(),
                                  conv.Tables(), conv.Shapes(), conv.Options().fillOption);

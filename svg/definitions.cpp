@@ -15,9 +15,12 @@ const std::string& SymbolKey(const CSymble& record) { return record.id; }
 
 }  // namespace
 
-void CDefinitions::Reset() {
-    m_markers.clear();
-    m_symbols.clear();
+void CDefinitions::Reset() { *this = CDefinitions(); }
+
+void CDefinitions::AddSymbol(CSymble symbol) {
+    m_symbolIndex.Find(m_symbols, SymbolKey, symbol.id);  // brings the index up to date
+    m_symbols.push_back(std::move(symbol));
+    m_symbolIndex.Added(m_symbols.back().id);
 }
 
 void CDefinitions::Collect(const CXML& element) {
@@ -35,13 +38,8 @@ void CDefinitions::Collect(const CXML& element) {
         if (const std::string* t = child->FindAttribute("transform")) transform = t;
     }
     if (id.empty() || !pathData || pathData->empty()) return;
-    if (isSymbol) {
-        m_symbolIndex.Find(m_symbols, SymbolKey, id);  // brings the index up to date
-        m_symbols.push_back(CSymble{id, *pathData});
-        m_symbolIndex.Added(id);
-        return;
-    }
-    m_markers.push_back(CMarkdata{id, AttributeOrEmpty(element, "refX"),
+    if (isSymbol) return AddSymbol(CSymble{id, *pathData});
+    AddMarker(CMarkdata{id, AttributeOrEmpty(element, "refX"),
                                   AttributeOrEmpty(element, "refY"), *pathData,
                                   transform ? *transform : std::string()});
 }

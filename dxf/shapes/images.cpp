@@ -126,7 +126,7 @@ void CShapeWriter::PlacePicture(const DL_Attributes& attributes, const vx::CPoin
     store.folder = m_settings.imageFolder;
     store.inputPath = m_settings.inputPath;
     store.drawingName = drawingName;
-    store.imageNumber = static_cast<int>(m_tables.m_imageDefs.size()) + 1;
+    store.imageNumber = static_cast<int>(m_tables.Pictures().size()) + 1;
     store.fetch = m_settings.imageFetch;
     store.caFile = m_settings.imageCaFile;
     const CImageFile stored = StoreImageFile(reference, store);
@@ -159,5 +159,5 @@ void CShapeWriter::PlacePicture(const DL_Attributes& attributes, const vx::CPoin
     definition.height = image.height;
     definition.brightness = 50;
     definition.contrast = 50;
-    m_tables.m_imageDefs.push_back(definition);
+    m_tables.AddPicture(definition);
 }

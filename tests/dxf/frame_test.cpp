@@ -88,16 +88,16 @@ TEST(DocumentFrame, EmptyDrawingHasTheStandardTablesAndExactHeader) {
 TEST(DocumentFrame, LayerZeroComesFirstUnlessTheDrawingNamesIt) {
     CSvgConverter conv;
     EXPECT_EQ(conv.Tables().CountLayerEntries(), 1);
-    conv.Tables().m_arrLayerNames = {"walls", "0"};
+    conv.Tables().SetLayerNames({"walls", "0"});
     std::string dxf = Document(conv);
     EXPECT_EQ(vxtest::TableCount(dxf, "LAYER"), 2);
     EXPECT_EQ(Names(vxtest::TableEntries(dxf, "LAYER")), (Names_t{"walls", "0"}));
 
-    conv.Tables().m_arrLayerNames = {"walls", "doors"};
+    conv.Tables().SetLayerNames({"walls", "doors"});
     dxf = Document(conv);
     EXPECT_EQ(vxtest::TableCount(dxf, "LAYER"), 3);
     EXPECT_EQ(Names(vxtest::TableEntries(dxf, "LAYER")), (Names_t{"0", "walls", "doors"}));
-    EXPECT_EQ(conv.Tables().m_arrLayerNames.size(), 2u);  // the list is read, never changed
+    EXPECT_EQ(conv.Tables().LayerNames().size(), 2u);  // the list is read, never changed
 }
 
 TEST(DocumentFrame, DashPatternsBecomeLineTypesAndUnusableOnesLeaveTheTable) {
@@ -115,7 +115,7 @@ TEST(DocumentFrame, DashPatternsBecomeLineTypesAndUnusableOnesLeaveTheTable) {
     EXPECT_EQ(entries[1].Reals(49), (std::vector<double>{5, -3}));
     EXPECT_EQ(entries[2].Real(40), 22.0);
     EXPECT_EQ(entries[2].Reals(49), (std::vector<double>{10, -5, 2, -5}));
-    ASSERT_EQ(conv.Tables().m_dashes.size(), 2u);
+    ASSERT_EQ(conv.Tables().Dashes().size(), 2u);
     EXPECT_EQ(conv.Tables().LookupDashName("4"), "");
     EXPECT_EQ(conv.Tables().LookupDashName("10 5 2 5"), "Dash3");
 }
@@ -136,11 +136,11 @@ TEST(DocumentFrame, ImageDefinitionsFollowTheDictionariesInOrder) {
     CSvgConverter conv;
     for (const char* file : {"first.png", "second.jpg"}) {
         CImageDefData image;
-        image.handle = int(0x100 + conv.Tables().m_imageDefs.size());
+        image.handle = int(0x100 + conv.Tables().Pictures().size());
         image.file = file;
         image.width = 640;
         image.height = 480;
-        conv.Tables().m_imageDefs.push_back(image);
+        conv.Tables().AddPicture(image);
     }
     const std::string dxf = Document(conv);
     const auto images = vxtest::ObjectsOf(dxf, "IMAGEDEF");
@@ -194,11 +194,11 @@ TEST(DocumentFrame, OpeningResetsTheDocumentStateButNotTheTables) {
     conv.Walker().m_strFontFamily = "Arial";
     conv.Walker().m_strLayerName = "walls";
     conv.Walker().m_strLineType = "Dash1";
-    conv.Definitions().m_markers.push_back(CMarkdata{"m", "0", "0", "M0 0", ""});
-    conv.Definitions().m_symbols.push_back(CSymble{"s", "M0 0"});
+    conv.Definitions().AddMarker(CMarkdata{"m", "0", "0", "M0 0", ""});
+    conv.Definitions().AddSymbol(CSymble{"s", "M0 0"});
     conv.GroupTransforms().Push();
     conv.GroupTransforms().Push();
-    conv.Tables().m_arrLayerNames = {"walls"};
+    conv.Tables().SetLayerNames({"walls"});
     conv.Tables().AddDashPattern("5 3");
     conv.Tables().AddFontFamily("Arial");
     ASSERT_EQ(conv.BeginDocumentOn(std::make_unique<CStringSink>()), 0);
@@ -212,12 +212,12 @@ TEST(DocumentFrame, OpeningResetsTheDocumentStateButNotTheTables) {
     EXPECT_TRUE(conv.PathReaderState().previousCommand.empty());
     EXPECT_TRUE(conv.Walker().m_strFontSize.empty() && conv.Walker().m_strFontFamily.empty());
     EXPECT_EQ(conv.Walker().m_strLayerName, "0");
-    EXPECT_TRUE(conv.Definitions().m_markers.empty() && conv.Definitions().m_symbols.empty());
+    EXPECT_TRUE(conv.Definitions().Markers().empty() && conv.Definitions().Symbols().empty());
     EXPECT_EQ(conv.GroupTransforms().GroupDepth(), 0);
     EXPECT_EQ(conv.Walker().m_strLineType, "Dash1");
-    EXPECT_EQ(conv.Tables().m_arrLayerNames.size(), 1u);
-    EXPECT_EQ(conv.Tables().m_dashes.size(), 1u);
-    EXPECT_EQ(conv.Tables().m_fonts.size(), 1u);
+    EXPECT_EQ(conv.Tables().LayerNames().size(), 1u);
+    EXPECT_EQ(conv.Tables().Dashes().size(), 1u);
+    EXPECT_EQ(conv.Tables().Fonts().size(), 1u);
     EXPECT_TRUE(conv.Output().IsOpen());
     EXPECT_TRUE(conv.EndDocument());
     EXPECT_FALSE(conv.Output().IsOpen());
@@ -227,7 +227,7 @@ TEST(DocumentFrame, OpeningResetsTheDocumentStateButNotTheTables) {
 TEST(DocumentFrame, FrameWithEveryTableIsReadByARealReader) {
     // Written below the output folder, where the audit of all test output reads it.
     CSvgConverter conv;
-    conv.Tables().m_arrLayerNames = {"walls", "doors"};
+    conv.Tables().SetLayerNames({"walls", "doors"});
     conv.Tables().AddDashPattern("5 3");
     conv.Tables().AddFontFamily("Arial");
     conv.Tables().AddFontFamily("'Times New Roman'");

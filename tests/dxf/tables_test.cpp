@@ -7,13 +7,13 @@ namespace {
 
 std::vector<std::string> Patterns(const CDocumentTables& tables) {
     std::vector<std::string> out;
-    for (const CDashData& d : tables.m_dashes) out.push_back(d.name + "=" + d.pattern);
+    for (const CDashData& d : tables.Dashes()) out.push_back(d.name + "=" + d.pattern);
     return out;
 }
 
 std::vector<std::string> Families(const CDocumentTables& tables) {
     std::vector<std::string> out;
-    for (const CFontData& f : tables.m_fonts) out.push_back(f.styleName + "=" + f.family);
+    for (const CFontData& f : tables.Fonts()) out.push_back(f.styleName + "=" + f.family);
     return out;
 }
 
@@ -81,20 +81,20 @@ TEST(RawScan, StyleSheetRuleRunsOverLinesToTheNextSemicolon) {
 TEST(RawScan, ValuesAreBoundedAndKeysAtTheVeryEndCountNot) {
     CDocumentTables tables;
     vx::ScanRawText(tables, "no keys at all");
-    EXPECT_TRUE(tables.m_dashes.empty() && tables.m_fonts.empty());
+    EXPECT_TRUE(tables.Dashes().empty() && tables.Fonts().empty());
     vx::ScanRawText(tables, "stroke-dasharray:");
     vx::ScanRawText(tables, "font-family:");
-    EXPECT_TRUE(tables.m_dashes.empty() && tables.m_fonts.empty());
+    EXPECT_TRUE(tables.Dashes().empty() && tables.Fonts().empty());
 
     vx::ScanRawText(tables, "stroke-dasharray:" + std::string(500, '1') + ";font-family:" +
                      std::string(300, 'F') + ";");
-    ASSERT_EQ(tables.m_dashes.size(), 1u);
-    EXPECT_EQ(tables.m_dashes[0].pattern.size(), 361u);
-    ASSERT_EQ(tables.m_fonts.size(), 1u);
-    EXPECT_EQ(tables.m_fonts[0].family.size(), 129u);
+    ASSERT_EQ(tables.Dashes().size(), 1u);
+    EXPECT_EQ(tables.Dashes()[0].pattern.size(), 361u);
+    ASSERT_EQ(tables.Fonts().size(), 1u);
+    EXPECT_EQ(tables.Fonts()[0].family.size(), 129u);
     // A zero byte ends a value as the end of the text does.
     vx::ScanRawText(tables, std::string("font-family:Ab\0cd;", 19));
-    EXPECT_EQ(tables.m_fonts.back().family, "Ab");
+    EXPECT_EQ(tables.Fonts().back().family, "Ab");
 }
 
 TEST(LineTypes, AddAndLookUpTrimmedPatterns) {
@@ -108,13 +108,15 @@ TEST(LineTypes, AddAndLookUpTrimmedPatterns) {
     EXPECT_EQ(Patterns(tables), (Texts{"Dash1=5 3", "Dash2=5 3 5"}));
     EXPECT_EQ(tables.LookupDashName("none"), "");
 
-    // The table is a plain vector that others clear and fill: lookups follow it.
-    tables.m_dashes.clear();
+    // A reset table, refilled to the same size, finds its new patterns only.
+    tables.Reset();
     EXPECT_EQ(tables.LookupDashName("5,3"), "");
-    tables.m_dashes.push_back(CDashData("Dash7", "1 1"));
-    EXPECT_EQ(tables.LookupDashName("1,1"), "Dash7");
+    EXPECT_TRUE(tables.AddDashPattern("1 1"));
+    EXPECT_TRUE(tables.AddDashPattern("2 2"));
+    EXPECT_EQ(tables.LookupDashName("1,1"), "Dash1");
+    EXPECT_EQ(tables.LookupDashName("5 3 5"), "");
     EXPECT_TRUE(tables.AddDashPattern("5,3"));
-    EXPECT_EQ(tables.m_dashes.back().name, "Dash2");
+    EXPECT_EQ(tables.Dashes().back().name, "Dash3");
 }
 
 TEST(TextStyles, AddFamiliesOnceEach) {
@@ -125,7 +127,7 @@ TEST(TextStyles, AddFamiliesOnceEach) {
     EXPECT_FALSE(tables.AddFontFamily("Arial"));
     EXPECT_TRUE(tables.AddFontFamily("arial"));
     EXPECT_EQ(Families(tables), (Texts{"Style-Arial=Arial", "Style-arial=arial"}));
-    tables.m_fonts.clear();
+    tables.Reset();
     EXPECT_EQ(tables.LookupStyleName("Arial"), "");
     EXPECT_TRUE(tables.AddFontFamily("Arial"));
 }

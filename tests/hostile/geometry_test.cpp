@@ -43,8 +43,8 @@ TEST(PathBudget, DeepCurvesStopWhenTheDocumentsPointsAreSpent) {
 TEST(PathBudget, MarkersAndSymbolsPlacedAgainAndAgainShareThePoints) {
     ShapeDocument doc;
     doc.conv.PathReaderState().pointsLeft = 1000;
-    doc.conv.Definitions().m_markers.push_back({"m", "", "", "M0 0 " + Repeated("l1 1 ", 99), ""});
-    doc.conv.Definitions().m_symbols.push_back({"s", "M0 0 " + Repeated("l1 1 ", 99)});
+    doc.conv.Definitions().AddMarker({"m", "", "", "M0 0 " + Repeated("l1 1 ", 99), ""});
+    doc.conv.Definitions().AddSymbol({"s", "M0 0 " + Repeated("l1 1 ", 99)});
     // Each path draws one point and its marker 99: ten placements fit.
     for (int i = 0; i < 20; ++i) doc.classic.Path("", "M0 0 L1 0", "", "", "url(#m)");
     for (int i = 0; i < 20; ++i) doc.classic.Use("", "", "", "#s");
@@ -55,7 +55,7 @@ TEST(PathBudget, LongMarkerTextsPlacedAgainAndAgainStopWhenTheTextIsSpent) {
     ShapeDocument doc;
     doc.conv.PathReaderState().textLeft = 12000;
     // Closepath letters without numbers draw nothing but are read at every placement.
-    doc.conv.Definitions().m_markers.push_back({"z", "", "", "M0 0 L1 1 " + std::string(5000, 'z'), ""});
+    doc.conv.Definitions().AddMarker({"z", "", "", "M0 0 L1 1 " + std::string(5000, 'z'), ""});
     for (int i = 0; i < 5; ++i) doc.classic.Path("", "M0 0 L1 0", "", "", "url(#z)");
     // Three paths and their markers are read, the third crossing the bound.
     EXPECT_EQ(doc.Entities("LWPOLYLINE").size(), 6u);

@@ -160,13 +160,13 @@ TEST_F(Download, ImagesFetchedByTheConverter) {
     EXPECT_EQ(warnings.messages.size(), std::size(dropped));
 
     const size_t fetched = s_certificates ? 6 : 5;
-    ASSERT_EQ(doc.conv.Tables().m_imageDefs.size(), fetched);
+    ASSERT_EQ(doc.conv.Tables().Pictures().size(), fetched);
     EXPECT_EQ(doc.Entities("IMAGE").size(), fetched);
     EXPECT_EQ(vxtest::ReadFile(folder + "logo.png"), vxtest::TinyPng());
     EXPECT_EQ(vxtest::ReadFile(folder + "other.png"), "second picture");
     EXPECT_EQ(vxtest::ReadFile(folder + "same.png"), "second");
-    EXPECT_EQ(doc.conv.Tables().m_imageDefs[0].file, doc.conv.Tables().m_imageDefs[1].file);
-    EXPECT_EQ(doc.conv.Tables().m_imageDefs[fetched - 2].file, doc.conv.Tables().m_imageDefs[fetched - 1].file);
+    EXPECT_EQ(doc.conv.Tables().Pictures()[0].file, doc.conv.Tables().Pictures()[1].file);
+    EXPECT_EQ(doc.conv.Tables().Pictures()[fetched - 2].file, doc.conv.Tables().Pictures()[fetched - 1].file);
     EXPECT_FALSE(fs::exists(folder + "status"));
 }
 

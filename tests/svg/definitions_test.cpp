@@ -24,14 +24,14 @@ TEST(Definitions, MarkerRecordTextsAndLastPathChild) {
     Element(*marker, "path", {{"d", "M1 1 L2 2"}});  // keeps the first one's transform
     Element(*marker, "path");                          // a path without d changes nothing
     definitions.Collect(*marker);
-    ASSERT_EQ(definitions.m_markers.size(), 1u);
-    const CMarkdata& m = definitions.m_markers[0];
+    ASSERT_EQ(definitions.Markers().size(), 1u);
+    const CMarkdata& m = definitions.Markers()[0];
     EXPECT_EQ(m.id, "arrow");
     EXPECT_EQ(m.refX, "5");
     EXPECT_EQ(m.refY, "3");
     EXPECT_EQ(m.path, "M1 1 L2 2");
     EXPECT_EQ(m.transform, "scale(2)");
-    EXPECT_TRUE(definitions.m_symbols.empty());
+    EXPECT_TRUE(definitions.Symbols().empty());
 }
 
 TEST(Definitions, DefinitionsWithoutDirectPathOrIdLeaveNoRecord) {
@@ -44,8 +44,8 @@ TEST(Definitions, DefinitionsWithoutDirectPathOrIdLeaveNoRecord) {
     Element(*Element(root, "Marker", {{"id", "case"}}), "path", {{"d", "M0 0"}});
     Element(*Element(root, "symbol"), "path", {{"d", "M0 0"}});
     for (CXML* definition : root.Children()) definitions.Collect(*definition);
-    EXPECT_TRUE(definitions.m_markers.empty());
-    EXPECT_TRUE(definitions.m_symbols.empty());
+    EXPECT_TRUE(definitions.Markers().empty());
+    EXPECT_TRUE(definitions.Symbols().empty());
 }
 
 TEST(Definitions, SymbolKeepsIdAndPathData) {
@@ -54,27 +54,27 @@ TEST(Definitions, SymbolKeepsIdAndPathData) {
     CXML* symbol = Element(root, "symbol", {{"id", "sym"}, {"refX", "9"}});
     Element(*symbol, "path", {{"d", "M0 0 L1 0"}, {"transform", "scale(2)"}});
     definitions.Collect(*symbol);
-    ASSERT_EQ(definitions.m_symbols.size(), 1u);
-    EXPECT_EQ(definitions.m_symbols[0].id, "sym");
-    EXPECT_EQ(definitions.m_symbols[0].path, "M0 0 L1 0");
-    EXPECT_TRUE(definitions.m_markers.empty());
+    ASSERT_EQ(definitions.Symbols().size(), 1u);
+    EXPECT_EQ(definitions.Symbols()[0].id, "sym");
+    EXPECT_EQ(definitions.Symbols()[0].path, "M0 0 L1 0");
+    EXPECT_TRUE(definitions.Markers().empty());
 }
 
 TEST(FindDefinitions, MarkerByContainedIdSymbolByExactName) {
     CDefinitions definitions;
     EXPECT_EQ(definitions.FindMarker("url(#arrow)"), nullptr);
     EXPECT_EQ(definitions.FindSymbol("sym"), nullptr);
-    definitions.m_markers.push_back(CMarkdata{"a", "", "", "M0 0", ""});
-    definitions.m_markers.push_back(CMarkdata{"arrow", "", "", "M1 1", ""});
-    definitions.m_markers.push_back(CMarkdata{"tip", "", "", "M2 2", ""});
+    definitions.AddMarker(CMarkdata{"a", "", "", "M0 0", ""});
+    definitions.AddMarker(CMarkdata{"arrow", "", "", "M1 1", ""});
+    definitions.AddMarker(CMarkdata{"tip", "", "", "M2 2", ""});
     // An earlier id that is part of the reference wins.
-    EXPECT_EQ(definitions.FindMarker("url(#arrow)"), &definitions.m_markers[0]);
-    EXPECT_EQ(definitions.FindMarker("url(#tip)"), &definitions.m_markers[2]);
+    EXPECT_EQ(definitions.FindMarker("url(#arrow)"), &definitions.Markers()[0]);
+    EXPECT_EQ(definitions.FindMarker("url(#tip)"), &definitions.Markers()[2]);
     EXPECT_EQ(definitions.FindMarker("url(#TIP)"), nullptr);
     EXPECT_EQ(definitions.FindMarker(""), nullptr);
 
-    definitions.m_symbols.push_back(CSymble{"sym", "M0 0"});
-    definitions.m_symbols.push_back(CSymble{"sym", "M9 9"});
-    EXPECT_EQ(definitions.FindSymbol("sym"), &definitions.m_symbols[0]);
+    definitions.AddSymbol(CSymble{"sym", "M0 0"});
+    definitions.AddSymbol(CSymble{"sym", "M9 9"});
+    EXPECT_EQ(definitions.FindSymbol("sym"), &definitions.Symbols()[0]);
     for (std::string_view miss : {"#sym", "Sym", "sy", "sym "}) EXPECT_EQ(definitions.FindSymbol(miss), nullptr) << miss;
 }

@@ -48,8 +48,8 @@ TEST(Image, EmbeddedPictureCoversTheShownAreaAndRecordsItsDefinition) {
     doc.conv.Walker().m_crFill = 0x0000FF;  // red
     doc.conv.Walker().m_strLayerName = "pictures";
     doc.classic.Image("10", "20", "64.9", "32", DataPng());
-    ASSERT_EQ(doc.conv.Tables().m_imageDefs.size(), 1u);
-    const CImageDefData def = doc.conv.Tables().m_imageDefs[0];
+    ASSERT_EQ(doc.conv.Tables().Pictures().size(), 1u);
+    const CImageDefData def = doc.conv.Tables().Pictures()[0];
     const auto images = doc.Entities("IMAGE");
     ASSERT_EQ(images.size(), 1u);
     const Entity& image = images[0];
@@ -154,7 +154,7 @@ TEST(Image, EmbeddedPicturesAreNumberedAndBadOnesLeftOutWithAWarning) {
         {"a\nb.png", "picture a?b.png left out: unsafe name"},
     });
     EXPECT_EQ(doc.Entities("IMAGE").size(), 2u);
-    ASSERT_EQ(doc.conv.Tables().m_imageDefs.size(), 2u);
+    ASSERT_EQ(doc.conv.Tables().Pictures().size(), 2u);
     EXPECT_TRUE(fs::exists(doc.folder + "plan-image1.png"));
     EXPECT_EQ(vxtest::ReadFile(doc.folder + "plan-image2.jpg"), "\xFF\xD8\xFF\xE0");
     EXPECT_FALSE(fs::exists(doc.folder + "plan-image3.png"));
@@ -183,7 +183,7 @@ TEST(Image, LocalPicturesAreCopiedIntoTheImageFolder) {
         {elsewhere, "picture " + elsewhere + " left out: not on this computer"},
     });
 
-    ASSERT_EQ(doc.conv.Tables().m_imageDefs.size(), 4u);
+    ASSERT_EQ(doc.conv.Tables().Pictures().size(), 4u);
     EXPECT_EQ(vxtest::ReadFile(doc.folder + "rel ative.png"), vxtest::TinyPng());
     EXPECT_TRUE(fs::exists(doc.folder + "abs.png"));
     EXPECT_TRUE(fs::exists(doc.folder + "url.png"));

@@ -41,7 +41,7 @@ TEST(PathOutline, StrokeWidthsScaledByElementAndGroupMatrices) {
 
 TEST(PathMarkers, TurnedShiftedAndDrawnAtBothEndsOfEverySubpath) {
     ShapeDocument doc;
-    doc.conv.Definitions().m_markers.push_back({"arrow", "2", "3", "M0 0 L1 0 z", ""});
+    doc.conv.Definitions().AddMarker({"arrow", "2", "3", "M0 0 L1 0 z", ""});
     doc.classic.Path("", "M0 0 L10 0 M0 0 L0 10", "", "url(#arrow)", " url(#arrow) ");
     doc.classic.Path("", "M0 0 L1 0", "", "", "");  // markers are a path's own: none here
     const std::vector<Entity> lines = doc.Entities("LWPOLYLINE");
@@ -55,14 +55,14 @@ TEST(PathMarkers, TurnedShiftedAndDrawnAtBothEndsOfEverySubpath) {
 TEST(PathMarkers, CoincidentAndZeroDirectionsAndLookups) {
     ShapeDocument doc;
     doc.classic.Path("", "M0 0 L5 0", "", "url(#later)", "");  // defined afterwards
-    doc.conv.Definitions().m_markers.push_back({"later", "0", "0", "M0 0 L1 0", ""});
+    doc.conv.Definitions().AddMarker({"later", "0", "0", "M0 0 L1 0", ""});
     // Coincident first points: the third gives the direction.
     doc.classic.Path("", "M0 0 L0 0 L0 10", "", "url(#later)", "none");
     // No direction at all: the marker is not turned; the path itself has no
     // length and writes nothing.
     doc.classic.Path("", "M5 5 L5 5", "", "", "later");
     // A marker of two subpaths draws two open polylines; a lone point draws none.
-    doc.conv.Definitions().m_markers.push_back({"two", "0", "0", "M0 0 L1 0 M3 3 M0 1 L1 1", ""});
+    doc.conv.Definitions().AddMarker({"two", "0", "0", "M0 0 L1 0 M3 3 M0 1 L1 1", ""});
     doc.classic.Path("", "M0 0 L5 0", "", "", "url(#two)");
     const std::vector<Entity> lines = doc.Entities("LWPOLYLINE");
     ASSERT_EQ(lines.size(), 1u + 2u + 1u + 3u);

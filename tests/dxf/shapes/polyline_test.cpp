@@ -76,7 +76,7 @@ TEST(Polyline, ElementTransformMapsEveryVertexUnlessUnreadable) {
 
 TEST(Polyline, DashArrayPicksTheDocumentLineTypeOrByLayer) {
     ShapeDocument doc;
-    doc.conv.Tables().m_dashes.push_back(CDashData("Dash1", "5 3"));
+    doc.conv.Tables().AddDashPattern("5 3");
     for (const char* dash : {" 5 3 ", "none", "7 7"}) doc.classic.Polyline("", "0,0 1,1", dash, false);
     const auto lines = doc.Entities("LWPOLYLINE");
     ASSERT_EQ(lines.size(), 3u);

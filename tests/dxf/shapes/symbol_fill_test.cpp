@@ -21,8 +21,8 @@ PointList EdgeStarts(const Entity& hatch) {
 
 TEST(SymbolUse, PlacementLookupAndSubpaths) {
     ShapeDocument doc;
-    doc.conv.Definitions().m_symbols.push_back({"a", "M10 0 L20 0"});
-    doc.conv.Definitions().m_symbols.push_back({"b", "M0 0 L10 0 L10 10 z M20 0 L30 0 L30 10 z M5 5 M0 0 L0 1"});
+    doc.conv.Definitions().AddSymbol({"a", "M10 0 L20 0"});
+    doc.conv.Definitions().AddSymbol({"b", "M0 0 L10 0 L10 10 z M20 0 L30 0 L30 10 z M5 5 M0 0 L0 1"});
     doc.classic.Use("", "5", "", " #a ");
     doc.classic.Use("translate(3,4)", "", "", "a");
     doc.classic.Use("", "", "", "#missing");
@@ -61,7 +61,7 @@ TEST(SymbolFill, SamePlacementAsTheOutlineAndLastSubpathFilled) {
     ShapeDocument doc;
     doc.conv.GroupTransforms().Push();
     doc.conv.GroupTransforms().ReadOwnTransform("translate(100 0)");
-    doc.conv.Definitions().m_symbols.push_back({"s", "M0 0 L10 0 L10 10"});
+    doc.conv.Definitions().AddSymbol({"s", "M0 0 L10 0 L10 10"});
     doc.classic.FillUse("translate(3,4)", "5", "7", "#s");
     doc.classic.Use("translate(3,4)", "5", "7", "#s");
     doc.classic.FillUse("", "", "", "#nothing");

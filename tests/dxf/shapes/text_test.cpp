@@ -118,7 +118,7 @@ TEST(Text, HugeNumbersStayFinite) {
 
 TEST(Text, FontFallbacksAndStyleLookup) {
     ShapeDocument doc;
-    doc.conv.Tables().m_fonts.push_back({"Arial", "Style-Arial"});
+    doc.conv.Tables().AddFontFamily("Arial");
     doc.conv.Walker().m_strFontFamily = "Arial";
     doc.conv.Walker().m_strFontSize = "20";
     doc.classic.Text("", "", "", "a", "0", "0");           // both from the group
