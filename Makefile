@@ -70,7 +70,8 @@ TSAN_BUILD ?= build-tsan
 test-tsan: deps
 	cmake -S . -B $(TSAN_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVEXTORA_SANITIZE=thread >/dev/null
 	cmake --build $(TSAN_BUILD) -j $(JOBS) --target vextora vextora-convert \
-	  test_app_dialog test_app_controls test_app_command_line test_cli test_dxf
+	  test_app_dialog test_app_controls test_app_command_line test_cli test_dxf \
+	  test_dxf_drawings
 	cd $(TSAN_BUILD) && \
 	  TSAN_OPTIONS="halt_on_error=1 ignore_noninstrumented_modules=1 $(TSAN_OPTIONS)" \
 	  ctest --output-on-failure -j $(JOBS) -R '^(app|cli|dxf)\.'

@@ -9,7 +9,7 @@
 
 #include "dxf/dxf_writer.h"
 #include "dxf/threaded_sink.h"
-#include "tests/support/convert_fixture.h"
+#include "tests/support/test_folders.h"
 
 namespace {
 

@@ -2,27 +2,15 @@
 // Converting SVG text end to end in tests. Files go below test-dxf/<suite>/,
 // where the dxf_audit_all test checks every DXF with a real DXF reader.
 #include <string>
-#include <vector>
 
 #include "convert/svg_converter.h"
+#include "tests/support/test_folders.h"
 
 namespace vxtest {
 
 // The reading the hostile-input suite runs under: VX_SVG_RULES=browser picks
 // the browser reading, anything else the classic one.
 SvgRules TestSvgRules();
-
-// A folder below test-dxf/ for this test (created, ends with '/'), empty
-// when the test first asks for it.
-std::string TestOutputFolder();
-// A scratch folder outside test-dxf/ for inputs (created, ends with '/'),
-// empty when the test first asks for it.
-std::string TestInputFolder();
-void WriteFile(const std::string& path, const std::string& content);
-// Every regular file below folder, as paths relative to it, sorted: what a
-// conversion left behind (temporary files and pictures included).
-std::vector<std::string> FilesBelow(const std::string& folder);
-std::string ReadFile(const std::string& path);
 
 // Fails the test when the converter's open or last document was handed a
 // NaN or infinite real: an emitter let one through instead of leaving its entity out.

@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "dxf/shapes/picture_size.h"
-#include "tests/support/convert_fixture.h"
 #include "tests/support/image_files.h"
+#include "tests/support/test_folders.h"
 
 using vxtest::PngHead;
 
