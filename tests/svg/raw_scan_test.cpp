@@ -2,28 +2,11 @@
 
 #include "dxf/document_tables.h"
 #include "svg/raw_scan.h"
+#include "tests/support/table_texts.h"
 
-namespace {
-
-std::vector<std::string> Patterns(const CDocumentTables& tables) {
-    std::vector<std::string> out;
-    for (const CDashData& d : tables.Dashes()) out.push_back(d.name + "=" + d.pattern);
-    return out;
-}
-
-std::vector<std::string> Families(const CDocumentTables& tables) {
-    std::vector<std::string> out;
-    for (const CFontData& f : tables.Fonts()) out.push_back(f.styleName + "=" + f.family);
-    return out;
-}
-
-std::vector<double> Parse(const std::string& pattern, double& sum) {
-    return CDocumentTables::ParseDashPattern(CDashData("Dash1", pattern), sum);
-}
-
-using Texts = std::vector<std::string>;
-
-}  // namespace
+using vxtest::Families;
+using vxtest::Patterns;
+using vxtest::Texts;
 
 TEST(RawScan, DashArraysOfStyleDeclarationsOnly) {
     CDocumentTables tables;
@@ -95,57 +78,4 @@ TEST(RawScan, ValuesAreBoundedAndKeysAtTheVeryEndCountNot) {
     // A zero byte ends a value as the end of the text does.
     vx::ScanRawText(tables, std::string("font-family:Ab\0cd;", 19));
     EXPECT_EQ(tables.Fonts().back().family, "Ab");
-}
-
-TEST(LineTypes, AddAndLookUpTrimmedPatterns) {
-    CDocumentTables tables;
-    EXPECT_TRUE(tables.AddDashPattern(" 5,3 "));
-    EXPECT_FALSE(tables.AddDashPattern("5,3"));
-    EXPECT_FALSE(tables.AddDashPattern("  "));
-    EXPECT_FALSE(tables.AddDashPattern("NONE"));
-    EXPECT_FALSE(tables.AddDashPattern("5, 3"));
-    EXPECT_TRUE(tables.AddDashPattern("5 3 5"));
-    EXPECT_EQ(Patterns(tables), (Texts{"Dash1=5 3", "Dash2=5 3 5"}));
-    EXPECT_EQ(tables.LookupDashName("none"), "");
-
-    // A reset table, refilled to the same size, finds its new patterns only.
-    tables.Reset();
-    EXPECT_EQ(tables.LookupDashName("5,3"), "");
-    EXPECT_TRUE(tables.AddDashPattern("1 1"));
-    EXPECT_TRUE(tables.AddDashPattern("2 2"));
-    EXPECT_EQ(tables.LookupDashName("1,1"), "Dash1");
-    EXPECT_EQ(tables.LookupDashName("5 3 5"), "");
-    EXPECT_TRUE(tables.AddDashPattern("5,3"));
-    EXPECT_EQ(tables.Dashes().back().name, "Dash3");
-}
-
-TEST(TextStyles, AddFamiliesOnceEach) {
-    CDocumentTables tables;
-    EXPECT_FALSE(tables.AddFontFamily(""));
-    EXPECT_FALSE(tables.AddFontFamily(" none "));
-    EXPECT_TRUE(tables.AddFontFamily(" Arial "));
-    EXPECT_FALSE(tables.AddFontFamily("Arial"));
-    EXPECT_TRUE(tables.AddFontFamily("arial"));
-    EXPECT_EQ(Families(tables), (Texts{"Style-Arial=Arial", "Style-arial=arial"}));
-    tables.Reset();
-    EXPECT_EQ(tables.LookupStyleName("Arial"), "");
-    EXPECT_TRUE(tables.AddFontFamily("Arial"));
-}
-
-TEST(LineTypes, DashPatternNumbersSplitAtCommasAndWhiteSpace) {
-    const struct {
-        std::string pattern;
-        std::vector<double> numbers;
-        double sum;
-    } rows[] = {
-        {"5 3", {5, 3}, 8},     {"5, 3", {5, 3}, 8},         {"5,3", {5, 3}, 8},
-        {"5  3", {5, 3}, 8},    {",5\t3,", {5, 3}, 8},        {"10 5 2 5", {10, 5, 2, 5}, 22},
-        {"", {}, 0},            {"x -2.5", {0, -2.5}, -2.5},
-        {"1e999 1", {1e300, 1}, 1e300},  // huge numbers are bounded
-    };
-    for (const auto& row : rows) {
-        double sum = -1;
-        EXPECT_EQ(Parse(row.pattern, sum), row.numbers) << row.pattern;
-        EXPECT_EQ(sum, row.sum) << row.pattern;
-    }
 }
