@@ -18,15 +18,11 @@ public:
     int subpathEnd = 0;  // ends a subpath that a later moveto ended
 };
 
-// One subpath collected for a fill.
+// One subpath collected for a fill or an outline.
 class CPolylinedata {
 public:
     std::vector<CPointData> points;
-    double width = 0;
-    int rgb = 0;  // 0x00BBGGRR
     int closed = 0;
-    std::string lineType;
-    int color = 0;  // DXF colour number
 };
 
 class CDashData {

@@ -95,7 +95,6 @@ public:
     // A solid hatch of one loop whose edgeCount edges writeEdges writes.
     void WriteSingleLoopHatch(const DL_Attributes& attributes, double patternScale,
                               int edgeCount, const std::function<void()>& writeEdges);
-    void WriteHatchEdge(const DL_HatchEdgeData& edge) { m_output.WriteHatchEdge(edge); }
 
 private:
     class COutlineSink;  // path_outline.cpp

@@ -67,6 +67,13 @@ TEST(SymbolLookup, ManySymbolsFirstOfAnIdWinsAndEachFileHasItsOwn) {
         "<use xlink:href=\"#s9\"/><use xlink:href=\"#s8\"/></svg>",
         "symbols_second");
     EXPECT_EQ(FirstXs(second), (std::vector<long>{42}));
+    // A file with as many symbols as the one before finds only its own, as it would alone.
+    const std::string third =
+        "<svg width=\"10\" height=\"10\"><symbol id=\"s5\"><path d=\"M77 0 h1\"/></symbol>"
+        "<use xlink:href=\"#s9\"/><use xlink:href=\"#s5\"/></svg>";
+    CSvgConverter fresh;
+    EXPECT_EQ(FirstXs(vxtest::ConvertSvg(conv, third, "symbols_third")),
+              FirstXs(vxtest::ConvertSvg(fresh, third, "symbols_alone")));
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include "tests/support/convert_fixture.h"
 #include "tests/support/dxf_groups.h"
+#include "tests/support/image_files.h"
 #include "tests/support/recorders.h"
 
 namespace {
@@ -145,6 +146,24 @@ TEST(BrowserFillRule, NonzeroUnitesOverlapsEvenOddKeepsLoops) {
     // Without hatch fills a fill becomes an outline in the fill colour.
     EXPECT_EQ(Types(Browser("<path fill='red' d='" + two + "'/>", "viewBox='0 0 20 20'", false)),
               "LWPOLYLINE LWPOLYLINE");
+}
+
+// A picture of one pixel over a 40 x 20 area: it keeps its aspect ratio
+// where preserveAspectRatio says, and none stretches it.
+TEST(BrowserImages, PicturesFitAsPreserveAspectRatioSays) {
+    const struct {
+        const char* fit;
+        double cornerX, pixelWidth;  // group 10, and group 11 (drawing units per pixel)
+    } cases[] = {{"", 10, 20}, {"xMinYMid meet", 0, 20}, {"xMaxYMax", 20, 20}, {"none", 0, 40}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.fit);
+        const std::string image = std::string("<image width='40' height='20' preserveAspectRatio='") + c.fit +
+                                  "' href='data:image/png;base64," + vxtest::kTinyPngBase64 + "'/>";
+        const auto images = vxtest::EntitiesOf(Browser(image), "IMAGE");
+        ASSERT_EQ(images.size(), 1u);
+        EXPECT_DOUBLE_EQ(images[0].Real(10), c.cornerX);
+        EXPECT_DOUBLE_EQ(images[0].Real(11), c.pixelWidth);
+    }
 }
 
 TEST(BrowserUnits, AnAbsoluteRootSizeGivesMillimetres) {
@@ -460,6 +479,8 @@ TEST(BrowserText, RunsFollowEachOtherAndPlacedSpansStandWhereTheySay) {
          "ab@0,50 cd@12,50 ef@24,50"},
         {"one run keeps its anchor", "<text x='50' y='50' text-anchor='middle' dx='1'>Mid</text>",
          "Mid@51,50"},
+        {"character references are shown decoded", "<text x='0' y='50' font-size='10'>R&amp;D</text>",
+         "R&D@0,50"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
