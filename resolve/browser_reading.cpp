@@ -63,8 +63,9 @@ void vx::CollectDashPatterns(const CXML& svg, std::vector<std::string>& patterns
         pending.insert(pending.end(), element->Children().rbegin(), element->Children().rend());
     }
     for (const std::string& dash : dashes) patterns.push_back(DashesFromOffset(dash, ""));
+    // Stops at the bound: a drawing of many dashes and offsets is not walked pair by pair.
     size_t turned = 0;
-    for (const std::string& offset : offsets)
-        for (const std::string& dash : dashes)
-            if (turned++ < kMaxTurnedPatterns) patterns.push_back(DashesFromOffset(dash, offset));
+    for (size_t i = 0; i < offsets.size() && turned < kMaxTurnedPatterns; ++i)
+        for (size_t j = 0; j < dashes.size() && turned < kMaxTurnedPatterns; ++j, ++turned)
+            patterns.push_back(DashesFromOffset(dashes[j], offsets[i]));
 }

@@ -55,7 +55,9 @@ struct CClassicPath {
 struct CClassicPolyline {
     CClassicStyle style;
     CElementTransform transform;
-    const std::vector<CPointData>* points = nullptr;
+    // The resolver's buffer, reused from polyline to polyline: the drawing
+    // side may map the points in place.
+    std::vector<CPointData>* points = nullptr;
     std::string lineType;
     bool closed = false;
 };

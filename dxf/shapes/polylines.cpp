@@ -2,9 +2,9 @@
 #include "dxf/shapes/shape_writer.h"
 
 void CShapeWriter::DrawPolyline(const vx::CClassicPolyline& polyline) {
-    m_polylinePoints = *polyline.points;
-    for (CPointData& p : m_polylinePoints) MapPoint(polyline.style, polyline.transform, p.x, p.y);
-    WritePolylineEntity(polyline.style, m_polylinePoints.data(), m_polylinePoints.size(),
+    std::vector<CPointData>& points = *polyline.points;
+    for (CPointData& p : points) MapPoint(polyline.style, polyline.transform, p.x, p.y);
+    WritePolylineEntity(polyline.style, points.data(), points.size(),
                         polyline.closed,
                         EntityAttributes(polyline.style.layer, polyline.style.color, 0,
                                          polyline.lineType));

@@ -148,7 +148,6 @@ private:
     IMessageSink* m_messages = nullptr;
     std::string m_layer = "0";  // of the browser reading's drawables
     long m_nNonFiniteLeftOut = 0;
-    std::vector<CPointData> m_polylinePoints;  // reused between polylines
     std::vector<CPointData> m_dxfPoints;       // a polyline's, with y flipped
     std::vector<CPointData> m_loopPoints;      // of the hatch loop being written
 };
